@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+  std::puts("Standing wave moving relativistically");
+  return 0;
+}
