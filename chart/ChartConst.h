@@ -4,6 +4,15 @@
 // Callers use these constants; no message is spelled anywhere else.
 namespace chart::ChartConst {
 
+// Series data
+inline constexpr const char* ValueListNameX = "X";
+inline constexpr const char* ValueListNameY = "Y";
+inline constexpr const char* DefaultValueFormat = "#,##0.###";
+inline constexpr const char* DefaultPercentFormat = "##0.## %";
+inline constexpr const char* NoParentChartToValidateDataSource = "No ParentChart to validate DataSource";
+inline constexpr const char* NoValidDataSource = "No valid DataSource: %s";
+inline constexpr const char* CircularSeriesDependences = "Circular Series dependences are not allowed";
+
 // Angle settings (axis labels, axis title); %s is the setting's description.
 inline constexpr const char* AngleOutOfRange = "%s Angle must be between 0 and 359 degrees";
 

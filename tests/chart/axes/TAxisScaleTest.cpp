@@ -1,4 +1,5 @@
 #include "chart/axes/TAxisScale.h"
+#include "chart/axes/TAxisHost.h"  // the host interface must stand on its own
 
 #include <gtest/gtest.h>
 
