@@ -23,5 +23,6 @@ inline constexpr const char* ChartDefaultFontName = "Arial";
 inline constexpr int ChartDefaultFontSize = 8;
 inline constexpr const char* DefaultSeriesTitlePrefix = "Series ";
 inline constexpr const char* SeriesIndexOutOfRange = "Series index out of range";
+inline constexpr const char* AxisIndexOutOfRange = "Axis index out of range";
 
 }  // namespace chart::ChartConst
