@@ -27,6 +27,10 @@ public:
   const std::string& Name() const { return mName; }
   virtual void SetName(const std::string& name);
 
+  /// A free value for the program's own use (pointer-sized); the framework never reads it.
+  intptr_t Tag() const { return mTag; }
+  void SetTag(intptr_t tag) { mTag = tag; }
+
   TComponent* Owner() const { return mOwner; }
   int ComponentCount() const { return static_cast<int>(mComponents.size()); }
   TComponent* Components(int index) const;
@@ -63,6 +67,7 @@ private:
   std::vector<TComponent*> mComponents;     // owned
   std::vector<TComponent*> mFreeNotifies;   // not owned; told when this one dies
   uint32_t mComponentState = 0;
+  intptr_t mTag = 0;
 };
 
 }  // namespace fw
