@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "app/Simulation.h"
 #include "framework/runtime/Exception.h"
@@ -152,6 +153,65 @@ TEST(FrameIndexTest, TimeAdvancesInExtendedPrecision) {
   EXPECT_NEAR(t, 20, 1e-9);
   const long double step = static_cast<long double>(0.02) + 0.02L;
   EXPECT_EQ(app::AdvanceTime(0.02), static_cast<double>(step));
+}
+
+}  // namespace
+
+namespace {
+
+struct Point {
+  double X, Y;
+};
+
+std::vector<Point> Frame(TSimulation& s, bool pinned) {
+  std::vector<Point> points;
+  s.ComputeFramePoints(pinned, [&](double x, double y) { points.push_back({x, y}); });
+  return points;
+}
+
+TEST(FramePointsTest, FirstTickAtRest) {
+  TSimulation s = Model(500, 0, 0);
+  const std::vector<Point> points = Frame(s, true);
+  ASSERT_EQ(points.size(), 501u);
+  EXPECT_EQ(s.FirstIndex, 0);
+  EXPECT_EQ(s.LastIndex, 500);
+  for (size_t k = 0; k < points.size(); ++k) {
+    EXPECT_EQ(points[k].X, static_cast<double>(k));
+    EXPECT_NEAR(points[k].Y, -1000 * std::sin(Pi * k / 500), 1e-9);
+  }
+}
+
+TEST(FramePointsTest, MovingFramePinnedAndDrifting) {
+  TSimulation s = Model(1000, 0.5, 1);
+  const std::vector<Point> pinned = Frame(s, true);
+  EXPECT_EQ(s.FirstIndex, 500);
+  EXPECT_EQ(s.LastIndex, 1366);
+  ASSERT_EQ(pinned.size(), 867u);
+  EXPECT_EQ(pinned.front().X, 0);
+  EXPECT_EQ(pinned.back().X, 866);
+  const std::vector<Point> drifting = Frame(s, false);
+  ASSERT_EQ(drifting.size(), 867u);
+  EXPECT_EQ(drifting[0].X, 500);
+  EXPECT_EQ(drifting[499].X, 999);
+  EXPECT_EQ(drifting[500].X, 0);  // i = 1000 wraps
+  EXPECT_EQ(drifting.back().X, 366);
+  EXPECT_EQ(drifting[10].Y, pinned[10].Y);  // same samples, only X differs
+}
+
+TEST(FramePointsTest, LongStringFoldsBackOntoTheAxis) {
+  TSimulation s = Model(2000, 0, 0);
+  const std::vector<Point> points = Frame(s, true);
+  ASSERT_EQ(points.size(), 2001u);
+  int zeros = 0;
+  for (const Point& p : points) zeros += p.X == 0;
+  EXPECT_EQ(zeros, 3);
+}
+
+TEST(FramePointsTest, HalfwayTravelRoundsToEven) {
+  TSimulation s = Model(500, 0.25, 0.01);  // c * beta * t = 2.5
+  Frame(s, true);
+  EXPECT_EQ(s.FirstIndex, 2);
+  EXPECT_EQ(s.LastIndex, 2 + 484);  // sqrt(1 - 1/16) * 500 = 484.12
 }
 
 }  // namespace
