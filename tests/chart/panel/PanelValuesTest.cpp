@@ -1,8 +1,27 @@
 #include <gtest/gtest.h>
 
+#include "chart/panel/ChartPalette.h"
 #include "chart/panel/TZoomPanningRecord.h"
 
 using namespace chart;
+
+TEST(ChartPalette, SixteenColoursInOrderThenWrap) {
+  EXPECT_EQ(PaletteColor(0), fw::clRed);
+  EXPECT_EQ(PaletteColor(1), fw::clGreen);
+  EXPECT_EQ(PaletteColor(2), fw::clYellow);
+  EXPECT_EQ(PaletteColor(3), fw::clBlue);
+  EXPECT_EQ(PaletteColor(4), fw::clWhite);
+  EXPECT_EQ(PaletteColor(8), fw::clNavy);
+  EXPECT_EQ(PaletteColor(9), fw::clMaroon);
+  EXPECT_EQ(PaletteColor(14), fw::clAqua);
+  EXPECT_EQ(PaletteColor(15), fw::clBlack);
+  EXPECT_EQ(PaletteColor(16), fw::clRed);
+  EXPECT_EQ(PaletteColor(33), fw::clGreen);
+  // Negative and huge indices stay inside the table.
+  EXPECT_EQ(PaletteColor(-1), fw::clBlack);
+  EXPECT_EQ(PaletteColor(INT64_MIN), PaletteColor(0));
+  EXPECT_EQ(PaletteColor(INT64_MAX), fw::clBlack);
+}
 
 TEST(ZoomPanningRecord, OpenDragSetsBothCornersAndNormalizeOrders) {
   TZoomPanningRecord r;
