@@ -48,6 +48,15 @@ void WinControlFocusOut(TWinControl* control, int reason);
 /// Routes an exception that escaped an event handler to the application's handler.
 void HandleEventException(const std::exception* error);
 
+/// Marks a paint in progress: exceptions escaping a paint are shown after it, not inside it.
+struct PaintScope {
+  PaintScope();
+  ~PaintScope();
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+};
+bool InPaint();
+
 /// Runs an event handler: any exception it lets escape is shown by the application instead
 /// of unwinding through the window system.
 template <class F>
