@@ -4,7 +4,35 @@
 // Callers use these constants; no message is spelled anywhere else.
 namespace chart::ChartConst {
 
+// Series data
+inline constexpr const char* ValueListNameX = "X";
+inline constexpr const char* ValueListNameY = "Y";
+inline constexpr const char* DefaultValueFormat = "#,##0.###";
+inline constexpr const char* DefaultPercentFormat = "##0.## %";
+inline constexpr const char* NoParentChartToValidateDataSource = "No ParentChart to validate DataSource";
+inline constexpr const char* NoValidDataSource = "No valid DataSource: %s";
+inline constexpr const char* CircularSeriesDependences = "Circular Series dependences are not allowed";
+
 // Angle settings (axis labels, axis title); %s is the setting's description.
 inline constexpr const char* AngleOutOfRange = "%s Angle must be between 0 and 359 degrees";
+
+// Chart panel: settings, default font, series names.
+inline constexpr const char* Chart3DPercentRange = "3D effect percent must be between %d and %d";
+inline constexpr const char* MaxPointsPerPageNegative = "MaxPointsPerPage must be >= 0";
+inline constexpr const char* ChartDefaultFontName = "Arial";
+inline constexpr int ChartDefaultFontSize = 8;
+inline constexpr const char* DefaultSeriesTitlePrefix = "Series ";
+inline constexpr const char* SeriesIndexOutOfRange = "Series index out of range";
+
+// Axes: setting validation and angle descriptions.
+inline constexpr const char* AxisMinimumAboveMaximum = "Axis Minimum Value must be <= Maximum";
+inline constexpr const char* AxisMaximumBelowMinimum = "Axis Maximum Value must be >= Minimum";
+inline constexpr const char* AxisIncrementNegative = "Axis increment must be >= 0";
+inline constexpr const char* AxisLogarithmicBaseTooSmall = "Axis Logarithmic Base should be >= 2";
+inline constexpr const char* AxisDateTimeLogarithmic = "DateTime Axis cannot be Logarithmic";
+inline constexpr const char* AxisLogarithmicNegativeRange = "Logarithmic Axis Min and Max values should be >= 0";
+inline constexpr const char* AxisLabelsSeparationNegative = "Labels Separation % must be greater than 0";
+inline constexpr const char* AxisLabelsAngleDescription = "Axis Labels";
+inline constexpr const char* AxisTitleAngleDescription = "Axis Title";
 
 }  // namespace chart::ChartConst

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace fw {
 
@@ -71,5 +72,17 @@ constexpr uint8_t GetBValue(TColor c) { return static_cast<uint8_t>((c >> 16) & 
 constexpr TColor RGB(int r, int g, int b) {
   return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
+
+/// Name of a named colour ("clRed" for 255, "clBtnFace" for the button face system colour,
+/// also "clNone" and "clDefault"); false for any other value. Aliases (clLtGray, clDkGray) are
+/// never produced: the main name (clSilver, clGray) is.
+bool ColorToIdent(TColor color, std::string& name);
+/// Value of a colour name, case-insensitive (aliases accepted); false for an unknown name.
+bool IdentToColor(const std::string& name, TColor& color);
+/// The colour's name when it has one, otherwise its decimal value ("-2147483633", "8421504").
+std::string ColorToString(TColor color);
+/// Inverse of ColorToString; also accepts hex ("$00FF8000", "0x808080").
+/// Throws EConvertError "'TEXT' is not a valid integer value" for an unknown name or bad number.
+TColor StringToColor(const std::string& text);
 
 }  // namespace fw

@@ -1,0 +1,94 @@
+#include "chart/axes/TAxisScale.h"
+
+#include <cmath>
+
+#include "chart/axes/AxisRounding.h"
+
+namespace chart {
+namespace {
+
+// Offsets this far from the start are treated as "off the scale" rather than clipped.
+constexpr double MaxPixelOffset = 2147483647.0;
+
+double LnOrZero(double v) { return v > 0 ? std::log(v) : 0.0; }
+
+}  // namespace
+
+using axisdetail::ClampPixel;
+using axisdetail::RoundHalfEven;
+
+void TAxisScale::SetRange(double minimum, double maximum) {
+  WorkingMinimum = minimum;
+  WorkingMaximum = maximum;
+  WorkingRange = maximum - minimum;
+}
+
+void TAxisScale::SetSpan(int32_t startPixel, int32_t endPixel) {
+  StartPixel = startPixel;
+  EndPixel = endPixel;
+  AxisLength = ClampPixel(int64_t{endPixel} - startPixel);
+  CenterPixel = static_cast<int32_t>((int64_t{startPixel} + endPixel) / 2);
+}
+
+int32_t TAxisScale::FromStart(int32_t r) const { return ClampPixel(int64_t{StartPixel} + r); }
+int32_t TAxisScale::FromEnd(int32_t r) const { return ClampPixel(int64_t{EndPixel} - r); }
+
+int32_t TAxisScale::ValueToPixel(double value) const {
+  return Logarithmic ? LogValueToPixel(value) : LinearValueToPixel(value);
+}
+
+double TAxisScale::PixelToValue(int32_t pixel) const {
+  return Logarithmic ? LogPixelToValue(pixel) : LinearPixelToValue(pixel);
+}
+
+int32_t TAxisScale::LinearValueToPixel(double value) const {
+  if (WorkingRange == 0) return CenterPixel;
+  const double t = (value - WorkingMinimum) * AxisLength / WorkingRange;
+  if (!(std::fabs(t) < MaxPixelOffset)) return CenterPixel;
+  const int32_t r = RoundHalfEven(t);
+  if (IsHorizontal) return Inverted ? FromEnd(r) : FromStart(r);
+  return Inverted ? FromStart(r) : FromEnd(r);
+}
+
+int32_t TAxisScale::LogValueToPixel(double value) const {
+  const double lnMin = LnOrZero(WorkingMinimum);
+  const double lnMax = LnOrZero(WorkingMaximum);
+  const double logSpan = lnMax - lnMin;
+  if (logSpan == 0) return CenterPixel;
+  if (value <= 0) return IsHorizontal == Inverted ? EndPixel : StartPixel;
+  const double b = Inverted ? lnMax - std::log(value) : std::log(value) - lnMin;
+  const double t = AxisLength * b / logSpan;
+  if (!(std::fabs(t) < MaxPixelOffset)) return CenterPixel;
+  const int32_t r = RoundHalfEven(t);
+  return IsHorizontal ? FromStart(r) : FromEnd(r);
+}
+
+double TAxisScale::LinearPixelToValue(int32_t pixel) const {
+  if (AxisLength <= 0) return 0;
+  const double offset = Inverted ? double(EndPixel) - pixel : double(pixel) - StartPixel;
+  const double d = offset * WorkingRange / AxisLength;
+  return IsHorizontal ? WorkingMinimum + d : WorkingMaximum - d;
+}
+
+double TAxisScale::LogPixelToValue(int32_t pixel) const {
+  const bool maximumAtStart = IsHorizontal == Inverted;
+  if (pixel == StartPixel) return maximumAtStart ? WorkingMaximum : WorkingMinimum;
+  if (pixel == EndPixel) return maximumAtStart ? WorkingMinimum : WorkingMaximum;
+  const double lnMin = LnOrZero(WorkingMinimum);
+  const double lnMax = LnOrZero(WorkingMaximum);
+  const double logSpan = lnMax - lnMin;
+  if (logSpan == 0 || AxisLength == 0) return WorkingMinimum;
+  const double offset = Inverted ? double(EndPixel) - pixel : double(pixel) - StartPixel;
+  const double d = offset * logSpan / AxisLength;
+  return IsHorizontal ? std::exp(lnMin + d) : std::exp(lnMax - d);
+}
+
+int32_t TAxisScale::ValueToDepth(double value, int32_t depthWidth) const {
+  if (WorkingRange == 0) return depthWidth / 2;
+  const double offset = Inverted ? WorkingMaximum - value : value - WorkingMinimum;
+  const double t = depthWidth * offset / WorkingRange;
+  if (!(std::fabs(t) < MaxPixelOffset)) return depthWidth / 2;
+  return RoundHalfEven(t);
+}
+
+}  // namespace chart

@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+
+namespace chart {
+
+/// The value-to-pixel map of one axis for one frame: the working range, the pixel span along
+/// the axis and the orientation. A plain copyable value; the axis keeps one and rebuilds it on
+/// every repaint.
+struct TAxisScale {
+  double WorkingMinimum = 0;
+  double WorkingMaximum = 0;
+  double WorkingRange = 0;   ///< WorkingMaximum − WorkingMinimum
+  int32_t StartPixel = 0;    ///< left or top end
+  int32_t EndPixel = 0;      ///< right or bottom end
+  int32_t AxisLength = 0;    ///< EndPixel − StartPixel
+  int32_t CenterPixel = 0;   ///< (StartPixel + EndPixel) div 2
+  bool IsHorizontal = false;
+  bool Inverted = false;
+  bool Logarithmic = false;
+
+  /// Sets the working range from its two ends (equal ends give a zero range).
+  void SetRange(double minimum, double maximum);
+  /// Sets the pixel span and the derived length and centre.
+  void SetSpan(int32_t startPixel, int32_t endPixel);
+
+  /// Screen coordinate of a value. A zero range, a value more than 2^31 axis lengths away and
+  /// a value that is not a number map to CenterPixel; a value ≤ 0 on a logarithmic scale maps
+  /// to the end of the minimum side.
+  int32_t ValueToPixel(double value) const;
+  /// Value at a screen coordinate; 0 for a linear scale without length.
+  double PixelToValue(int32_t pixel) const;
+  /// Depth from the front plane (0 … depthWidth) of a value on the depth axis.
+  int32_t ValueToDepth(double value, int32_t depthWidth) const;
+
+private:
+  int32_t LinearValueToPixel(double value) const;
+  int32_t LogValueToPixel(double value) const;
+  double LinearPixelToValue(int32_t pixel) const;
+  double LogPixelToValue(int32_t pixel) const;
+  /// StartPixel + r, or EndPixel − r, without overflow.
+  int32_t FromStart(int32_t r) const;
+  int32_t FromEnd(int32_t r) const;
+};
+
+}  // namespace chart

@@ -1,0 +1,604 @@
+#include "chart/data/TChartSeries.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "chart/ChartConst.h"
+#include "chart/ChartException.h"
+#include "chart/data/ListIndexError.h"
+#include "chart/data/SeriesPalette.h"
+#include "chart/data/TSeriesMarks.h"
+
+namespace chart {
+
+namespace {
+
+bool SameText(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+           return std::tolower(x) == std::tolower(y);
+         });
+}
+
+std::string FormatWithName(const char* format, const std::string& name) {
+  std::string text = format;
+  const auto at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, name);
+  return text;
+}
+
+}  // namespace
+
+TChartSeries::TChartSeries(fw::TComponent* owner)
+    : fw::TComponent(owner),
+      mPercentFormat(ChartConst::DefaultPercentFormat),
+      mValueFormat(ChartConst::DefaultValueFormat) {
+  mXValues = std::make_unique<TChartValueList>(this, ChartConst::ValueListNameX);
+  mXValues->SetOrder(loAscending);
+  mYValues = std::make_unique<TChartValueList>(this, ChartConst::ValueListNameY);
+  mMarks = std::make_unique<TSeriesMarks>(*this);
+}
+
+TChartSeries::~TChartSeries() {
+  SetDestroying();
+  DetachAllLinks();
+  // Empties every list and raises OnClearValues, as a removal of all points does.
+  TChartSeries::RemoveAllPoints();
+  // Leaves the chart while the lists still exist; they are freed with the members.
+  SetParentChart(nullptr);
+}
+
+// ---------------------------------------------------------------- value lists
+
+void TChartSeries::RegisterValueList(TChartValueList* list) { mValueLists.push_back(list); }
+
+void TChartSeries::UnregisterValueList(TChartValueList* list) {
+  mValueLists.erase(std::remove(mValueLists.begin(), mValueLists.end(), list), mValueLists.end());
+}
+
+TChartValueList& TChartSeries::ValueList(int32_t index) const {
+  if (index < 0 || index >= ValueListCount()) RaiseListIndexError(index);
+  return *mValueLists[static_cast<size_t>(index)];
+}
+
+TChartValueList& TChartSeries::ValueListByName(const std::string& name) {
+  for (size_t i = 2; i < mValueLists.size(); ++i)
+    if (SameText(mValueLists[i]->Name(), name)) return *mValueLists[i];
+  return *mYValues;
+}
+
+void TChartSeries::CheckPointIndex(int32_t index) const {
+  if (index < 0 || index >= PointCount()) RaiseListIndexError(index);
+}
+
+// ---------------------------------------------------------------- adding and removing
+
+int32_t TChartSeries::AppendPoint(double x, double y, const std::string& label, fw::TColor color) {
+  mXValues->SetPendingValue(x);
+  mYValues->SetPendingValue(y);
+  if (OnBeforeAdd && !OnBeforeAdd(this)) return -1;
+  const int32_t index = mXValues->AddInOrder(mXValues->PendingValue());
+  mYValues->InsertAt(index, mYValues->PendingValue());
+  InsertColorAndLabel(index, color, label);
+  AddedPoint(index);
+  return index;
+}
+
+int32_t TChartSeries::AddMandatoryValue(double value, const std::string& label, fw::TColor color) {
+  const double other = static_cast<double>(PointCount());
+  if (YMandatory()) return AppendPoint(other, value, label, color);
+  return AppendPoint(value, other, label, color);
+}
+
+int32_t TChartSeries::AddNullPoint(const std::string& label) { return AddMandatoryValue(0, label, fw::clNone); }
+
+int32_t TChartSeries::AppendNullPoint(double x, double y, const std::string& label) {
+  return AppendPoint(x, y, label, fw::clNone);
+}
+
+void TChartSeries::InsertColorAndLabel(int32_t index, fw::TColor color, const std::string& label) {
+  // Lists filled behind the series' back may be shorter than the value lists: pad them so the
+  // new point's colour and label land at its index.
+  const size_t at = static_cast<size_t>(index);
+  if (mColors.size() < at) mColors.resize(at, fw::clDefault);
+  mColors.insert(mColors.begin() + index, color);
+  if (mLabels.size() < at) mLabels.resize(at);
+  mLabels.insert(mLabels.begin() + index, label);
+}
+
+void TChartSeries::InsertFurtherPendingValues(int32_t index) {
+  for (size_t i = 2; i < mValueLists.size(); ++i) mValueLists[i]->InsertAt(index, mValueLists[i]->PendingValue());
+}
+
+void TChartSeries::AddedPoint(int32_t index) {
+  if (OnAfterAdd) OnAfterAdd(this, index);
+  NotifyDependents(seAdd, index);
+  if (mActive) RequestRepaint();
+}
+
+void TChartSeries::ClearLists() {
+  for (TChartValueList* list : mValueLists) list->RemoveAllValues();
+  std::vector<fw::TColor>().swap(mColors);
+  std::vector<std::string>().swap(mLabels);
+  if (mMarks) mMarks->ClearMarkPositions();
+}
+
+void TChartSeries::RemoveAllPoints() {
+  ClearLists();
+  if (OnClearValues) OnClearValues(this);
+  NotifyDependents(seClear, -1);
+  if (mActive && mParentChart && !mParentChart->ChartDestroying()) RequestRepaint();
+}
+
+void TChartSeries::DeletePoint(int32_t index) {
+  CheckPointIndex(index);
+  for (TChartValueList* list : mValueLists)
+    if (index < list->ValueCount()) list->RemoveAt(index);
+  if (static_cast<size_t>(index) < mColors.size()) mColors.erase(mColors.begin() + index);
+  if (static_cast<size_t>(index) < mLabels.size()) mLabels.erase(mLabels.begin() + index);
+  mMarks->DeleteMarkPosition(index);
+  NotifyDependents(seDelete, index);
+  if (mActive) RequestRepaint();
+}
+
+void TChartSeries::ExchangePoints(int32_t i, int32_t j) {
+  CheckPointIndex(i);
+  CheckPointIndex(j);
+  if (i == j) return;
+  for (TChartValueList* list : mValueLists)
+    if (i < list->ValueCount() && j < list->ValueCount()) list->ExchangeValues(i, j);
+  const size_t a = static_cast<size_t>(i), b = static_cast<size_t>(j);
+  const size_t needed = std::max(a, b) + 1;
+  if (mColors.size() > std::min(a, b)) {
+    if (mColors.size() < needed) mColors.resize(needed, fw::clDefault);
+    std::swap(mColors[a], mColors[b]);
+  }
+  if (mLabels.size() > std::min(a, b)) {
+    if (mLabels.size() < needed) mLabels.resize(needed);
+    std::swap(mLabels[a], mLabels[b]);
+  }
+}
+
+// ---------------------------------------------------------------- reading points
+
+fw::TColor TChartSeries::ColorOfPoint(int32_t index) const {
+  if (index < 0 || static_cast<size_t>(index) >= mColors.size()) return mSeriesColor;
+  const fw::TColor stored = mColors[static_cast<size_t>(index)];
+  if (stored != fw::clDefault) return stored;
+  if (mColorEachPoint) return SeriesPaletteColor(index);
+  return mSeriesColor;
+}
+
+void TChartSeries::SetColorOfPoint(int32_t index, fw::TColor color) {
+  CheckPointIndex(index);
+  if (mColors.size() <= static_cast<size_t>(index)) mColors.resize(static_cast<size_t>(index) + 1, fw::clDefault);
+  mColors[static_cast<size_t>(index)] = color;
+  RequestRepaint();
+}
+
+std::string TChartSeries::LabelOfPoint(int32_t index) const {
+  if (index < 0 || static_cast<size_t>(index) >= mLabels.size()) return {};
+  return mLabels[static_cast<size_t>(index)];
+}
+
+void TChartSeries::SetLabelOfPoint(int32_t index, const std::string& label) {
+  CheckPointIndex(index);
+  if (mLabels.size() <= static_cast<size_t>(index)) mLabels.resize(static_cast<size_t>(index) + 1);
+  mLabels[static_cast<size_t>(index)] = label;
+  RequestRepaint();
+}
+
+bool TChartSeries::IsNullPoint(int32_t index) const { return StoredColorOf(index) == fw::clNone; }
+
+bool TChartSeries::HasLabels() const {
+  return std::any_of(mLabels.begin(), mLabels.end(), [](const std::string& s) { return !s.empty(); });
+}
+
+// ---------------------------------------------------------------- coordinates
+
+int32_t TChartSeries::XPixel(int32_t index) const { return XPixelOfValue(XValueOf(index)); }
+
+int32_t TChartSeries::YPixel(int32_t index) const { return YPixelOfValue(YValueOf(index)); }
+
+int32_t TChartSeries::XPixelOfValue(double value) const {
+  return mResolvedHorizAxis ? mResolvedHorizAxis->ValueToPixel(value) : 0;
+}
+
+int32_t TChartSeries::YPixelOfValue(double value) const {
+  return mResolvedVertAxis ? mResolvedVertAxis->ValueToPixel(value) : 0;
+}
+
+double TChartSeries::XValueOfPixel(int32_t pixel) const {
+  return mResolvedHorizAxis ? mResolvedHorizAxis->PixelToValue(pixel) : 0.0;
+}
+
+double TChartSeries::YValueOfPixel(int32_t pixel) const {
+  return mResolvedVertAxis ? mResolvedVertAxis->PixelToValue(pixel) : 0.0;
+}
+
+// ---------------------------------------------------------------- chart and axes
+
+void TChartSeries::SetParentChart(TSeriesHost* chart) {
+  if (chart == mParentChart || mChangingParent) return;
+  mChangingParent = true;
+  TSeriesHost* old = mParentChart;
+  mParentChart = chart;
+  try {
+    if (old) old->RemoveSeriesFromChart(this);
+    ResolveAxes();
+    if (chart) chart->AddSeriesToChart(this);
+  } catch (...) {
+    mChangingParent = false;
+    throw;
+  }
+  mChangingParent = false;
+}
+
+void TChartSeries::ResolveAxes() {
+  if (!mParentChart) {
+    mResolvedHorizAxis = nullptr;
+    mResolvedVertAxis = nullptr;
+    return;
+  }
+  if (mHorizAxis == aTopAxis)
+    mResolvedHorizAxis = mParentChart->SeriesAxis(sarTopAxis);
+  else if (mHorizAxis == aCustomHorizAxis && mCustomHorizAxis)
+    mResolvedHorizAxis = mCustomHorizAxis;
+  else
+    mResolvedHorizAxis = mParentChart->SeriesAxis(sarBottomAxis);
+  if (mVertAxis == aRightAxis)
+    mResolvedVertAxis = mParentChart->SeriesAxis(sarRightAxis);
+  else if (mVertAxis == aCustomVertAxis && mCustomVertAxis)
+    mResolvedVertAxis = mCustomVertAxis;
+  else
+    mResolvedVertAxis = mParentChart->SeriesAxis(sarLeftAxis);
+}
+
+bool TChartSeries::UsesAxis(const TSeriesAxisMapping* axis) const {
+  if (!axis || !UseAxis()) return false;
+  if (axis->IsHorizontal()) return mHorizAxis == aBothHorizAxis || axis == mResolvedHorizAxis;
+  return mVertAxis == aBothVertAxis || axis == mResolvedVertAxis;
+}
+
+void TChartSeries::RequestRepaint() {
+  if (mParentChart) mParentChart->InvalidateChart();
+}
+
+template <typename T>
+void TChartSeries::ChangeDrawingProperty(T& field, const T& value) {
+  if (field == value) return;
+  field = value;
+  RequestRepaint();
+}
+
+void TChartSeries::SetHorizAxis(THorizAxis value) {
+  if (mHorizAxis == value) return;
+  mHorizAxis = value;
+  ResolveAxes();
+  RequestRepaint();
+}
+
+void TChartSeries::SetVertAxis(TVertAxis value) {
+  if (mVertAxis == value) return;
+  mVertAxis = value;
+  ResolveAxes();
+  RequestRepaint();
+}
+
+void TChartSeries::SetCustomHorizAxis(TSeriesAxisMapping* axis) {
+  if (mCustomHorizAxis == axis) return;
+  mCustomHorizAxis = axis;
+  ResolveAxes();
+  if (mHorizAxis == aCustomHorizAxis) RequestRepaint();
+}
+
+void TChartSeries::SetCustomVertAxis(TSeriesAxisMapping* axis) {
+  if (mCustomVertAxis == axis) return;
+  mCustomVertAxis = axis;
+  ResolveAxes();
+  if (mVertAxis == aCustomVertAxis) RequestRepaint();
+}
+
+// ---------------------------------------------------------------- visible range and drawing
+
+void TChartSeries::UpdateVisibleRange() {
+  mFirstVisible = -1;
+  mLastVisible = -1;
+  const int32_t count = PointCount();
+  if (count == 0) return;
+  const int32_t last = count - 1;
+  const bool yMandatory = YMandatory();
+  const TChartValueList& list = yMandatory ? *mXValues : *mYValues;
+  const TSeriesAxisMapping* axis = yMandatory ? mResolvedHorizAxis : mResolvedVertAxis;
+  if (!mLimitToVisible || list.Order() == loNone || !axis || !mParentChart) {
+    mFirstVisible = 0;
+    mLastVisible = last;
+    return;
+  }
+  const fw::TRect plot = mParentChart->ChartPlotRect();
+  const bool inverted = axis->Inverted();
+  int32_t lowPixel, highPixel;
+  if (axis->IsHorizontal()) {
+    lowPixel = inverted ? plot.Right : plot.Left;
+    highPixel = inverted ? plot.Left : plot.Right;
+  } else {
+    lowPixel = inverted ? plot.Top : plot.Bottom;
+    highPixel = inverted ? plot.Bottom : plot.Top;
+  }
+
+  const double low = axis->PixelToValue(lowPixel);
+  int32_t first = 0;
+  while (list.ValueAt(first) < low) {
+    if (++first > last) return;  // nothing visible
+  }
+  mFirstVisible = first;
+
+  const double high = axis->PixelToValue(highPixel);
+  if (list.LastValue() <= high) {
+    mLastVisible = last;
+    return;
+  }
+  int32_t lastVisible = first;
+  while (list.ValueAt(lastVisible) < high) {
+    if (++lastVisible > last) {
+      lastVisible = last;
+      break;
+    }
+  }
+  if (!mExtendToEdge && list.ValueAt(lastVisible) > high) --lastVisible;
+  mLastVisible = lastVisible;
+}
+
+void TChartSeries::DoBeforeDrawValues() {
+  if (BeforeDrawValues) BeforeDrawValues(this);
+}
+
+void TChartSeries::DoAfterDrawValues() {
+  if (AfterDrawValues) AfterDrawValues(this);
+}
+
+void TChartSeries::DrawAllPoints() {
+  if (mFirstVisible < 0 || mLastVisible < mFirstVisible) return;
+  const int32_t first = mFirstVisible, last = mLastVisible;
+  if (DrawValuesForward())
+    for (int32_t i = first; i <= last; ++i) DrawOnePoint(i);
+  else
+    for (int32_t i = last; i >= first; --i) DrawOnePoint(i);
+}
+
+void TChartSeries::SetDepthRange(int32_t start, int32_t middle, int32_t end) {
+  mDepthStart = start;
+  mDepthMiddle = middle;
+  mDepthEnd = end;
+}
+
+// ---------------------------------------------------------------- hit testing and mouse
+
+int32_t TChartSeries::ClickedIndex(int32_t, int32_t) const { return -1; }
+
+bool TChartSeries::MouseClickOnSeries(int32_t valueIndex, fw::TMouseButton button, fw::TShiftState shift, int32_t x,
+                                      int32_t y) {
+  TSeriesHost* chart = mParentChart;
+  if (chart) chart->SetSuppressMouse(false);
+  const bool isDouble = (shift & fw::ssDouble) != 0;
+  const TSeriesClick* handler = nullptr;
+  if (isDouble && OnDblClick)
+    handler = &OnDblClick;
+  else if (OnClick)
+    handler = &OnClick;
+  if (!handler) return chart ? chart->SuppressMouse() : false;
+  if (chart) chart->SetSuppressMouse(true);
+  (*handler)(this, valueIndex, button, shift, x, y);
+  // Without a chart there is no flag a handler could clear: a handled click is consumed.
+  return chart ? chart->SuppressMouse() : true;
+}
+
+// ---------------------------------------------------------------- legend
+
+fw::TColor TChartSeries::LegendSymbolColor(int32_t valueIndex) const {
+  if (valueIndex == -1) return mColorEachPoint ? fw::clNone : mSeriesColor;
+  return ColorOfPoint(valueIndex);
+}
+
+// The canvas' fill primitives are not reachable from the series yet: the legend draws the
+// symbol itself from LegendSymbolColor until the chart canvas offers them here.
+void TChartSeries::DrawLegendSymbol(int32_t, const fw::TRect&) {}
+
+// ---------------------------------------------------------------- published properties
+
+void TChartSeries::SetActive(bool value) { ChangeDrawingProperty(mActive, value); }
+
+void TChartSeries::SetSeriesColor(fw::TColor value) { ChangeDrawingProperty(mSeriesColor, value); }
+
+void TChartSeries::SetColorEachPoint(bool value) {
+  if (mColorEachPoint == value) return;
+  mColorEachPoint = value;
+  RequestRepaint();
+  if (value) return;
+  for (size_t i = 0; i < mColors.size(); ++i) {
+    mColors[i] = fw::clDefault;
+    RequestRepaint();
+  }
+}
+
+void TChartSeries::SetMarks(const TSeriesMarks& value) { mMarks->Assign(value); }
+
+void TChartSeries::SetPercentFormat(const std::string& value) { ChangeDrawingProperty(mPercentFormat, value); }
+
+void TChartSeries::SetShowInLegend(bool value) { ChangeDrawingProperty(mShowInLegend, value); }
+
+void TChartSeries::SetTitle(const std::string& value) { ChangeDrawingProperty(mTitle, value); }
+
+void TChartSeries::SetValueFormat(const std::string& value) { ChangeDrawingProperty(mValueFormat, value); }
+
+// ---------------------------------------------------------------- data sources and dependents
+
+bool TChartSeries::DependsOn(const TChartSeries& other) const {
+  // Depth-first over the source graph; the visited list keeps a malformed graph from looping.
+  std::vector<const TChartSeries*> pending{this}, visited;
+  while (!pending.empty()) {
+    const TChartSeries* s = pending.back();
+    pending.pop_back();
+    if (std::find(visited.begin(), visited.end(), s) != visited.end()) continue;
+    visited.push_back(s);
+    for (fw::TComponent* c : s->mDataSources) {
+      auto* src = dynamic_cast<const TChartSeries*>(c);
+      if (!src) continue;
+      if (src == &other) return true;
+      pending.push_back(src);
+    }
+  }
+  return false;
+}
+
+void TChartSeries::ValidateDataSource(fw::TComponent* source) const {
+  if (IsLoading()) return;
+  if (!mParentChart) throw ChartException(ChartConst::NoParentChartToValidateDataSource);
+  if (!mParentChart->IsValidDataSource(*this, *source))
+    throw ChartException(FormatWithName(ChartConst::NoValidDataSource, source->Name()));
+  auto* series = dynamic_cast<TChartSeries*>(source);
+  if (series && (series == this || series->DependsOn(*this)))
+    throw ChartException(ChartConst::CircularSeriesDependences);
+}
+
+void TChartSeries::AttachDataSource(fw::TComponent* source) {
+  if (std::find(mDataSources.begin(), mDataSources.end(), source) != mDataSources.end()) return;
+  mDataSources.push_back(source);
+  FreeNotification(source);
+  if (auto* series = dynamic_cast<TChartSeries*>(source)) series->mDependents.push_back(this);
+}
+
+void TChartSeries::DetachDataSource(fw::TComponent* source) {
+  auto it = std::find(mDataSources.begin(), mDataSources.end(), source);
+  if (it == mDataSources.end()) return;
+  mDataSources.erase(it);
+  if (auto* series = dynamic_cast<TChartSeries*>(source)) {
+    auto& deps = series->mDependents;
+    deps.erase(std::remove(deps.begin(), deps.end(), this), deps.end());
+    // Keep the free notification while the two are still linked the other way round.
+    if (std::find(mDependents.begin(), mDependents.end(), series) != mDependents.end()) return;
+  }
+  RemoveFreeNotification(source);
+}
+
+void TChartSeries::SetDataSource(fw::TComponent* source) {
+  if (source) ValidateDataSource(source);
+  while (!mDataSources.empty()) DetachDataSource(mDataSources.back());
+  if (source) AttachDataSource(source);
+  CheckDataSource();
+}
+
+void TChartSeries::AddDataSource(fw::TComponent* source) {
+  if (!source) return;
+  ValidateDataSource(source);
+  AttachDataSource(source);
+  CheckDataSource();
+}
+
+void TChartSeries::RemoveDataSource(fw::TComponent* source) {
+  if (std::find(mDataSources.begin(), mDataSources.end(), source) == mDataSources.end()) return;
+  DetachDataSource(source);
+  CheckDataSource();
+}
+
+void TChartSeries::CheckDataSource() {
+  if (mParentChart && !IsLoading()) mParentChart->RefreshSeriesDataSource(*this);
+}
+
+void TChartSeries::DetachAllLinks() {
+  while (!mDataSources.empty()) DetachDataSource(mDataSources.back());
+  while (!mDependents.empty()) mDependents.back()->DetachDataSource(this);
+}
+
+void TChartSeries::Notification(fw::TComponent* component, fw::TOperation operation) {
+  fw::TComponent::Notification(component, operation);
+  if (operation != fw::opRemove) return;
+  mDataSources.erase(std::remove(mDataSources.begin(), mDataSources.end(), component), mDataSources.end());
+  mDependents.erase(std::remove(mDependents.begin(), mDependents.end(), component), mDependents.end());
+}
+
+void TChartSeries::ResolvePendingDataSources() {
+  std::vector<std::string> names;
+  names.swap(mPendingDataSourceNames);
+  fw::TComponent* scope = Owner();
+  if (!scope) return;
+  for (const std::string& name : names) {
+    fw::TComponent* source = scope->FindComponent(name);
+    if (!source) continue;
+    auto* series = dynamic_cast<TChartSeries*>(source);
+    if (series && (series == this || series->DependsOn(*this)))
+      throw ChartException(ChartConst::CircularSeriesDependences);
+    AttachDataSource(source);
+  }
+}
+
+void TChartSeries::Loaded() {
+  fw::TComponent::Loaded();
+  const bool hadPending = !mPendingDataSourceNames.empty();
+  ResolvePendingDataSources();
+  if (hadPending) CheckDataSource();
+}
+
+void TChartSeries::RecalculateFromSources() {
+  RemoveAllPoints();
+  for (fw::TComponent* c : mDataSources) {
+    auto* source = dynamic_cast<TChartSeries*>(c);
+    if (!source) continue;
+    const int32_t n = source->PointCount();
+    for (int32_t i = 0; i < n; ++i) {
+      const int32_t at = AddValueFromSource(*source, i);
+      InsertColorAndLabel(at, source->StoredColorOf(i), source->LabelOfPoint(i));
+    }
+  }
+  if (mActive) RequestRepaint();
+}
+
+fw::TColor TChartSeries::StoredColorOf(int32_t index) const {
+  return index >= 0 && static_cast<size_t>(index) < mColors.size() ? mColors[static_cast<size_t>(index)] : fw::clDefault;
+}
+
+int32_t TChartSeries::AddValueFromSource(const TChartSeries& source, int32_t index) {
+  for (size_t l = 0; l < mValueLists.size(); ++l) {
+    const double v = l < source.mValueLists.size() && index < source.mValueLists[l]->ValueCount()
+                         ? source.mValueLists[l]->ValueAt(index)
+                         : 0.0;
+    mValueLists[l]->SetPendingValue(v);
+  }
+  const int32_t at = mXValues->AddInOrder(mXValues->PendingValue());
+  mYValues->InsertAt(at, mYValues->PendingValue());
+  InsertFurtherPendingValues(at);
+  return at;
+}
+
+void TChartSeries::SourceChanged(TChartSeries& source, TSeriesSourceEvent event, int32_t index) {
+  switch (event) {
+    case seClear:
+      if (mRecalcOptions & rOnClear) RemoveAllPoints();
+      break;
+    case seAdd:
+      if (mRecalcOptions & rOnInsert) {
+        const int32_t at = AddValueFromSource(source, index);
+        InsertColorAndLabel(at, source.StoredColorOf(index), source.LabelOfPoint(index));
+        AddedPoint(at);
+      }
+      break;
+    case seDelete:
+      if ((mRecalcOptions & rOnDelete) && index >= 0 && index < PointCount()) DeletePoint(index);
+      break;
+    case seModified:
+      RecalculateFromSources();
+      break;
+    case seValueChanged:
+      if (mRecalcOptions & rOnModify) RecalculateFromSources();
+      break;
+  }
+}
+
+void TChartSeries::NotifyDependents(TSeriesSourceEvent event, int32_t index) {
+  if (mDependents.empty()) return;
+  // A handler may detach dependents: walk a copy.
+  const std::vector<TChartSeries*> dependents = mDependents;
+  for (TChartSeries* d : dependents)
+    if (std::find(mDependents.begin(), mDependents.end(), d) != mDependents.end()) d->SourceChanged(*this, event, index);
+}
+
+}  // namespace chart

@@ -1,0 +1,149 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace chart {
+
+class TChartSeries;
+
+enum TChartListOrder { loNone, loAscending, loDescending };
+
+/// One column of a series' data (the X values or the Y values of every point), in point order.
+/// Reads are scaled by Multiplier; the minimum, maximum, sum and sum of magnitudes are cached
+/// and recomputed on the first query after a change.
+///
+/// Ordering: an ordered list (Order loAscending / loDescending) places each added value after
+/// every value that does not come after it, so equal values keep the order in which they were
+/// added. NaN counts as coming after every number in both orders: NaN values gather at the end
+/// of an ordered list and never split its ordered numbers. The statistics skip NaN values.
+///
+/// Index errors raise the framework's list-index error ("List index out of bounds (N)") and
+/// change nothing.
+class TChartValueList {
+public:
+  /// Creates an empty list named `name` and appends it to the owner's value lists (when there is
+  /// an owner). The owner series keeps the list alive (it owns it as a member); a list destroyed
+  /// first removes itself from the owner's value lists.
+  TChartValueList(TChartSeries* owner, const std::string& name);
+  virtual ~TChartValueList();
+  TChartValueList(const TChartValueList&) = delete;
+  TChartValueList& operator=(const TChartValueList&) = delete;
+
+  TChartSeries* Owner() const { return mOwner; }
+
+  // ---- published properties ----
+  /// The values are dates/times (days, time as fraction). Default false.
+  bool DateTime() const { return mDateTime; }
+  /// Stores; asks the owner series to repaint when changed.
+  void SetDateTime(bool value);
+  const std::string& Name() const { return mName; }
+  void SetName(const std::string& value) { mName = value; }
+  /// Factor applied to every value read. Default 1.
+  double Multiplier() const { return mMultiplier; }
+  /// When changed: stores, marks the statistics dirty, tells the owner's dependents that the
+  /// data was modified and asks the owner to repaint.
+  void SetMultiplier(double value);
+  TChartListOrder Order() const { return mOrder; }
+  /// Stores only: the values are not re-sorted (see SortByOrder).
+  void SetOrder(TChartListOrder value);
+  /// Name of the data-source field feeding this list.
+  const std::string& ValueSource() const { return mValueSource; }
+  /// When changed: stores and asks the owner series to re-check its data source.
+  void SetValueSource(const std::string& value);
+
+  /// The value the owner series is about to add (written before an add).
+  double PendingValue() const { return mPendingValue; }
+  void SetPendingValue(double value) { mPendingValue = value; }
+
+  // ---- values ----
+  int32_t ValueCount() const { return static_cast<int32_t>(mValues.size()); }
+  /// Stored value × Multiplier. Throws the list-index error outside 0..count-1.
+  double ValueAt(int32_t index) const {
+    if (index < 0 || index >= ValueCount()) RaiseIndexError(index);
+    return mValues[static_cast<size_t>(index)] * mMultiplier;
+  }
+  /// Stored value without the multiplier (no index check beyond the list's bounds check).
+  double RawValueAt(int32_t index) const {
+    if (index < 0 || index >= ValueCount()) RaiseIndexError(index);
+    return mValues[static_cast<size_t>(index)];
+  }
+  /// ValueAt(count - 1); the list-index error (index -1) when empty.
+  double LastValue() const { return ValueAt(ValueCount() - 1); }
+  /// Stores the raw value, marks the statistics dirty and tells the owner's dependents.
+  void SetValueAt(int32_t index, double value);
+
+  /// Stores `value` where Order puts it (after equal values) and returns its index.
+  /// Appending in order costs constant time; an out-of-order value in an ordered list is
+  /// placed by binary search.
+  int32_t AddInOrder(double value);
+  /// Inserts at index 0..count, shifting later values up.
+  void InsertAt(int32_t index, double value);
+  /// Removes the value at index, shifting later values down.
+  void RemoveAt(int32_t index);
+  /// Removes every value.
+  void RemoveAllValues();
+  /// Moves the first value to the end (nothing when empty); statistics stay valid.
+  void RotateFirstToLast();
+  /// Exchanges two values (used when the owner exchanges points); statistics stay valid.
+  void ExchangeValues(int32_t a, int32_t b);
+
+  /// Lowest index whose ValueAt equals `value` exactly, or -1 (never matches NaN).
+  int32_t FindValue(double value) const;
+  /// SetValueAt(i, i) for every index.
+  void FillIndexSequence();
+
+  // ---- statistics (multiplied values, computed lazily) ----
+  double MinimumValue() const;
+  double MaximumValue() const;
+  double TotalValue() const;
+  double TotalAbsValue() const;
+  /// True while the cached statistics are out of date.
+  bool StatsDirty() const { return mStatsDirty; }
+  /// Recomputes the cached statistics now.
+  void UpdateStats() const;
+
+  /// Sorts the owner's points by this list (stable; equal values keep their order) when Order
+  /// is not loNone. Points move through the owner's ExchangePoints, so labels, colours and
+  /// every other value list move with them. Without an owner only this list is sorted.
+  void SortByOrder();
+
+  /// Copies Order, DateTime, Multiplier and ValueSource; neither the values nor Name.
+  void Assign(const TChartValueList& source);
+
+  /// Largest number of values a list can hold (indices are 32-bit).
+  static constexpr int32_t MaxValueCount = INT32_MAX;
+
+private:
+  friend class TChartSeries;
+
+  [[noreturn]] static void RaiseIndexError(int32_t index);
+  void MarkChanged() { mStatsDirty = true; }
+  void CheckRoomForOneMore() const;
+  /// True when `a` must stand before `b` under Order (NaN after every number).
+  bool Precedes(double a, double b) const;
+  bool IsInOrder() const;
+  /// Keeps mInOrder after a value was stored at `index` by a direct write.
+  void UpdateInOrderAround(int32_t index);
+  int32_t OrderedPosition(double value);
+  void ReleaseStorage();
+
+  bool mDateTime = false;
+  std::vector<double> mValues;  // raw values, contiguous
+  double mMultiplier = 1.0;
+  std::string mName;
+  TChartListOrder mOrder = loNone;
+  TChartSeries* mOwner = nullptr;
+  double mPendingValue = 0.0;
+  std::string mValueSource;
+  // Whether the raw values are known to follow Order; rechecked lazily by AddInOrder.
+  bool mInOrder = true;
+
+  mutable bool mStatsDirty = true;
+  mutable double mCachedMin = 0.0;
+  mutable double mCachedMax = 0.0;
+  mutable double mCachedSum = 0.0;
+  mutable double mCachedAbsSum = 0.0;
+};
+
+}  // namespace chart

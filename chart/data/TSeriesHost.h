@@ -1,0 +1,83 @@
+#pragma once
+#include <cstdint>
+
+#include "framework/graphics/TRect.h"
+#include "framework/runtime/TColor.h"
+
+namespace fw {
+class TComponent;
+}
+
+namespace chart {
+
+class TChartSeries;
+class TChartCanvas;
+class TSeriesAxisMapping;
+
+/// The axes a series can be measured against, by their role on the chart.
+enum TSeriesAxisRole { sarBottomAxis, sarTopAxis, sarLeftAxis, sarRightAxis, sarDepthAxis };
+
+/// Everything a series asks of the chart that shows it. The axis panel implements it; a series
+/// holds a non-owning pointer to its host (its ParentChart).
+///
+/// Attaching and detaching go through TChartSeries::SetParentChart only: the series stores its
+/// new chart first, then calls RemoveSeriesFromChart on the old host and AddSeriesToChart on the
+/// new one. Those two callbacks update the chart's series list; calling SetParentChart again from
+/// inside them is harmless (the series ignores the nested call).
+///
+/// Names that the panel already uses for its own members (Invalidate, PlotRect, Canvas, View3D,
+/// loading state) are spelled differently here so that the panel can implement this interface
+/// next to its own members without hiding or clashing with them.
+class TSeriesHost {
+public:
+  // ---- series list ----
+  /// Appends the series to the chart's series list (nothing if already there); when the
+  /// series' SeriesColor is clDefault it gives it PickSeriesColor(true); invalidates.
+  virtual void AddSeriesToChart(TChartSeries* series) = 0;
+  /// Removes the series from the chart's series list (nothing if not there); invalidates.
+  virtual void RemoveSeriesFromChart(TChartSeries* series) = 0;
+  /// First palette colour that no series of the chart uses (and, with checkBackground, that
+  /// differs from the chart's colours); palette colour 0 when none is free.
+  virtual fw::TColor PickSeriesColor(bool checkBackground) = 0;
+
+  // ---- repainting ----
+  /// Marks the chart for repainting; the frame is drawn in the next paint, never here.
+  virtual void InvalidateChart() = 0;
+
+  // ---- state ----
+  /// The chart is being read from a stored layout.
+  virtual bool ChartLoading() const = 0;
+  /// The chart's destructor runs (a series then requests no repaint).
+  virtual bool ChartDestroying() const = 0;
+
+  // ---- axes and layout of the last frame ----
+  /// The chart's axis of that role; never null for a living chart.
+  virtual TSeriesAxisMapping* SeriesAxis(TSeriesAxisRole role) const = 0;
+  /// The plot rectangle of the last frame (right and bottom exclusive).
+  virtual fw::TRect ChartPlotRect() const = 0;
+
+  // ---- drawing (used by series types while the chart paints) ----
+  virtual TChartCanvas& ChartCanvas() = 0;
+  virtual bool ChartView3D() const = 0;
+
+  // ---- mouse ----
+  /// The chart's flag telling that a click handler consumed the current mouse press.
+  virtual bool SuppressMouse() const = 0;
+  virtual void SetSuppressMouse(bool value) = 0;
+
+  // ---- data sources ----
+  /// Whether the chart accepts `source` as a data source of `series` (a series other than
+  /// `series` itself that `series` accepts). Cycles are checked by the series.
+  virtual bool IsValidDataSource(const TChartSeries& series, const fw::TComponent& source) const = 0;
+  /// Refreshes `series` from its data sources (unless it is loading): for a source series, the
+  /// series takes a copy of the source's points (TChartSeries::RecalculateFromSources).
+  virtual void RefreshSeriesDataSource(TChartSeries& series) = 0;
+
+protected:
+  TSeriesHost() = default;
+  TSeriesHost(const TSeriesHost&) = default;
+  TSeriesHost& operator=(const TSeriesHost&) = default;
+  ~TSeriesHost() = default;
+};
+
+}  // namespace chart

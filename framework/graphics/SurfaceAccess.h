@@ -1,0 +1,33 @@
+#pragma once
+// Framework-internal: lets framework .cpp files (bitmaps, controls that present a window
+// image) reach the image behind a surface. Not for the chart engine or the application.
+#include <cstdint>
+
+#include "framework/graphics/TRect.h"
+
+class QImage;
+
+namespace fw {
+
+class TSurface;
+
+struct SurfaceAccess {
+  /// Draw into an image owned elsewhere (nullptr detaches). The image must stay alive and
+  /// must not be resized or reassigned while attached: detach first, then attach again.
+  static void Attach(TSurface& surface, QImage* image);
+  /// Give the surface an image of its own (RGB32, filled white), replacing any target.
+  /// Existing content of an own image is kept at the top-left. Returns false when the image
+  /// cannot be allocated (the old target stays).
+  static bool CreateImage(TSurface& surface, int32_t width, int32_t height);
+  /// The target image with all drawing finished (and thresholded when monochrome), ready to
+  /// be read or presented; nullptr without a target.
+  static QImage* Image(TSurface& surface);
+  /// Monochrome presentation: images are drawn in colour and thresholded to black and white
+  /// whenever they are read.
+  static void SetMonochrome(TSurface& surface, bool value);
+  /// Draws an image stretched into the rectangle of the surface (a monochrome image maps
+  /// black to the text colour and white to the background colour, as device bitmaps do).
+  static void StretchImage(TSurface& surface, const TRect& rect, const QImage& image, bool monochrome);
+};
+
+}  // namespace fw

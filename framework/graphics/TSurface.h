@@ -1,0 +1,180 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "framework/graphics/TBrush.h"
+#include "framework/graphics/TFont.h"
+#include "framework/graphics/TPen.h"
+#include "framework/graphics/TPoint.h"
+#include "framework/graphics/TRect.h"
+#include "framework/graphics/TSize.h"
+#include "framework/runtime/TColor.h"
+
+namespace fw {
+
+class TGraphic;
+
+/// Text alignment flags: one horizontal and one vertical flag or-ed together.
+inline constexpr int32_t TA_LEFT = 0;
+inline constexpr int32_t TA_RIGHT = 2;
+inline constexpr int32_t TA_CENTER = 6;
+inline constexpr int32_t TA_TOP = 0;
+inline constexpr int32_t TA_BOTTOM = 8;
+inline constexpr int32_t TA_BASELINE = 24;
+
+/// Background modes: text cells, dash gaps and hatch gaps are left alone or filled with the
+/// background colour.
+inline constexpr int32_t TRANSPARENT = 1;
+inline constexpr int32_t OPAQUE = 2;
+
+/// A device-context-like drawing surface over an RGB image.
+///
+/// The surface owns its current pen, brush and font. Changing them only marks them changed;
+/// every operation first selects what changed ("asks for the device context"), with these
+/// side effects: a bsSolid brush sets the background mode OPAQUE and the background colour to
+/// the brush colour, any other brush style sets TRANSPARENT and the complement of the brush
+/// colour; the font sets the text colour to the font colour; the pen mode sets the raster
+/// operation. Colours are converted with ColorToRGB when they reach the surface.
+///
+/// Geometry follows device rules: lines include the start pixel and exclude the end pixel;
+/// shapes given by a bounding box exclude its right and bottom; fills never draw outlines.
+/// Without a target image (a measuring or recording surface) all state behaves the same and
+/// nothing is drawn. Every operation is virtual so that a recording surface can log it.
+class TSurface {
+public:
+  TSurface();
+  virtual ~TSurface();
+  TSurface(const TSurface&) = delete;
+  TSurface& operator=(const TSurface&) = delete;
+
+  /// The surface's own objects; callers change them freely, selection happens lazily.
+  TPen& Pen() { return *mPen; }
+  TBrush& Brush() { return *mBrush; }
+  TFont& Font() { return *mFont; }
+  const TPen& Pen() const { return *mPen; }
+  const TBrush& Brush() const { return *mBrush; }
+  const TFont& Font() const { return *mFont; }
+  /// Copy the values of another object into the surface's own (Assign).
+  void SetPen(const TPen& value) { mPen->Assign(value); }
+  void SetBrush(const TBrush& value) { mBrush->Assign(value); }
+  void SetFont(const TFont& value) { mFont->Assign(value); }
+
+  /// Size of the target image; 0 x 0 without one.
+  int32_t Width() const;
+  int32_t Height() const;
+  /// True when the target is presented in black and white (see TBitmap::Monochrome).
+  bool Monochrome() const;
+
+  /// Raised before and after every drawing operation; empty ones are skipped. An owner
+  /// (a bitmap) hooks these; set them to nullptr to draw without notifications.
+  std::function<void()> OnChanging;
+  std::function<void()> OnChange;
+
+  // Device context state. Each call first selects changed pen, brush and font.
+  virtual TColor GetBkColor();
+  /// Returns the previous background colour.
+  virtual TColor SetBkColor(TColor color);
+  virtual int32_t GetBkMode();
+  /// TRANSPARENT or OPAQUE; other values are ignored. Returns the previous mode.
+  virtual int32_t SetBkMode(int32_t mode);
+  virtual int32_t GetTextAlign();
+  /// Returns the previous flags.
+  virtual int32_t SetTextAlign(int32_t flags);
+  virtual TColor GetTextColor();
+  /// Returns the previous text colour.
+  virtual TColor SetTextColor(TColor color);
+
+  /// Current pen position.
+  TPoint PenPos() const { return mPenPos; }
+
+  virtual void MoveTo(int32_t x, int32_t y);
+  /// Line from the pen position to (x, y), end pixel excluded; the position moves to (x, y).
+  /// A line to the current position draws nothing.
+  virtual void LineTo(int32_t x, int32_t y);
+  /// Connected lines through the points (the last point's pixel excluded); the pen position
+  /// is not used or changed.
+  virtual void Polyline(std::span<const TPoint> points);
+  /// Closed polygon: interior (odd-even rule) with the brush, outline with the pen.
+  virtual void Polygon(std::span<const TPoint> points);
+  /// Box (x1, y1)-(x2, y2), right and bottom exclusive: outline with the pen, inside with
+  /// the brush. psInsideFrame keeps wide outlines inside the box.
+  virtual void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  /// Rectangle with rounded corners of the given ellipse width and height.
+  virtual void RoundRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t cornerWidth, int32_t cornerHeight);
+  virtual void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  /// Elliptic arc in the box, counter-clockwise from the ray towards (x3, y3) to the ray
+  /// towards (x4, y4); equal rays give the whole ellipse.
+  virtual void Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4, int32_t y4);
+  /// Pie slice bounded like Arc, closed by two radii, filled with the brush.
+  virtual void Pie(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4, int32_t y4);
+  /// Fills the rectangle with the brush (no outline, no raster operation).
+  virtual void FillRect(const TRect& rect);
+  /// Fills the rectangle with a solid colour without touching pen, brush or background state.
+  virtual void PatBlt(const TRect& rect, TColor color);
+  /// One pixel (inside the clip region) in the colour.
+  virtual void SetPixel(int32_t x, int32_t y, TColor color);
+  /// Plain RGB colour of a pixel; clNone outside the image.
+  virtual TColor GetPixel(int32_t x, int32_t y);
+
+  /// Text at (x, y) interpreted by the alignment flags, in the text colour, the cell filled
+  /// with the background colour when the background mode is OPAQUE, rotated by the font's
+  /// Orientation around (x, y). Text is UTF-8.
+  virtual void TextOut(int32_t x, int32_t y, const std::string& text);
+  /// Extent of the text in the current font (unrotated): width of the advance, height of the
+  /// cell (ascent + descent). 0 x 0 for an empty text or when measuring fails.
+  virtual TSize TextExtent(const std::string& text);
+  virtual int32_t TextWidth(const std::string& text);
+  virtual int32_t TextHeight(const std::string& text);
+
+  /// Intersects the clip region with the rectangle: clip rectangles nest, each call can only
+  /// shrink the drawable area.
+  virtual void IntersectClipRect(const TRect& rect);
+  /// Intersects the clip region with the polygon (odd-even rule).
+  virtual void IntersectClipPolygon(std::span<const TPoint> points);
+  /// Removes all clipping.
+  virtual void RemoveClipping();
+  /// Bounding box of the drawable area: the whole image when nothing clips.
+  virtual TRect ClipBounds();
+  virtual bool HasClipping();
+
+  /// Copies width x height pixels at (sourceX, sourceY) of the source surface to (x, y) of
+  /// this one, unchanged (a monochrome source is thresholded first). Clipped to both images.
+  virtual void BlockCopy(int32_t x, int32_t y, int32_t width, int32_t height, TSurface& source,
+                         int32_t sourceX, int32_t sourceY);
+  /// Draws the graphic at (x, y) in its own size; nothing for an absent or empty graphic.
+  virtual void Draw(int32_t x, int32_t y, const TGraphic* graphic);
+  /// Draws the graphic stretched into the rectangle; nothing for an absent graphic.
+  virtual void StretchDraw(const TRect& rect, const TGraphic* graphic);
+
+protected:
+  /// Selects whatever of pen, brush and font changed since the last selection.
+  void RequireState() {
+    if (mDirty != 0) SelectObjects();
+  }
+  void Changing() {
+    if (OnChanging) OnChanging();
+  }
+  void Changed() {
+    if (OnChange) OnChange();
+  }
+
+private:
+  friend struct SurfaceAccess;
+  struct Impl;
+
+  enum : uint32_t { dirtyPen = 1, dirtyBrush = 2, dirtyFont = 4 };
+
+  void SelectObjects();
+
+  std::unique_ptr<TPen> mPen;
+  std::unique_ptr<TBrush> mBrush;
+  std::unique_ptr<TFont> mFont;
+  std::unique_ptr<Impl> mImpl;
+  TPoint mPenPos;
+  uint32_t mDirty = dirtyPen | dirtyBrush | dirtyFont;
+};
+
+}  // namespace fw

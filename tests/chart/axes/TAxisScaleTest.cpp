@@ -1,0 +1,126 @@
+#include "chart/axes/TAxisScale.h"
+#include "chart/axes/TAxisHost.h"  // the headers must stand on their own
+#include "chart/axes/TChartAxis.h"
+#include "chart/axes/TChartDepthAxis.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace chart;
+
+namespace {
+
+TAxisScale Scale(double minimum, double maximum, int32_t start, int32_t end, bool horizontal,
+                 bool inverted = false, bool logarithmic = false) {
+  TAxisScale s;
+  s.SetRange(minimum, maximum);
+  s.SetSpan(start, end);
+  s.IsHorizontal = horizontal;
+  s.Inverted = inverted;
+  s.Logarithmic = logarithmic;
+  return s;
+}
+
+}  // namespace
+
+TEST(AxisScale, SpanFields) {
+  const auto s = Scale(0, 1, 41, 480, true);
+  EXPECT_EQ(s.AxisLength, 439);
+  EXPECT_EQ(s.CenterPixel, 260);
+  EXPECT_EQ(Scale(0, 1, -5, 0, true).CenterPixel, -2);  // truncated toward zero
+  EXPECT_EQ(s.WorkingRange, 1);
+}
+
+TEST(AxisScale, LeftAxisExample) {
+  const auto s = Scale(-1000, 1000, 40, 480, false);
+  EXPECT_EQ(s.ValueToPixel(0), 260);
+  EXPECT_EQ(s.ValueToPixel(1000), 40);
+  EXPECT_EQ(s.ValueToPixel(-1000), 480);
+}
+
+TEST(AxisScale, OrientationAndInversion) {
+  EXPECT_EQ(Scale(0, 100, 10, 110, true).ValueToPixel(0), 10);
+  EXPECT_EQ(Scale(0, 100, 10, 110, true, true).ValueToPixel(0), 110);
+  EXPECT_EQ(Scale(0, 100, 10, 110, false).ValueToPixel(100), 10);
+  EXPECT_EQ(Scale(0, 100, 10, 110, false, true).ValueToPixel(100), 110);
+  EXPECT_EQ(Scale(0, 100, 10, 110, true).ValueToPixel(25), 35);
+  EXPECT_EQ(Scale(0, 100, 10, 110, true).ValueToPixel(0.5), 10);  // ties to even
+  EXPECT_EQ(Scale(0, 100, 10, 110, true).ValueToPixel(1.5), 12);
+}
+
+TEST(AxisScale, DegenerateInputsMapToTheCentre) {
+  EXPECT_EQ(Scale(5, 5, 10, 110, true).ValueToPixel(123), 60);
+  EXPECT_EQ(Scale(0, 1, 10, 110, true).ValueToPixel(1e8), 60);   // > 2^31 pixels away
+  EXPECT_EQ(Scale(0, 1, 10, 110, true).ValueToPixel(-1e8), 60);
+  EXPECT_EQ(Scale(0, 1, 10, 110, true).ValueToPixel(std::nan("")), 60);
+  EXPECT_EQ(Scale(0, 1, 10, 110, true).ValueToPixel(std::numeric_limits<double>::infinity()), 60);
+  EXPECT_EQ(Scale(-1e308, 1e308, 10, 110, true).ValueToPixel(0), 60);  // the range overflows
+}
+
+TEST(AxisScale, PixelsNeverOverflow) {
+  const auto s = Scale(0, 1, 2147483000, 2147483600, true);
+  EXPECT_EQ(s.ValueToPixel(3), INT32_MAX);
+  const auto wide = Scale(0, 1, INT32_MIN, INT32_MAX, true);
+  EXPECT_EQ(wide.AxisLength, INT32_MAX);
+  EXPECT_EQ(wide.CenterPixel, 0);
+}
+
+TEST(AxisScale, PixelToValueRoundTrip) {
+  for (bool horizontal : {true, false})
+    for (bool inverted : {true, false}) {
+      const auto s = Scale(-1000, 1000, 40, 480, horizontal, inverted);
+      const double halfPixel = 2000.0 / 440 / 2;
+      for (double v = -1000; v <= 1000; v += 37.5)
+        EXPECT_NEAR(s.PixelToValue(s.ValueToPixel(v)), v, halfPixel + 1e-9) << horizontal << inverted << v;
+      EXPECT_EQ(s.PixelToValue(horizontal != inverted ? 40 : 480), -1000);
+    }
+  EXPECT_EQ(Scale(0, 10, 50, 50, true).PixelToValue(50), 0);
+  EXPECT_EQ(Scale(0, 10, 60, 50, true).PixelToValue(55), 0);
+}
+
+TEST(AxisScale, Logarithmic) {
+  const auto s = Scale(1, 1000, 0, 300, true, false, true);
+  EXPECT_EQ(s.ValueToPixel(1), 0);
+  EXPECT_EQ(s.ValueToPixel(10), 100);
+  EXPECT_EQ(s.ValueToPixel(100), 200);
+  EXPECT_EQ(s.ValueToPixel(0), 0);    // the end of the minimum side
+  EXPECT_EQ(s.ValueToPixel(-5), 0);
+  EXPECT_NEAR(s.PixelToValue(100), 10, 1e-9);
+  EXPECT_EQ(s.PixelToValue(0), 1);
+  EXPECT_EQ(s.PixelToValue(300), 1000);
+
+  const auto v = Scale(1, 1000, 0, 300, false, false, true);
+  EXPECT_EQ(v.ValueToPixel(10), 200);
+  EXPECT_EQ(v.ValueToPixel(0), 300);
+  EXPECT_EQ(v.PixelToValue(0), 1000);
+  EXPECT_NEAR(v.PixelToValue(200), 10, 1e-9);
+
+  const auto inv = Scale(1, 1000, 0, 300, true, true, true);
+  EXPECT_EQ(inv.ValueToPixel(10), 200);
+  EXPECT_EQ(inv.ValueToPixel(0), 300);
+  EXPECT_EQ(inv.PixelToValue(0), 1000);
+  EXPECT_NEAR(inv.PixelToValue(200), 10, 1e-9);
+}
+
+TEST(AxisScale, LogarithmicWithNonPositiveEnds) {
+  const auto s = Scale(0, 100, 0, 200, true, false, true);  // lnMin taken as 0
+  EXPECT_EQ(s.ValueToPixel(1), 0);
+  EXPECT_EQ(s.ValueToPixel(10), 100);
+  EXPECT_EQ(s.ValueToPixel(0), 0);
+  const auto flat = Scale(0, 1, 0, 200, true, false, true);  // ln 1 = 0: no span
+  EXPECT_EQ(flat.ValueToPixel(0.5), 100);
+  EXPECT_EQ(flat.PixelToValue(50), 0);
+}
+
+TEST(AxisScale, Depth) {
+  const auto s = Scale(0, 10, 0, 0, false);
+  EXPECT_EQ(s.ValueToDepth(5, 100), 50);
+  EXPECT_EQ(s.ValueToDepth(0, 100), 0);
+  auto inv = s;
+  inv.Inverted = true;
+  EXPECT_EQ(inv.ValueToDepth(2, 100), 80);
+  EXPECT_EQ(Scale(3, 3, 0, 0, false).ValueToDepth(3, 101), 50);
+  EXPECT_EQ(s.ValueToDepth(std::nan(""), 100), 50);
+}
