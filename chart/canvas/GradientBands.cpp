@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "chart/canvas/CanvasRounding.h"
+#include "framework/runtime/Rounding.h"
 
 namespace chart {
 
-using canvas_detail::MulDiv;
+using fw::MulDiv;
 
 namespace {
 

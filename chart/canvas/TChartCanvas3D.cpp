@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "chart/canvas/CanvasRounding.h"
+#include "framework/runtime/Rounding.h"
 #include "chart/canvas/GradientBands.h"
 #include "chart/canvas/TView3DOptions.h"
 #include "framework/graphics/TBitmap.h"
@@ -16,8 +16,8 @@
 
 namespace chart {
 
-using canvas_detail::MulDiv;
-using canvas_detail::RoundHalfEven;
+using fw::MulDiv;
+using fw::RoundHalfEven;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "chart/canvas/CanvasRounding.h"
+#include "framework/runtime/Rounding.h"
 #include "chart/canvas/DarkenColor.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TView3DOptions.h"
@@ -17,7 +17,7 @@
 
 namespace chart {
 
-using canvas_detail::RoundHalfEven;
+using fw::RoundHalfEven;
 
 namespace {
 
