@@ -1,0 +1,13 @@
+#include "chart/data/TSeriesHost.h"
+
+#include "chart/canvas/TCanvas3D.h"
+#include "framework/graphics/TFont.h"
+
+namespace chart {
+
+void TSeriesHost::ChartSelectFont(const fw::TFont& font) {
+  TCanvas3D& canvas = Canvas3D();
+  if (canvas.Surface()) canvas.Font().Assign(font);
+}
+
+}  // namespace chart
