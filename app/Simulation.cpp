@@ -1,45 +1,17 @@
 #include "app/Simulation.h"
 
-#include <cfloat>
 #include <cmath>
 
 #include "framework/runtime/Exception.h"
+#include "framework/runtime/FloatChecks.h"
 #include "framework/runtime/Rounding.h"
 
 namespace app {
 
-namespace {
-
-// Floating-point faults are reported as the runtime's errors, never as infinities or NaNs.
-
-long double Divide(long double a, long double b) {
-  if (b == 0) {
-    if (a == 0 || std::isnan(a)) throw fw::EInvalidOp();
-    throw fw::EZeroDivide();
-  }
-  const long double q = a / b;
-  if (std::isinf(q)) throw fw::EOverflow();
-  return q;
-}
-
-long double SquareRoot(long double x) {
-  if (!(x >= 0)) throw fw::EInvalidOp();
-  return std::sqrt(x);
-}
-
-long double Checked(long double x) {
-  if (std::isnan(x)) throw fw::EInvalidOp();
-  if (std::isinf(x)) throw fw::EOverflow();
-  return x;
-}
-
-double StoreAsDouble(long double x) {
-  Checked(x);
-  if (std::fabs(x) > static_cast<long double>(DBL_MAX)) throw fw::EOverflow();
-  return static_cast<double>(x);
-}
-
-}  // namespace
+using fw::CheckedDivide;
+using fw::CheckedSqrt;
+using fw::CheckedToDouble;
+using fw::CheckFloat;
 
 TSimulation& Simulation() {
   static TSimulation instance;
@@ -56,33 +28,33 @@ long double BoundedSine(long double x) {
 double TSimulation::SampleWave(int32_t i) {
   const long double c = WaveSpeed;
   const long double beta = Velocity;
-  BaseFrequency = StoreAsDouble(Divide(0.5L * c, static_cast<long double>(StringLength)));
+  BaseFrequency = CheckedToDouble(CheckedDivide(0.5L * c, static_cast<long double>(StringLength)));
   const long double f0 = BaseFrequency;
-  ForwardFrequency = StoreAsDouble(SquareRoot(Divide(1 + beta, 1 - beta)) * f0);
-  BackwardFrequency = StoreAsDouble(SquareRoot(Divide(1 - beta, 1 + beta)) * f0);
+  ForwardFrequency = CheckedToDouble(CheckedSqrt(CheckedDivide(1 + beta, 1 - beta)) * f0);
+  BackwardFrequency = CheckedToDouble(CheckedSqrt(CheckedDivide(1 - beta, 1 + beta)) * f0);
   const long double t = SimTime;
-  const long double travel = Divide(static_cast<long double>(i), c);
+  const long double travel = CheckedDivide(static_cast<long double>(i), c);
   const long double s1 =
-      BoundedSine(Checked(TwoPi * static_cast<long double>(ForwardFrequency) * (t - travel)));
+      BoundedSine(CheckFloat(TwoPi * static_cast<long double>(ForwardFrequency) * (t - travel)));
   const long double s2 =
-      BoundedSine(Checked(TwoPi * static_cast<long double>(BackwardFrequency) * (t + travel)));
-  return StoreAsDouble((s1 - s2) * 500);
+      BoundedSine(CheckFloat(TwoPi * static_cast<long double>(BackwardFrequency) * (t + travel)));
+  return CheckedToDouble((s1 - s2) * 500);
 }
 
 double SampleWave(int32_t i) { return Simulation().SampleWave(i); }
 
 int32_t ComputeFirstIndex(double c, double beta, double t) {
   const double distance =
-      StoreAsDouble(static_cast<long double>(c) * static_cast<long double>(beta) * static_cast<long double>(t));
+      CheckedToDouble(static_cast<long double>(c) * static_cast<long double>(beta) * static_cast<long double>(t));
   return fw::RoundHalfEven(distance);
 }
 
 int32_t ComputeLastIndex(double beta, double L, int32_t first) {
   const long double b = beta;
-  const long double contracted = SquareRoot(1 - b * b) * static_cast<long double>(L);
-  return fw::RoundHalfEven(Checked(contracted + first));
+  const long double contracted = CheckedSqrt(1 - b * b) * static_cast<long double>(L);
+  return fw::RoundHalfEven(CheckFloat(contracted + first));
 }
 
-double AdvanceTime(double t) { return StoreAsDouble(static_cast<long double>(t) + TimeStep); }
+double AdvanceTime(double t) { return CheckedToDouble(static_cast<long double>(t) + TimeStep); }
 
 }  // namespace app

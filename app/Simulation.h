@@ -22,6 +22,14 @@ struct TSimulation {
   /// or any intermediate is not finite (fw::EOverflow when it overflows).
   /// A sine whose argument has a magnitude of 2^63 or more counts as 0.
   double SampleWave(int32_t i);
+
+  /// Builds the points of one animation frame at the current time: sets FirstIndex and LastIndex
+  /// (ComputeFirstIndex, ComputeLastIndex) and, for each index from FirstIndex to LastIndex in
+  /// increasing order, calls addPoint(double x, double y) with y = SampleWave(i) and
+  /// x = p mod 1000 (truncating), where p = i - FirstIndex when pinned (the picture keeps its place)
+  /// and p = i otherwise. No point when LastIndex < FirstIndex. Allocates nothing itself.
+  template <class AddPoint>
+  void ComputeFramePoints(bool pinned, AddPoint&& addPoint);
 };
 
 /// Simulation time added per animation tick (extended precision).
@@ -49,5 +57,21 @@ namespace app {
 
 /// Simulation().SampleWave(i).
 double SampleWave(int32_t i);
+
+}  // namespace app
+
+namespace app {
+
+template <class AddPoint>
+void TSimulation::ComputeFramePoints(bool pinned, AddPoint&& addPoint) {
+  FirstIndex = ComputeFirstIndex(WaveSpeed, Velocity, SimTime);
+  LastIndex = ComputeLastIndex(Velocity, StringLength, FirstIndex);
+  // 64-bit counters: the loop ends even when LastIndex is INT32_MAX, and p cannot overflow.
+  for (int64_t i = FirstIndex; i <= LastIndex; ++i) {
+    const double y = SampleWave(static_cast<int32_t>(i));
+    const int64_t p = pinned ? i - FirstIndex : i;
+    addPoint(static_cast<double>(p % 1000), y);
+  }
+}
 
 }  // namespace app

@@ -24,4 +24,15 @@ inline constexpr int ChartDefaultFontSize = 8;
 inline constexpr const char* DefaultSeriesTitlePrefix = "Series ";
 inline constexpr const char* SeriesIndexOutOfRange = "Series index out of range";
 
+// Axes: setting validation and angle descriptions.
+inline constexpr const char* AxisMinimumAboveMaximum = "Axis Minimum Value must be <= Maximum";
+inline constexpr const char* AxisMaximumBelowMinimum = "Axis Maximum Value must be >= Minimum";
+inline constexpr const char* AxisIncrementNegative = "Axis increment must be >= 0";
+inline constexpr const char* AxisLogarithmicBaseTooSmall = "Axis Logarithmic Base should be >= 2";
+inline constexpr const char* AxisDateTimeLogarithmic = "DateTime Axis cannot be Logarithmic";
+inline constexpr const char* AxisLogarithmicNegativeRange = "Logarithmic Axis Min and Max values should be >= 0";
+inline constexpr const char* AxisLabelsSeparationNegative = "Labels Separation % must be greater than 0";
+inline constexpr const char* AxisLabelsAngleDescription = "Axis Labels";
+inline constexpr const char* AxisTitleAngleDescription = "Axis Title";
+
 }  // namespace chart::ChartConst

@@ -1,5 +1,7 @@
 #include "chart/axes/TAxisScale.h"
-#include "chart/axes/TAxisHost.h"  // the host interface must stand on its own
+#include "chart/axes/TAxisHost.h"  // the headers must stand on their own
+#include "chart/axes/TChartAxis.h"
+#include "chart/axes/TChartDepthAxis.h"
 
 #include <gtest/gtest.h>
 
