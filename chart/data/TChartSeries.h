@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "chart/data/TChartValueList.h"
-#include "chart/data/TSeriesAxisMapping.h"
 #include "chart/data/TSeriesHost.h"
 #include "framework/controls/ControlTypes.h"
 #include "framework/controls/TComponent.h"
@@ -15,7 +14,9 @@
 
 namespace chart {
 
+struct TAxisScale;
 class TChartSeries;
+class TCustomChartAxis;
 class TSeriesMarks;
 struct TSeriesMarkPosition;
 
@@ -135,10 +136,11 @@ public:
   virtual void SetParentChart(TSeriesHost* chart);
   /// Resolves HorizAxis/VertAxis to the chart's axis objects (none without a chart).
   void ResolveAxes();
-  TSeriesAxisMapping* ResolvedHorizAxis() const { return mResolvedHorizAxis; }
-  TSeriesAxisMapping* ResolvedVertAxis() const { return mResolvedVertAxis; }
-  /// Whether `axis` takes this series into account (for automatic ranges and axis display).
-  virtual bool UsesAxis(const TSeriesAxisMapping* axis) const;
+  TCustomChartAxis* ResolvedHorizAxis() const { return mResolvedHorizAxis; }
+  TCustomChartAxis* ResolvedVertAxis() const { return mResolvedVertAxis; }
+  /// Whether `axis` takes this series into account (for automatic ranges and axis display);
+  /// false without a chart. A depth axis counts as not horizontal.
+  virtual bool UsesAxis(const TCustomChartAxis* axis) const;
   /// The series is measured against axes at all (a pie series is not).
   virtual bool UseAxis() const { return true; }
   /// Asks the chart to repaint later (nothing without a chart). Never draws.
@@ -149,11 +151,11 @@ public:
   void SetHorizAxis(THorizAxis value);
   TVertAxis VertAxis() const { return mVertAxis; }
   void SetVertAxis(TVertAxis value);
-  TSeriesAxisMapping* CustomHorizAxis() const { return mCustomHorizAxis; }
-  /// The axis used for aCustomHorizAxis (not owned; the chart owns its axes).
-  void SetCustomHorizAxis(TSeriesAxisMapping* axis);
-  TSeriesAxisMapping* CustomVertAxis() const { return mCustomVertAxis; }
-  void SetCustomVertAxis(TSeriesAxisMapping* axis);
+  TCustomChartAxis* CustomHorizAxis() const { return mCustomHorizAxis; }
+  /// The axis used for aCustomHorizAxis (not owned; an axis of the same chart).
+  void SetCustomHorizAxis(TCustomChartAxis* axis);
+  TCustomChartAxis* CustomVertAxis() const { return mCustomVertAxis; }
+  void SetCustomVertAxis(TCustomChartAxis* axis);
 
   // ---- visible range and drawing (called by the chart inside its paint) ----
   /// Sets FirstVisible and LastVisible from the axis range of the last frame.
@@ -358,8 +360,10 @@ private:
   int16_t mCursor = 0;
   std::vector<fw::TComponent*> mDataSources;  // not owned
   int32_t mFirstVisible = -1;
-  TSeriesAxisMapping* mResolvedHorizAxis = nullptr;
-  TSeriesAxisMapping* mResolvedVertAxis = nullptr;
+  TCustomChartAxis* mResolvedHorizAxis = nullptr;
+  TCustomChartAxis* mResolvedVertAxis = nullptr;
+  const TAxisScale* mHorizScale = nullptr;  // maps of the resolved axes, owned by the axes
+  const TAxisScale* mVertScale = nullptr;
   std::string mXLabelsSource;
   int32_t mLastVisible = -1;
   std::vector<TChartSeries*> mDependents;  // not owned
@@ -372,8 +376,8 @@ private:
   std::vector<TChartValueList*> mValueLists;  // X, Y, further lists; owned by their members
   std::vector<std::string> mLabels;           // one per point; empty = no text
   THorizAxis mHorizAxis = aBottomAxis;
-  TSeriesAxisMapping* mCustomHorizAxis = nullptr;
-  TSeriesAxisMapping* mCustomVertAxis = nullptr;
+  TCustomChartAxis* mCustomHorizAxis = nullptr;
+  TCustomChartAxis* mCustomVertAxis = nullptr;
   int32_t mFixedDepthLevel = -1;
   TVertAxis mVertAxis = aLeftAxis;
   TSeriesRecalcOptions mRecalcOptions = AllRecalcOptions;

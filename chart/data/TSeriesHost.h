@@ -13,9 +13,10 @@ class TFont;
 
 namespace chart {
 
+struct TAxisScale;
+class TCanvas3D;
 class TChartSeries;
-class TChartCanvas;
-class TSeriesAxisMapping;
+class TCustomChartAxis;
 
 /// The axes a series can be measured against, by their role on the chart.
 enum TSeriesAxisRole { sarBottomAxis, sarTopAxis, sarLeftAxis, sarRightAxis, sarDepthAxis };
@@ -29,8 +30,10 @@ enum TSeriesAxisRole { sarBottomAxis, sarTopAxis, sarLeftAxis, sarRightAxis, sar
 /// inside them is harmless (the series ignores the nested call).
 ///
 /// Names that the panel already uses for its own members (Invalidate, PlotRect, Canvas, View3D,
-/// loading state) are spelled differently here so that the panel can implement this interface
-/// next to its own members without hiding or clashing with them.
+/// loading state) carry a `Chart` prefix, so that the panel can implement this interface next to
+/// its own members. Operations that the axes' host interface declares too (ChartLoading,
+/// InvalidateChart, ChartPlotRect, ChartView3D, Canvas3D) have the same signatures there: one
+/// override in the panel serves both.
 class TSeriesHost {
 public:
   // ---- series list ----
@@ -55,12 +58,15 @@ public:
 
   // ---- axes and layout of the last frame ----
   /// The chart's axis of that role; never null for a living chart.
-  virtual TSeriesAxisMapping* SeriesAxis(TSeriesAxisRole role) const = 0;
+  virtual TCustomChartAxis* SeriesAxis(TSeriesAxisRole role) const = 0;
+  /// The value-to-pixel map of an axis of this chart. The series keeps the address (valid as
+  /// long as the axis lives) and maps through it without further calls.
+  virtual const TAxisScale& SeriesAxisScale(const TCustomChartAxis& axis) const = 0;
   /// The plot rectangle of the last frame (right and bottom exclusive).
   virtual fw::TRect ChartPlotRect() const = 0;
 
   // ---- drawing (used by series types while the chart paints) ----
-  virtual TChartCanvas& ChartCanvas() = 0;
+  virtual TCanvas3D& Canvas3D() = 0;
   virtual bool ChartView3D() const = 0;
 
   // ---- mouse ----
