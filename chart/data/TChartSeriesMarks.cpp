@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "chart/ChartConst.h"
-#include "chart/axes/TCustomChartAxis.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TView3DOptions.h"
@@ -57,8 +56,9 @@ std::string TChartSeries::MarkText(int32_t index) {
     case smsPercentTotal: text = percentOfTotal(); break;
     case smsLabelPercentTotal: text = labelOrValue() + ' ' + percentOfTotal(); break;
     case smsXValue:
-      text = mResolvedHorizAxis ? mResolvedHorizAxis->FormatAxisValue(XValueOf(index))
-                                : fw::FormatFloat(mValueFormat, XValueOf(index));
+      text = mParentChart && mResolvedHorizAxis
+                 ? mParentChart->AxisValueText(*mResolvedHorizAxis, XValueOf(index), mValueFormat)
+                 : fw::FormatFloat(mValueFormat, XValueOf(index));
       break;
   }
   if (OnGetMarkText) OnGetMarkText(this, index, text);

@@ -91,6 +91,9 @@ public:
   virtual fw::TColor ChartColor() const { return fw::clWhite; }
   /// Selects the font on the chart canvas (sizes converted at the canvas' resolution).
   virtual void ChartSelectFont(const fw::TFont& font);
+  /// `value` as the axis labels it (number or date-time format, the chart's label event).
+  /// The default formats with `fallbackFormat`; the panel answers with the axis' label text.
+  virtual std::string AxisValueText(TCustomChartAxis& axis, double value, const std::string& fallbackFormat);
   /// The text the chart's legend shows for point valueIndex of the series (empty here).
   virtual std::string FormattedLegendValue(TChartSeries& /*series*/, int32_t /*valueIndex*/) { return {}; }
 

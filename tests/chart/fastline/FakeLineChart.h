@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
 #include "chart/axes/TAxisScale.h"
@@ -95,6 +96,9 @@ public:
   void RefreshSeriesDataSource(TChartSeries&) override {}
   bool ChartPrintingActive() const override { return Printing; }
   fw::TColor ChartColor() const override { return Color; }
+  std::string AxisValueText(TCustomChartAxis& axis, double value, const std::string&) override {
+    return (&axis == SeriesAxis(sarBottomAxis) ? "bottom " : "other ") + std::to_string(static_cast<int>(value));
+  }
 
   PenRecordingSurface Recorder;
   PenRecordingSurface& Surface;

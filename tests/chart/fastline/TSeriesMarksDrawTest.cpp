@@ -4,6 +4,7 @@
 
 #include "FakeLineChart.h"
 #include "chart/canvas/TChartPen.h"
+#include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/data/TSeriesMarks.h"
 #include "framework/runtime/FormatFloat.h"
@@ -103,6 +104,14 @@ TEST_F(MarksTest, XValueWithoutAxisUsesTheValueFormat) {
   Marks().SetStyle(smsXValue);
   EXPECT_EQ(series->MarkText(0), "7");
   series->SetParentChart(&chart);
+}
+
+TEST_F(MarksTest, XValueIsLabelledByTheHorizontalAxis) {
+  series->AppendPoint(7, 1, "", fw::clDefault);
+  Marks().SetStyle(smsXValue);
+  EXPECT_EQ(series->MarkText(0), "bottom 7");
+  series->SetHorizAxis(aTopAxis);
+  EXPECT_EQ(series->MarkText(0), "other 7");
 }
 
 TEST_F(MarksTest, PercentOfAllZeroValuesIsAHundred) {
@@ -253,6 +262,25 @@ TEST_F(MarksTest, TransparentMarkWithoutFrameDrawsNoBox) {
   // Without a frame the box is the text plus one letter.
   chart.Canvas.Font().Assign(Marks().Font());
   EXPECT_EQ(Marks().PositionAt(0)->Height, chart.Canvas.CharacterHeight());
+}
+
+TEST_F(MarksTest, ZoomedThreeDimensionalViewZoomsTheMarkFont) {
+  TView3DOptions options;
+  options.SetZoom(200);
+  const fw::TRect rect{0, 0, 1000, 500};
+  chart.Canvas.SetBuffered(false);
+  chart.Canvas.PrepareSurface(&chart.Surface, &options, fw::clWhite, true, rect);
+  chart.Canvas.SetProjectionCenter(0, rect, rect);
+  chart.View3D = true;
+  series->AppendPoint(100, 100, "", fw::clDefault);
+  DrawMarks();
+  EXPECT_EQ(chart.Surface.Font().Size(), 16);
+  EXPECT_EQ(chart.Surface.CountOf("TextOut"), 1u);
+
+  options.SetZoomText(false);
+  chart.Canvas.PrepareSurface(&chart.Surface, &options, fw::clWhite, true, rect);
+  DrawMarks();
+  EXPECT_EQ(chart.Surface.Font().Size(), 8);
 }
 
 TEST_F(MarksTest, ClearingThePointsForgetsThePositions) {
