@@ -613,4 +613,27 @@ void TChartSeries::NotifyDependents(TSeriesSourceEvent event, int32_t index) {
     if (std::find(mDependents.begin(), mDependents.end(), d) != mDependents.end()) d->SourceChanged(*this, event, index);
 }
 
+// ---------------------------------------------------------------- copying
+
+void TChartSeries::Assign(const TChartSeries& source) {
+  if (&source == this) return;
+  mXValues->Assign(*source.mXValues);
+  mYValues->Assign(*source.mYValues);
+  SetActive(source.mActive);
+  SetColorEachPoint(source.mColorEachPoint);
+  mColorSource = source.mColorSource;
+  mCursor = source.mCursor;
+  SetHorizAxis(source.mHorizAxis);
+  SetVertAxis(source.mVertAxis);
+  mMarks->Assign(*source.mMarks);
+  SetPercentFormat(source.mPercentFormat);
+  SetSeriesColor(source.mSeriesColor);
+  SetShowInLegend(source.mShowInLegend);
+  SetTitle(source.mTitle);
+  SetValueFormat(source.mValueFormat);
+  mXLabelsSource = source.mXLabelsSource;
+  mIdentifier = source.mIdentifier;
+  mStyle = source.mStyle;
+}
+
 }  // namespace chart

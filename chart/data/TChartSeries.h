@@ -18,6 +18,7 @@ struct TAxisScale;
 class TChartSeries;
 class TCustomChartAxis;
 class TSeriesMarks;
+struct TSeriesMarkPosition;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -203,6 +204,22 @@ public:
   /// background; nothing when that colour is clNone.
   virtual void DrawLegendSymbol(int32_t valueIndex, const fw::TRect& rect);
 
+  // ---- marks ----
+  /// The value a mark shows: the point's value in MandatoryList.
+  virtual double MarkValue(int32_t index) { return MandatoryList().ValueAt(index); }
+  /// Text of point index's mark as Marks.Style says (values by ValueFormat, percentages of the
+  /// total magnitude by PercentFormat), then OnGetMarkText may replace it.
+  std::string MarkText(int32_t index);
+  /// Draws the marks of FirstVisible..LastVisible on the chart's canvas, skipping null points
+  /// and empty texts; nothing when Marks is not visible or the series has no chart.
+  void DrawMarks();
+
+  // ---- type information and copying ----
+  /// Name of the design-time editor of the series type (none in the base).
+  virtual std::string EditorName() const { return {}; }
+  /// Copies the published settings of `source` (not its points, chart, data sources or events).
+  virtual void Assign(const TChartSeries& source);
+
   // ---- published properties ----
   bool Active() const { return mActive; }
   virtual void SetActive(bool value);
@@ -310,6 +327,8 @@ protected:
   void InsertFurtherPendingValues(int32_t index);
   /// Stores a point's colour and label at index (after the value lists took it).
   void InsertColorAndLabel(int32_t index, fw::TColor color, const std::string& label);
+  /// Draws one mark at `position` with the point's colour; series types may move it first.
+  virtual void DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position);
   /// Steps 1 to 3 of RemoveAllPoints: every list emptied, mark positions forgotten.
   virtual void ClearLists();
   /// Tells every dependent series of a change of this one.

@@ -4,9 +4,12 @@
 #include "framework/graphics/TRect.h"
 #include "framework/runtime/TColor.h"
 
+#include <string>
+
 namespace fw {
 class TComponent;
-}
+class TFont;
+}  // namespace fw
 
 namespace chart {
 
@@ -78,6 +81,21 @@ public:
   /// Refreshes `series` from its data sources (unless it is loading): for a source series, the
   /// series takes a copy of the source's points (TChartSeries::RecalculateFromSources).
   virtual void RefreshSeriesDataSource(TChartSeries& series) = 0;
+
+  // ---- services for drawing series and marks ----
+  // The axis host declares the first three with the same signatures, so the panel's overrides
+  // serve both; the defaults suit a host without printing, colour or fonts of its own.
+  /// A print job draws the chart (styled thin lines then print at width 0).
+  virtual bool ChartPrintingActive() const { return false; }
+  /// The chart's background colour (marks' arrows avoid it).
+  virtual fw::TColor ChartColor() const { return fw::clWhite; }
+  /// Selects the font on the chart canvas (sizes converted at the canvas' resolution).
+  virtual void ChartSelectFont(const fw::TFont& font);
+  /// `value` as the axis labels it (number or date-time format, the chart's label event).
+  /// The default formats with `fallbackFormat`; the panel answers with the axis' label text.
+  virtual std::string AxisValueText(TCustomChartAxis& axis, double value, const std::string& fallbackFormat);
+  /// The text the chart's legend shows for point valueIndex of the series (empty here).
+  virtual std::string FormattedLegendValue(TChartSeries& /*series*/, int32_t /*valueIndex*/) { return {}; }
 
 protected:
   TSeriesHost() = default;
