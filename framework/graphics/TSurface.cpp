@@ -200,7 +200,8 @@ struct TSurface::Impl {
   // Clip region in device pixels.
   bool clipped = false;
   QRegion clip;
-  std::vector<QRect> clipRects;
+  std::vector<QRect> clipRects;  // banded: sorted by top, rectangles of one band share top and bottom
+  QRect drawable;                // image intersected with the clip region's bounds
 
   bool Painting() const { return bits != nullptr; }
 
@@ -226,9 +227,12 @@ struct TSurface::Impl {
     stride = 0;
     width = 0;
     height = 0;
+    drawable = QRect();
   }
 
   void ApplyClip() {
+    drawable = QRect(0, 0, width, height);
+    if (clipped) drawable &= clip.boundingRect();
     if (!painter.isActive()) return;
     if (clipped)
       painter.setClipRegion(clip);
@@ -243,17 +247,14 @@ struct TSurface::Impl {
     ApplyClip();
   }
 
-  /// Drawable box: image intersected with the clip region's bounds.
-  QRect DrawableBox() const {
-    QRect box(0, 0, width, height);
-    if (clipped) box &= clip.boundingRect();
-    return box;
-  }
+  const QRect& DrawableBox() const { return drawable; }
 
+  /// Whether a pixel inside the drawable box lies in the clip region.
   bool ClipAllows(int x, int y) const {
     if (!clipped || clipRects.size() == 1) return true;  // one rectangle: the box test suffices
-    for (const QRect& r : clipRects)
-      if (r.contains(x, y)) return true;
+    auto it = std::partition_point(clipRects.begin(), clipRects.end(), [y](const QRect& r) { return r.bottom() < y; });
+    for (; it != clipRects.end() && it->top() <= y; ++it)
+      if (it->contains(x, y)) return true;
     return false;
   }
 
@@ -268,7 +269,7 @@ struct TSurface::Impl {
   void RasterLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const int64_t dx = static_cast<int64_t>(x2) - x1, dy = static_cast<int64_t>(y2) - y1;
     if (dx == 0 && dy == 0) return;
-    const QRect box = DrawableBox();
+    const QRect& box = DrawableBox();
     if (box.isEmpty()) return;
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     const int64_t a = xMajor ? std::abs(dx) : std::abs(dy);  // steps
