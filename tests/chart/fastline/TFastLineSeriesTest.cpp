@@ -8,6 +8,7 @@
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/data/TSeriesMarks.h"
+#include "framework/streaming/TClassRegistry.h"
 
 namespace chart::test {
 namespace {
@@ -330,6 +331,33 @@ TEST_F(FastLineTest, ClickedIndexAtExtremeClicksIsSafe) {
   SetVisible(0, 3);
   EXPECT_EQ(series->ClickedIndex(INT32_MIN, INT32_MAX), -1);
   EXPECT_EQ(series->ClickedIndex(INT32_MAX, INT32_MIN), -1);
+}
+
+// ---------------------------------------------------------------- stored layout
+
+TEST(FastLineClass, ReaderCreatesItAndReachesItsProperties) {
+  RegisterFastLineSeriesClass();
+  const fw::TClassInfo* info = fw::TClassRegistry::Instance().FindByName("TFastLineSeries");
+  ASSERT_NE(info, nullptr);
+  ASSERT_TRUE(info->CanCreate());
+  std::unique_ptr<fw::TComponent> created(info->Create(nullptr));
+  auto* line = dynamic_cast<TFastLineSeries*>(created.get());
+  ASSERT_NE(line, nullptr);
+
+  void* self = info->FromComponent(line);
+  const fw::TPropInfo* autoRepaint = info->FindProperty("AutoRepaint", self);
+  ASSERT_NE(autoRepaint, nullptr);
+  autoRepaint->SetOrdinal(self, 0);
+  EXPECT_FALSE(line->AutoRepaint());
+
+  self = info->FromComponent(line);
+  const fw::TPropInfo* pen = info->FindProperty("LinePen", self);
+  ASSERT_NE(pen, nullptr);
+  EXPECT_EQ(pen->GetObject(self), static_cast<void*>(&line->LinePen()));
+  self = info->FromComponent(line);
+  const fw::TPropInfo* ys = info->FindProperty("YValues", self);
+  ASSERT_NE(ys, nullptr);
+  EXPECT_EQ(ys->GetObject(self), static_cast<void*>(&line->YValues()));
 }
 
 }  // namespace
