@@ -205,6 +205,25 @@ TEST_F(FastLineTest, View3DDrawsAtTheSeriesDepth) {
   EXPECT_EQ(geometry[1].Ints, Ints({210, 390}));
 }
 
+TEST_F(FastLineTest, PointByPointDrawingTakesPenAndPositionBack) {
+  // Series sharing a depth level are drawn one point at a time in turn: each call must not
+  // continue from another series' pen or position.
+  series->LinePen().SetColor(fw::clRed);
+  AddPoints({{0, 0}, {10, 10}, {20, 20}});
+  SetVisible(0, 2);
+  chart.Surface.ClearCalls();
+  series->DrawOnePoint(0);
+  chart.Surface.MoveTo(500, 5);  // another series draws in between
+  chart.Surface.Pen().SetColor(fw::clBlue);
+  series->DrawOnePoint(1);
+  const auto geometry = chart.Surface.Geometry();
+  ASSERT_EQ(geometry.size(), 4u);
+  EXPECT_EQ(geometry[2].Name, "MoveTo");
+  EXPECT_EQ(geometry[2].Ints, Ints({0, 500}));
+  EXPECT_EQ(geometry[3].Ints, Ints({10, 490}));
+  EXPECT_EQ(chart.Surface.LinePens.back().Color, fw::clRed);
+}
+
 TEST_F(FastLineTest, RedLineReachesTheImage) {
   PenRecordingSurface image(60, 40);
   FakeLineChart pixels(image);
