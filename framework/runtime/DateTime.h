@@ -31,11 +31,11 @@ TDateTime EncodeTime(int32_t hour, int32_t min, int32_t sec, int32_t msec);
 /// Joins a whole-day date and a time of day, honouring the convention for negative dates.
 TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 
-/// True when the value (rounded to the millisecond) lies in MinDateTime..MaxDateTime.
+/// True when the value is finite and its date part (rounded to the millisecond, truncated toward
+/// zero) lies in 1 January 0001 .. 31 December 9999.
 bool IsValidDateTime(TDateTime value);
 /// Date and time parts of a value, rounded to the millisecond (so 23:59:59.9996 is the next
-/// midnight). Throw EConvertError "Invalid date/time value" for NaN, infinities and values
-/// outside MinDateTime..MaxDateTime.
+/// midnight). Throw EConvertError "Invalid date/time value" when IsValidDateTime is false.
 void DecodeDate(TDateTime value, int32_t& year, int32_t& month, int32_t& day);
 void DecodeTime(TDateTime value, int32_t& hour, int32_t& min, int32_t& sec, int32_t& msec);
 
@@ -62,7 +62,7 @@ int32_t DayOfWeek(TDateTime value);
 ///   am/pm  "am" or "pm" in the case written    a/p  "a" or "p"    ampm  "AM" or "PM"
 ///   /      DateSeparator     :  TimeSeparator     "..." '...'  literal text
 /// Every other character is copied. An empty format means "c". Names are English.
-/// A value that is NaN, infinite or outside MinDateTime..MaxDateTime gives an empty text.
+/// A value for which IsValidDateTime is false (NaN, infinite, beyond the calendar) gives an empty text.
 std::string FormatDateTime(const std::string& format, TDateTime value);
 std::string FormatDateTime(const std::string& format, TDateTime value, const TFormatSettings& settings);
 

@@ -16,16 +16,16 @@ char SingleChar(const QString& text, char fallback) {
 
 // Rewrites a Qt date or time pattern in FormatDateTime tokens: Qt's M (month) becomes m, Qt's m
 // (minute) becomes n, H becomes h and an AM/PM marker becomes ampm; quoted text is kept.
-std::string TranslatePattern(const QString& pattern, bool isTime) {
+std::string TranslatePattern(const std::string& utf8, bool isTime) {
   std::string result;
-  const QByteArray utf8 = pattern.toUtf8();
-  for (qsizetype i = 0; i < utf8.size(); ++i) {
+  const size_t size = utf8.size();
+  for (size_t i = 0; i < size; ++i) {
     const char c = utf8[i];
     if (c == '\'') {
-      qsizetype j = i + 1;
-      while (j < utf8.size() && utf8[j] != '\'') ++j;
+      size_t j = i + 1;
+      while (j < size && utf8[j] != '\'') ++j;
       result += '"';
-      result.append(utf8.constData() + i + 1, static_cast<size_t>(j - i - 1));
+      result.append(utf8, i + 1, j - i - 1);
       result += '"';
       i = j;
     } else if (c == 'M') {
@@ -35,7 +35,7 @@ std::string TranslatePattern(const QString& pattern, bool isTime) {
     } else if (c == 'H') {
       result += 'h';
     } else if (c == 'A' || c == 'a') {
-      if (i + 1 < utf8.size() && (utf8[i + 1] == 'P' || utf8[i + 1] == 'p')) ++i;
+      if (i + 1 < size && (utf8[i + 1] == 'P' || utf8[i + 1] == 'p')) ++i;
       result += "ampm";
     } else if (c == 't') {
       // time zone: not supported, dropped with a preceding blank
@@ -70,15 +70,19 @@ TFormatSettings TFormatSettings::FromSystemLocale() {
   settings.ThousandSeparator = SingleChar(locale.groupSeparator(), ',');
   if (settings.ThousandSeparator == settings.DecimalSeparator)
     settings.ThousandSeparator = settings.DecimalSeparator == ',' ? '.' : ',';
-  const std::string shortDate = TranslatePattern(locale.dateFormat(QLocale::ShortFormat), false);
-  const std::string shortTime = TranslatePattern(locale.timeFormat(QLocale::ShortFormat), true);
-  const std::string longTime = TranslatePattern(locale.timeFormat(QLocale::LongFormat), true);
+  const std::string shortDate = FromLocalePattern(locale.dateFormat(QLocale::ShortFormat).toStdString(), false);
+  const std::string shortTime = FromLocalePattern(locale.timeFormat(QLocale::ShortFormat).toStdString(), true);
+  const std::string longTime = FromLocalePattern(locale.timeFormat(QLocale::LongFormat).toStdString(), true);
   if (!shortDate.empty()) settings.ShortDateFormat = shortDate;
   if (!shortTime.empty()) settings.ShortTimeFormat = shortTime;
   if (!longTime.empty()) settings.LongTimeFormat = longTime;
   settings.DateSeparator = FirstSeparator(settings.ShortDateFormat, "dmy", '/');
   settings.TimeSeparator = FirstSeparator(settings.ShortTimeFormat, "hnsampAMP", ':');
   return settings;
+}
+
+std::string TFormatSettings::FromLocalePattern(const std::string& pattern, bool isTime) {
+  return TranslatePattern(pattern, isTime);
 }
 
 TFormatSettings FormatSettings = TFormatSettings::FromSystemLocale();

@@ -18,6 +18,9 @@ struct TFormatSettings {
   static TFormatSettings Invariant() { return TFormatSettings(); }
   /// Settings of the user's locale; single-byte separators only ('.' and ',' replace others).
   static TFormatSettings FromSystemLocale();
+  /// A locale date or time pattern (M month, m minute, H/h hour, AP/ap marker, t zone, 'quoted')
+  /// rewritten in FormatDateTime tokens; the zone is dropped.
+  static std::string FromLocalePattern(const std::string& pattern, bool isTime);
 };
 
 /// The process-wide settings used by the conversions that take none explicitly. Initialised from

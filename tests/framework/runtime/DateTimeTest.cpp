@@ -187,6 +187,8 @@ TEST_F(FormatDateTimeTest, DateTokens) {
   EXPECT_EQ(F("dd.mm.yy", fw::EncodeDate(2003, 4, 5)), "05.04.03");
   EXPECT_EQ(F("DD-MMM-YYYY"), "29-Feb-2024");
   EXPECT_EQ(F("ddddd"), "2/29/2024");
+  EXPECT_EQ(F("yyyy yy", fw::EncodeDate(5, 1, 1)), "0005 05");
+  EXPECT_EQ(F("d/m/yy", fw::EncodeDate(2005, 12, 31)), "31/12/05");
 }
 
 TEST_F(FormatDateTimeTest, TimeTokens) {

@@ -1,0 +1,108 @@
+#include "framework/controls/TCustomControl.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include "framework/controls/NativeControl.h"
+#include "framework/graphics/SurfaceAccess.h"
+#include "framework/graphics/TSurface.h"
+
+namespace fw {
+
+// The widget of a self-drawing control: paints from the control's window image and keeps
+// mouse input to itself (the control's handlers ran in the framework's event filter).
+class TCustomControlWidget : public QWidget {
+public:
+  explicit TCustomControlWidget(TCustomControl* control) : mControl(control) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+  }
+
+protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (!detail::ControlOf(this)) return;
+    const QRect r = event->rect();
+    mControl->PaintRequest({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+  }
+  void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
+
+private:
+  TCustomControl* mControl;
+};
+
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), mCanvas(std::make_unique<TSurface>()) {
+  mCanvas->OnChange = [this] {
+    if (!mPainting) ScheduleCopy();
+  };
+  detail::BindWidget(this, new TCustomControlWidget(this));
+}
+
+TCustomControl::~TCustomControl() { mCanvas->OnChange = nullptr; }
+
+TSurface& TCustomControl::Canvas() {
+  UpdateWindowImage();
+  return *mCanvas;
+}
+
+void TCustomControl::UpdateWindowImage() {
+  const int32_t w = ClientWidth();
+  const int32_t h = ClientHeight();
+  if (mCanvas->Width() == w && mCanvas->Height() == h) return;
+  if (w <= 0 || h <= 0) {
+    SurfaceAccess::Attach(*mCanvas, nullptr);
+    return;
+  }
+  SurfaceAccess::CreateImage(*mCanvas, w, h);
+}
+
+void TCustomControl::Resized() {
+  UpdateWindowImage();
+  mPaintPending = true;
+}
+
+void TCustomControl::Invalidate() {
+  mPaintPending = true;
+  if (QWidget* w = detail::WidgetOf(this)) w->update();
+}
+
+void TCustomControl::Repaint() {
+  mPaintPending = true;
+  if (QWidget* w = detail::WidgetOf(this)) w->repaint();
+}
+
+void TCustomControl::ScheduleCopy() {
+  mCopyPending = true;
+  if (QWidget* w = detail::WidgetOf(this)) w->update();
+}
+
+void TCustomControl::PaintRequest(const TRect& rect) {
+  UpdateWindowImage();
+  // A request that only follows drawing outside a paint copies the image as it is; any other
+  // (an invalidation, or the window system exposing the control) paints first.
+  const bool copyOnly = mCopyPending && !mPaintPending;
+  mCopyPending = false;
+  mPaintPending = false;
+  if (!copyOnly) {
+    mPainting = true;
+    {
+      detail::PaintScope scope;
+      detail::Guarded([this] { Paint(); });
+    }
+    mPainting = false;
+  }
+  QWidget* widget = detail::WidgetOf(this);
+  const QImage* image = SurfaceAccess::Image(*mCanvas);
+  if (!widget || !image) return;
+  const QRect r(rect.Left, rect.Top, rect.Width(), rect.Height());
+  QPainter painter(widget);
+  painter.drawImage(r, *image, r);
+}
+
+}  // namespace fw

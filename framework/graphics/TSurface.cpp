@@ -1,0 +1,1052 @@
+#include "framework/graphics/TSurface.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRegion>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "framework/graphics/SurfaceAccess.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TGraphic.h"
+
+namespace fw {
+
+namespace {
+
+// Shapes that Qt strokes or fills are kept inside this range: far larger than any image, small
+// enough for Qt's fixed-point rasterizer.
+constexpr int32_t ShapeLimit = 1 << 16;
+// Rectangles (fills, clip boxes, copies) only need their edges kept free of overflow.
+constexpr int32_t RectLimit = 1 << 28;
+
+int32_t ClampTo(int64_t v, int32_t limit) {
+  return static_cast<int32_t>(std::clamp<int64_t>(v, -static_cast<int64_t>(limit), limit));
+}
+
+/// TColor (red in the low byte) to an opaque QRgb.
+uint32_t ToQRgb(TColor color) {
+  const uint32_t c = static_cast<uint32_t>(ColorToRGB(color));
+  return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+TColor FromQRgb(uint32_t rgb) {
+  return static_cast<TColor>(((rgb >> 16) & 0xFFu) | (rgb & 0xFF00u) | ((rgb & 0xFFu) << 16));
+}
+
+/// Black or white by luminance; mid grey (128) and darker become black.
+uint32_t Threshold(uint32_t rgb) {
+  const uint32_t r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+  return r * 299 + g * 587 + b * 114 > 128000 ? 0xFFFFFFFFu : 0xFF000000u;
+}
+
+uint32_t ApplyRop(TPenMode mode, uint32_t pen, uint32_t dest) {
+  uint32_t v;
+  switch (mode) {
+    case pmBlack: v = 0; break;
+    case pmWhite: v = 0xFFFFFF; break;
+    case pmNop: v = dest; break;
+    case pmNot: v = ~dest; break;
+    case pmCopy: v = pen; break;
+    case pmNotCopy: v = ~pen; break;
+    case pmMergePenNot: v = pen | ~dest; break;
+    case pmMaskPenNot: v = pen & ~dest; break;
+    case pmMergeNotPen: v = ~pen | dest; break;
+    case pmMaskNotPen: v = ~pen & dest; break;
+    case pmMerge: v = pen | dest; break;
+    case pmNotMerge: v = ~(pen | dest); break;
+    case pmMask: v = pen & dest; break;
+    case pmNotMask: v = ~(pen & dest); break;
+    case pmXor: v = pen ^ dest; break;
+    case pmNotXor: v = ~(pen ^ dest); break;
+    default: v = pen; break;
+  }
+  return 0xFF000000u | (v & 0xFFFFFFu);
+}
+
+QPainter::CompositionMode CompositionFor(TPenMode mode) {
+  switch (mode) {
+    case pmBlack: return QPainter::CompositionMode_Clear;
+    case pmWhite: return QPainter::RasterOp_SetDestination;
+    case pmNot: return QPainter::RasterOp_NotDestination;
+    case pmNotCopy: return QPainter::RasterOp_NotSource;
+    case pmMergePenNot: return QPainter::RasterOp_SourceOrNotDestination;
+    case pmMaskPenNot: return QPainter::RasterOp_SourceAndNotDestination;
+    case pmMergeNotPen: return QPainter::RasterOp_NotSourceOrDestination;
+    case pmMaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
+    case pmMerge: return QPainter::RasterOp_SourceOrDestination;
+    case pmNotMerge: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case pmMask: return QPainter::RasterOp_SourceAndDestination;
+    case pmNotMask: return QPainter::RasterOp_NotSourceOrNotDestination;
+    case pmXor: return QPainter::RasterOp_SourceXorDestination;
+    case pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    default: return QPainter::CompositionMode_SourceOver;
+  }
+}
+
+/// Dash patterns of cosmetic pens in pixels: on, off, on, off...
+std::vector<int> DashPattern(TPenStyle style) {
+  switch (style) {
+    case psDash: return {18, 6};
+    case psDot: return {3, 3};
+    case psDashDot: return {9, 6, 3, 6};
+    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    case psAlternate: return {1, 1};
+    default: return {};
+  }
+}
+
+QRect ToQRect(int64_t left, int64_t top, int64_t right, int64_t bottom) {
+  const int32_t l = ClampTo(left, RectLimit), t = ClampTo(top, RectLimit);
+  const int32_t r = ClampTo(right, RectLimit), b = ClampTo(bottom, RectLimit);
+  if (r <= l || b <= t) return QRect();
+  return QRect(l, t, r - l, b - t);
+}
+
+QRect ToQRect(const TRect& r) { return ToQRect(r.Left, r.Top, r.Right, r.Bottom); }
+
+/// Cuts a polygon to a square far outside any image (Sutherland-Hodgman), so that Qt never sees
+/// coordinates its fixed-point rasterizer cannot hold. Edges inside the square are unchanged.
+QPolygonF LimitPolygon(std::span<const TPoint> points) {
+  QPolygonF poly;
+  poly.reserve(static_cast<qsizetype>(points.size()));
+  bool inside = true;
+  for (const TPoint& p : points) {
+    poly.append(QPointF(p.X, p.Y));
+    if (std::abs(static_cast<int64_t>(p.X)) > ShapeLimit || std::abs(static_cast<int64_t>(p.Y)) > ShapeLimit)
+      inside = false;
+  }
+  if (inside) return poly;
+  const double lim = ShapeLimit;
+  for (int edge = 0; edge < 4 && !poly.isEmpty(); ++edge) {
+    auto in = [edge, lim](const QPointF& p) {
+      switch (edge) {
+        case 0: return p.x() >= -lim;
+        case 1: return p.x() <= lim;
+        case 2: return p.y() >= -lim;
+        default: return p.y() <= lim;
+      }
+    };
+    auto cut = [edge, lim](const QPointF& a, const QPointF& b) {
+      const bool vertical = edge < 2;
+      const double bound = (edge == 0 || edge == 2) ? -lim : lim;
+      const double t = vertical ? (bound - a.x()) / (b.x() - a.x()) : (bound - a.y()) / (b.y() - a.y());
+      return QPointF(a.x() + t * (b.x() - a.x()), a.y() + t * (b.y() - a.y()));
+    };
+    QPolygonF out;
+    for (qsizetype i = 0; i < poly.size(); ++i) {
+      const QPointF& cur = poly[i];
+      const QPointF& prev = poly[(i + poly.size() - 1) % poly.size()];
+      if (in(cur)) {
+        if (!in(prev)) out.append(cut(prev, cur));
+        out.append(cur);
+      } else if (in(prev)) {
+        out.append(cut(prev, cur));
+      }
+    }
+    poly = out;
+  }
+  return poly;
+}
+
+bool HaveGuiApplication() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
+
+}  // namespace
+
+struct TSurface::Impl {
+  // Target.
+  QImage own;
+  QImage* target = nullptr;
+  QPainter painter;
+  uint32_t* bits = nullptr;
+  qsizetype stride = 0;  // in pixels
+  int width = 0;
+  int height = 0;
+  bool monochrome = false;
+
+  // Device context state.
+  TColor bkColor = clWhite;  // plain RGB
+  int32_t bkMode = OPAQUE;
+  int32_t textAlign = TA_LEFT | TA_TOP;
+  TColor textColor = clBlack;  // plain RGB
+
+  // Selected pen.
+  uint32_t penRgb = 0xFF000000u;
+  int32_t penWidth = 1;
+  TPenStyle penStyle = psSolid;
+  TPenMode penMode = pmCopy;
+  std::array<uint8_t, 24> penMask{};  // 1 where the pattern sets the pixel
+  int penPeriod = 0;                  // 0: solid
+
+  // Selected brush.
+  bool brushClear = false;
+  bool brushHatched = false;
+  QBrush brush{QColor(255, 255, 255)};
+
+  // Selected font.
+  QFont font;
+  std::optional<QFontMetrics> metrics;
+  int32_t orientation = 0;
+
+  // Clip region in device pixels.
+  bool clipped = false;
+  QRegion clip;
+  std::vector<QRect> clipRects;
+
+  bool Painting() const { return bits != nullptr; }
+
+  void Begin() {
+    if (target == nullptr || target->isNull()) return;
+    const QImage::Format f = target->format();
+    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied) return;
+    target->bits();  // detach first: the painter and the direct pixel access must share one buffer
+    if (!painter.begin(target)) return;
+    bits = reinterpret_cast<uint32_t*>(const_cast<uchar*>(target->constBits()));
+    stride = target->bytesPerLine() / 4;
+    width = target->width();
+    height = target->height();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    ApplyClip();
+  }
+
+  void End() {
+    if (painter.isActive()) painter.end();
+    bits = nullptr;
+    stride = 0;
+    width = 0;
+    height = 0;
+  }
+
+  void ApplyClip() {
+    if (!painter.isActive()) return;
+    if (clipped)
+      painter.setClipRegion(clip);
+    else
+      painter.setClipping(false);
+  }
+
+  void SetClip(const QRegion& region) {
+    clipped = true;
+    clip = region;
+    clipRects.assign(clip.begin(), clip.end());
+    ApplyClip();
+  }
+
+  /// Drawable box: image intersected with the clip region's bounds.
+  QRect DrawableBox() const {
+    QRect box(0, 0, width, height);
+    if (clipped) box &= clip.boundingRect();
+    return box;
+  }
+
+  bool ClipAllows(int x, int y) const {
+    if (!clipped || clipRects.size() == 1) return true;  // one rectangle: the box test suffices
+    for (const QRect& r : clipRects)
+      if (r.contains(x, y)) return true;
+    return false;
+  }
+
+  void Plot(int x, int y, uint32_t rgb, TPenMode mode) {
+    uint32_t* p = bits + static_cast<qsizetype>(y) * stride + x;
+    *p = mode == pmCopy ? rgb : ApplyRop(mode, rgb, *p);
+  }
+
+  /// Cosmetic line from (x1, y1) to (x2, y2): start pixel set, end pixel excluded, one pixel
+  /// per step of the major axis, the minor coordinate rounded (halves towards the end point).
+  /// Only the steps inside the drawable box are visited, so any coordinates are cheap.
+  void RasterLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    const int64_t dx = static_cast<int64_t>(x2) - x1, dy = static_cast<int64_t>(y2) - y1;
+    if (dx == 0 && dy == 0) return;
+    const QRect box = DrawableBox();
+    if (box.isEmpty()) return;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const int64_t a = xMajor ? std::abs(dx) : std::abs(dy);  // steps
+    const int64_t b = xMajor ? std::abs(dy) : std::abs(dx);
+    const int64_t m1 = xMajor ? x1 : y1, n1 = xMajor ? y1 : x1;
+    const int sm = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const int sn = (xMajor ? dy : dx) >= 0 ? 1 : -1;
+    const int64_t lo = xMajor ? box.left() : box.top(), hi = (xMajor ? box.right() : box.bottom()) + 1;
+    const int64_t nlo = xMajor ? box.top() : box.left(), nhi = (xMajor ? box.bottom() : box.right()) + 1;
+    int64_t iLo = sm > 0 ? lo - m1 : m1 - hi + 1;
+    int64_t iHi = sm > 0 ? hi - m1 : m1 - lo + 1;
+    iLo = std::max<int64_t>(iLo, 0);
+    iHi = std::min<int64_t>(iHi, a);
+    if (iLo >= iHi) return;
+    // Minor offset at step i: floor((2 i b + a) / 2a), kept incrementally as quotient and rest.
+    const __int128 num = static_cast<__int128>(2) * iLo * b + a;
+    int64_t q = static_cast<int64_t>(num / (2 * a));
+    int64_t r = static_cast<int64_t>(num % (2 * a));
+    const bool opaqueGaps = penPeriod != 0 && bkMode == OPAQUE;
+    const uint32_t gapRgb = ToQRgb(bkColor);
+    for (int64_t i = iLo; i < iHi; ++i) {
+      const int64_t m = m1 + sm * i, n = n1 + sn * q;
+      if (n >= nlo && n < nhi) {
+        const int x = static_cast<int>(xMajor ? m : n), y = static_cast<int>(xMajor ? n : m);
+        if (ClipAllows(x, y)) {
+          if (penPeriod == 0 || penMask[static_cast<size_t>(i % penPeriod)])
+            Plot(x, y, penRgb, penMode);
+          else if (opaqueGaps)
+            Plot(x, y, gapRgb, penMode);
+        }
+      }
+      r += 2 * b;
+      if (r >= 2 * a) {
+        r -= 2 * a;
+        ++q;
+      }
+    }
+  }
+
+  bool PenVisible() const { return penStyle != psClear && penMode != pmNop; }
+
+  QPen QtPen(uint32_t rgb, bool styled) const {
+    QPen pen{QColor::fromRgb(rgb)};
+    if (penWidth > 1) {
+      pen.setWidth(penWidth);
+      pen.setCapStyle(Qt::RoundCap);
+      pen.setJoinStyle(Qt::RoundJoin);
+      return pen;
+    }
+    pen.setWidth(0);
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    if (styled && penPeriod != 0) {
+      const std::vector<int> dashes = DashPattern(penStyle);
+      QList<qreal> pattern;
+      for (int d : dashes) pattern.append(d);
+      pen.setDashPattern(pattern);
+    }
+    return pen;
+  }
+
+  /// Line with the selected pen (cosmetic pens by the rasterizer above, wide ones by Qt).
+  void Segment(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    if (!Painting() || !PenVisible()) return;
+    if (penWidth <= 1) {
+      RasterLine(x1, y1, x2, y2);
+      return;
+    }
+    painter.setCompositionMode(CompositionFor(penMode));
+    painter.setPen(QtPen(penRgb, false));
+    painter.drawLine(QLineF(ClampTo(x1, ShapeLimit), ClampTo(y1, ShapeLimit), ClampTo(x2, ShapeLimit),
+                            ClampTo(y2, ShapeLimit)));
+  }
+
+  /// Fills a path with the selected brush (hatch gaps in the background colour when opaque).
+  void FillWithBrush(const QPainterPath& path, QPainter::CompositionMode mode) {
+    if (brushClear) return;
+    painter.setCompositionMode(mode);
+    if (brushHatched && bkMode == OPAQUE) painter.fillPath(path, QColor::fromRgb(ToQRgb(bkColor)));
+    painter.fillPath(path, brush);
+  }
+
+  void FillRectWithBrush(const QRect& rect, QPainter::CompositionMode mode) {
+    if (brushClear || rect.isEmpty()) return;
+    painter.setCompositionMode(mode);
+    if (brushHatched && bkMode == OPAQUE) painter.fillRect(rect, QColor::fromRgb(ToQRgb(bkColor)));
+    painter.fillRect(rect, brush);
+  }
+
+  /// Strokes a path with the selected pen (dash gaps in the background colour when opaque).
+  void StrokeWithPen(const QPainterPath& path) {
+    if (!PenVisible()) return;
+    painter.setCompositionMode(CompositionFor(penMode));
+    painter.setBrush(Qt::NoBrush);
+    if (penWidth <= 1 && penPeriod != 0 && bkMode == OPAQUE) {
+      painter.setPen(QtPen(ToQRgb(bkColor), false));
+      painter.drawPath(path);
+    }
+    painter.setPen(QtPen(penRgb, true));
+    painter.drawPath(path);
+  }
+
+  /// Box with elliptic corners (ew x eh pixels; 0 for sharp corners, the box size for an
+  /// ellipse), described row by row: a pixel belongs to the shape when it lies inside the box
+  /// and, in a corner, inside the corner ellipse widened by half a pixel. Symmetric, and its
+  /// extreme pixels touch the box edges exactly.
+  struct RowShape {
+    int64_t left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
+    double ew = 0, eh = 0;
+
+    bool Empty() const { return right <= left || bottom <= top; }
+
+    bool Span(int64_t y, int64_t& l, int64_t& r) const {
+      if (Empty() || y < top || y >= bottom) return false;
+      int64_t inset = 0;
+      if (ew > 0 && eh > 0) {
+        const double yTop = top + (eh - 1) / 2, yBottom = bottom - 1 - (eh - 1) / 2;
+        const double dy = y < yTop ? yTop - y : (y > yBottom ? y - yBottom : 0);
+        if (dy > 0) {
+          const double t = dy / (eh / 2);
+          const double half = (ew / 2) * std::sqrt(std::max(0.0, 1 - t * t));
+          const double xc = (ew - 1) / 2;
+          inset = static_cast<int64_t>(std::ceil(xc - half - 1e-9));
+        }
+      }
+      l = left + inset;
+      r = right - 1 - inset;
+      return l <= r;
+    }
+
+    RowShape Shrunk(int64_t by) const {
+      RowShape s = *this;
+      s.left += by;
+      s.top += by;
+      s.right -= by;
+      s.bottom -= by;
+      if (ew > 0 && eh > 0) {
+        s.ew = std::max(0.0, ew - 2.0 * by);
+        s.eh = std::max(0.0, eh - 2.0 * by);
+      }
+      return s;
+    }
+  };
+
+  /// Counter-clockwise sweep from a start angle (radians) over a span, seen from a centre.
+  struct Sweep {
+    double cx = 0, cy = 0, start = 0, span = 2 * M_PI;
+    bool Contains(int64_t x, int64_t y) const {
+      const double dx = static_cast<double>(x) - cx, dy = cy - static_cast<double>(y);
+      if (dx == 0 && dy == 0) return true;
+      double d = std::atan2(dy, dx) - start;
+      while (d < 0) d += 2 * M_PI;
+      while (d >= 2 * M_PI) d -= 2 * M_PI;
+      return d <= span + 1e-9;
+    }
+  };
+
+  /// Shape of a box given by its corners (any order) with corner ellipses of the given size
+  /// (clamped to the box). Wide pens are centred on the one-pixel outline, or kept inside the
+  /// box by psInsideFrame.
+  RowShape OuterShape(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int64_t cornerW, int64_t cornerH) const {
+    RowShape s;
+    s.left = std::min(x1, x2);
+    s.right = std::max(x1, x2);
+    s.top = std::min(y1, y2);
+    s.bottom = std::max(y1, y2);
+    const int64_t w = PenVisible() ? penWidth : 0;
+    const int64_t e = (w > 1 && penStyle != psInsideFrame) ? (w - 1) / 2 : 0;
+    s.left -= e;
+    s.top -= e;
+    s.right += e;
+    s.bottom += e;
+    const int64_t cw = std::abs(cornerW), ch = std::abs(cornerH);
+    if (cw > 0 && ch > 0) {
+      s.ew = static_cast<double>(std::min(cw + 2 * e, s.right - s.left));
+      s.eh = static_cast<double>(std::min(ch + 2 * e, s.bottom - s.top));
+    }
+    return s;
+  }
+
+  void PlotRun(int64_t y, int64_t l, int64_t r, const QRect& box, const Sweep* sweep) {
+    l = std::max<int64_t>(l, box.left());
+    r = std::min<int64_t>(r, box.right());
+    for (int64_t x = l; x <= r; ++x)
+      if ((sweep == nullptr || sweep->Contains(x, y)) && ClipAllows(static_cast<int>(x), static_cast<int>(y)))
+        Plot(static_cast<int>(x), static_cast<int>(y), penRgb, penMode);
+  }
+
+  void BrushRun(int64_t y, int64_t l, int64_t r, const QRect& box, const Sweep* sweep,
+                QPainter::CompositionMode mode) {
+    l = std::max<int64_t>(l, box.left());
+    r = std::min<int64_t>(r, box.right());
+    int64_t runStart = -1;
+    for (int64_t x = l; x <= r + 1; ++x) {
+      const bool in = x <= r && (sweep == nullptr || sweep->Contains(x, y));
+      if (in && runStart < 0) runStart = x;
+      if (!in && runStart >= 0) {
+        FillRectWithBrush(QRect(static_cast<int>(runStart), static_cast<int>(y), static_cast<int>(x - runStart), 1),
+                          mode);
+        runStart = -1;
+      }
+      if (sweep == nullptr && in) {
+        FillRectWithBrush(QRect(static_cast<int>(l), static_cast<int>(y), static_cast<int>(r - l + 1), 1), mode);
+        return;
+      }
+    }
+  }
+
+  /// Draws a row shape: the interior with the brush (when fill), the outline with the pen, both
+  /// limited to the sweep when one is given (arcs and pies). Every pixel is drawn once.
+  void DrawRowShape(const RowShape& outer, bool fill, const Sweep* sweep) {
+    if (!Painting() || penMode == pmNop || outer.Empty()) return;
+    const QRect box = DrawableBox();
+    if (box.isEmpty()) return;
+    const QPainter::CompositionMode mode = CompositionFor(penMode);
+    const bool pen = PenVisible();
+    const RowShape inner = penWidth > 1 ? outer.Shrunk(penWidth) : outer;
+    const int64_t yFrom = std::max<int64_t>(outer.top, box.top());
+    const int64_t yTo = std::min<int64_t>(outer.bottom - 1, box.bottom());
+    for (int64_t y = yFrom; y <= yTo; ++y) {
+      int64_t l, r;
+      if (!outer.Span(y, l, r)) continue;
+      if (!pen) {
+        if (fill) BrushRun(y, l, r, box, sweep, mode);
+        continue;
+      }
+      // Interior of this row: inside the inner shape (wide pens) or off the one-pixel boundary.
+      int64_t il = 0, ir = -1;
+      if (penWidth > 1) {
+        if (!inner.Span(y, il, ir)) ir = il - 1;
+      } else {
+        int64_t ul, ur, dl, dr;
+        if (outer.Span(y - 1, ul, ur) && outer.Span(y + 1, dl, dr)) {
+          il = std::max({l + 1, ul, dl});
+          ir = std::min({r - 1, ur, dr});
+        }
+      }
+      if (il > ir) {
+        PlotRun(y, l, r, box, sweep);
+        continue;
+      }
+      if (fill) BrushRun(y, il, ir, box, sweep, mode);
+      PlotRun(y, l, il - 1, box, sweep);
+      PlotRun(y, ir + 1, r, box, sweep);
+    }
+  }
+
+  /// Sweep of an arc in a shape from the ray towards (x3, y3) to the ray towards (x4, y4);
+  /// equal rays sweep the whole turn.
+  static Sweep ArcSweep(const RowShape& shape, int32_t x3, int32_t y3, int32_t x4, int32_t y4) {
+    Sweep s;
+    s.cx = static_cast<double>(shape.left + shape.right - 1) / 2.0;
+    s.cy = static_cast<double>(shape.top + shape.bottom - 1) / 2.0;
+    const double a0 = std::atan2(s.cy - y3, x3 - s.cx), a1 = std::atan2(s.cy - y4, x4 - s.cx);
+    s.start = a0 < 0 ? a0 + 2 * M_PI : a0;
+    double span = a1 - a0;
+    while (span <= 1e-12) span += 2 * M_PI;
+    while (span > 2 * M_PI) span -= 2 * M_PI;
+    s.span = span;
+    return s;
+  }
+
+  /// Pixel where the ray from the sweep's centre at the angle meets the shape's ellipse.
+  static QPoint RimPoint(const RowShape& shape, const Sweep& sweep, double angle) {
+    const double a = static_cast<double>(shape.right - shape.left - 1) / 2.0;
+    const double b = static_cast<double>(shape.bottom - shape.top - 1) / 2.0;
+    const double c = std::cos(angle), s = std::sin(angle);
+    const double den = std::sqrt((b * c) * (b * c) + (a * s) * (a * s));
+    const double t = den > 0 ? a * b / den : 0;
+    return QPoint(ClampTo(std::llround(sweep.cx + t * c), RectLimit), ClampTo(std::llround(sweep.cy - t * s), RectLimit));
+  }
+
+  void SelectFont(const TFont& f) {
+    QString family = QString::fromStdString(f.Name());
+    if (family.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0) family = QStringLiteral("Sans Serif");
+    QFont qf(family);
+    qf.setStyleHint(QFont::SansSerif);
+    qf.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferMatch));
+    qf.setBold((f.Style() & fsBold) != 0);
+    qf.setItalic((f.Style() & fsItalic) != 0);
+    qf.setUnderline((f.Style() & fsUnderline) != 0);
+    qf.setStrikeOut((f.Style() & fsStrikeOut) != 0);
+    const int32_t h = f.Height();
+    int pixels = h < 0 ? static_cast<int>(std::min<int64_t>(-static_cast<int64_t>(h), 4096)) : std::min(h, 4096);
+    if (h == 0) pixels = 11;
+    qf.setPixelSize(std::max(pixels, 1));
+    metrics.reset();
+    if (HaveGuiApplication()) {
+      if (h > 0) {
+        // A positive height is the cell height: scale the em size so that ascent + descent fits.
+        const QFontMetrics probe(qf);
+        const int cell = probe.ascent() + probe.descent();
+        if (cell > 0) qf.setPixelSize(std::max(1, static_cast<int>(std::lround(double(pixels) * pixels / cell))));
+      }
+      metrics.emplace(qf);
+    }
+    font = qf;
+    orientation = f.Orientation();
+    textColor = ColorToRGB(f.Color());
+  }
+
+  void SelectBrush(const TBrush& b) {
+    const TColor rgb = ColorToRGB(b.Color());
+    const QColor color = QColor::fromRgb(ToQRgb(rgb));
+    brushClear = false;
+    brushHatched = false;
+    if (b.Bitmap() != nullptr && !b.Bitmap()->Empty()) {
+      const QImage* pattern = SurfaceAccess::Image(b.Bitmap()->Canvas());
+      brush = pattern != nullptr ? QBrush(pattern->copy()) : QBrush(color);
+    } else {
+      switch (b.Style()) {
+        case bsSolid: brush = QBrush(color); break;
+        case bsClear: brushClear = true; break;
+        case bsHorizontal: brush = QBrush(color, Qt::HorPattern); break;
+        case bsVertical: brush = QBrush(color, Qt::VerPattern); break;
+        case bsFDiagonal: brush = QBrush(color, Qt::FDiagPattern); break;
+        case bsBDiagonal: brush = QBrush(color, Qt::BDiagPattern); break;
+        case bsCross: brush = QBrush(color, Qt::CrossPattern); break;
+        case bsDiagCross: brush = QBrush(color, Qt::DiagCrossPattern); break;
+      }
+      brushHatched = b.Style() >= bsHorizontal;
+    }
+    if (b.Style() == bsSolid) {
+      bkMode = OPAQUE;
+      bkColor = rgb;
+    } else {
+      bkMode = TRANSPARENT;
+      bkColor = ~rgb & 0xFFFFFF;
+    }
+  }
+
+  void SelectPen(const TPen& p) {
+    penRgb = ToQRgb(p.Color());
+    penWidth = std::max(p.Width(), 1);
+    penStyle = p.Style();
+    penMode = p.Mode();
+    penPeriod = 0;
+    if (penWidth > 1) return;  // wide pens draw solid
+    const std::vector<int> dashes = DashPattern(penStyle);
+    if (dashes.empty()) return;
+    int pos = 0;
+    for (size_t k = 0; k < dashes.size(); ++k)
+      for (int j = 0; j < dashes[k]; ++j) penMask[static_cast<size_t>(pos++)] = (k % 2 == 0) ? 1 : 0;
+    penPeriod = pos;
+  }
+
+  /// Makes a monochrome target black and white in place before it is read.
+  void PrepareForReading() {
+    if (!monochrome || !Painting()) return;
+    for (int y = 0; y < height; ++y) {
+      uint32_t* row = bits + static_cast<qsizetype>(y) * stride;
+      for (int x = 0; x < width; ++x) row[x] = Threshold(row[x]);
+    }
+  }
+
+  /// Draws an image stretched into a rectangle (monochrome: black in the text colour, white in
+  /// the background colour).
+  void StretchImage(const QRect& dest, const QImage& image, bool mono) {
+    if (!Painting() || dest.isEmpty() || image.isNull()) return;
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (mono) {
+      QImage mapped = image.convertToFormat(QImage::Format_RGB32);
+      const uint32_t fore = ToQRgb(textColor), back = ToQRgb(bkColor);
+      for (int y = 0; y < mapped.height(); ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(mapped.scanLine(y));
+        for (int x = 0; x < mapped.width(); ++x) row[x] = Threshold(row[x]) == 0xFFFFFFFFu ? back : fore;
+      }
+      painter.drawImage(dest, mapped);
+    } else if (&image == target) {
+      painter.drawImage(dest, image.copy());
+    } else {
+      painter.drawImage(dest, image);
+    }
+  }
+};
+
+TSurface::TSurface()
+    : mPen(std::make_unique<TPen>()),
+      mBrush(std::make_unique<TBrush>()),
+      mFont(std::make_unique<TFont>()),
+      mImpl(std::make_unique<Impl>()) {
+  mPen->OnChange = [this] { mDirty |= dirtyPen; };
+  mBrush->OnChange = [this] { mDirty |= dirtyBrush; };
+  mFont->OnChange = [this] { mDirty |= dirtyFont; };
+}
+
+TSurface::~TSurface() { mImpl->End(); }
+
+int32_t TSurface::Width() const { return mImpl->target != nullptr ? mImpl->target->width() : 0; }
+int32_t TSurface::Height() const { return mImpl->target != nullptr ? mImpl->target->height() : 0; }
+bool TSurface::Monochrome() const { return mImpl->monochrome; }
+
+void TSurface::SelectObjects() {
+  // Font first, brush next: the order matches the device, where the last selection wins.
+  if (mDirty & dirtyFont) mImpl->SelectFont(*mFont);
+  if (mDirty & dirtyPen) mImpl->SelectPen(*mPen);
+  if (mDirty & dirtyBrush) mImpl->SelectBrush(*mBrush);
+  mDirty = 0;
+}
+
+TColor TSurface::GetBkColor() {
+  RequireState();
+  return mImpl->bkColor;
+}
+
+TColor TSurface::SetBkColor(TColor color) {
+  RequireState();
+  const TColor old = mImpl->bkColor;
+  mImpl->bkColor = ColorToRGB(color);
+  return old;
+}
+
+int32_t TSurface::GetBkMode() {
+  RequireState();
+  return mImpl->bkMode;
+}
+
+int32_t TSurface::SetBkMode(int32_t mode) {
+  RequireState();
+  const int32_t old = mImpl->bkMode;
+  if (mode == TRANSPARENT || mode == OPAQUE) mImpl->bkMode = mode;
+  return old;
+}
+
+int32_t TSurface::GetTextAlign() {
+  RequireState();
+  return mImpl->textAlign;
+}
+
+int32_t TSurface::SetTextAlign(int32_t flags) {
+  RequireState();
+  const int32_t old = mImpl->textAlign;
+  mImpl->textAlign = flags;
+  return old;
+}
+
+TColor TSurface::GetTextColor() {
+  RequireState();
+  return mImpl->textColor;
+}
+
+TColor TSurface::SetTextColor(TColor color) {
+  RequireState();
+  const TColor old = mImpl->textColor;
+  mImpl->textColor = ColorToRGB(color);
+  return old;
+}
+
+void TSurface::MoveTo(int32_t x, int32_t y) { mPenPos = {x, y}; }
+
+void TSurface::LineTo(int32_t x, int32_t y) {
+  if (x == mPenPos.X && y == mPenPos.Y) return;  // nothing to draw: the end pixel is excluded
+  Changing();
+  RequireState();
+  mImpl->Segment(mPenPos.X, mPenPos.Y, x, y);
+  mPenPos = {x, y};
+  Changed();
+}
+
+void TSurface::Polyline(std::span<const TPoint> points) {
+  Changing();
+  RequireState();
+  for (size_t i = 1; i < points.size(); ++i)
+    mImpl->Segment(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y);
+  Changed();
+}
+
+void TSurface::Polygon(std::span<const TPoint> points) {
+  if (points.size() < 2) return;
+  Changing();
+  RequireState();
+  Impl& d = *mImpl;
+  if (d.Painting() && d.penMode != pmNop) {
+    if (points.size() >= 3) {
+      QPainterPath path;
+      path.setFillRule(Qt::OddEvenFill);
+      path.addPolygon(LimitPolygon(points));
+      path.closeSubpath();
+      d.FillWithBrush(path, CompositionFor(d.penMode));
+    }
+    if (d.penWidth <= 1) {
+      for (size_t i = 0; i < points.size(); ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % points.size()];
+        d.Segment(a.X, a.Y, b.X, b.Y);
+      }
+    } else {
+      QPainterPath outline;
+      outline.addPolygon(LimitPolygon(points));
+      outline.closeSubpath();
+      d.StrokeWithPen(outline);
+    }
+  }
+  Changed();
+}
+
+void TSurface::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  Changing();
+  RequireState();
+  Impl& d = *mImpl;
+  const int64_t l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
+  if (d.Painting() && d.penMode != pmNop && r > l && b > t) {
+    const QPainter::CompositionMode mode = CompositionFor(d.penMode);
+    if (!d.PenVisible()) {
+      d.FillRectWithBrush(ToQRect(l, t, r, b), mode);
+    } else if (d.penWidth <= 1) {
+      d.FillRectWithBrush(ToQRect(l + 1, t + 1, r - 1, b - 1), mode);
+      const int32_t L = static_cast<int32_t>(l), T = static_cast<int32_t>(t);
+      const int32_t R = static_cast<int32_t>(r - 1), B = static_cast<int32_t>(b - 1);
+      if (R == L || B == T) {
+        // One row or column: a single line covers it once.
+        if (B == T)
+          d.RasterLine(L, T, R + 1, T);
+        else
+          d.RasterLine(L, T, L, B + 1);
+      } else {
+        d.RasterLine(L, T, R, T);
+        d.RasterLine(R, T, R, B);
+        d.RasterLine(R, B, L, B);
+        d.RasterLine(L, B, L, T);
+      }
+    } else {
+      // Wide outlines: a frame of the pen's width centred on the one-pixel outline, or inside
+      // the box for psInsideFrame.
+      const int64_t w = d.penWidth;
+      const int64_t e = d.penStyle == psInsideFrame ? 0 : (w - 1) / 2;
+      const int64_t ol = l - e, ot = t - e, orr = r + e, ob = b + e;
+      const int64_t il = ol + w, it = ot + w, ir = orr - w, ib = ob - w;
+      d.FillRectWithBrush(ToQRect(il, it, ir, ib), mode);
+      d.painter.setCompositionMode(mode);
+      const QColor color = QColor::fromRgb(d.penRgb);
+      if (ir <= il || ib <= it) {
+        d.painter.fillRect(ToQRect(ol, ot, orr, ob), color);
+      } else {
+        d.painter.fillRect(ToQRect(ol, ot, orr, it), color);
+        d.painter.fillRect(ToQRect(ol, ib, orr, ob), color);
+        d.painter.fillRect(ToQRect(ol, it, il, ib), color);
+        d.painter.fillRect(ToQRect(ir, it, orr, ib), color);
+      }
+    }
+  }
+  Changed();
+}
+
+void TSurface::RoundRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t cornerWidth, int32_t cornerHeight) {
+  Changing();
+  RequireState();
+  mImpl->DrawRowShape(mImpl->OuterShape(x1, y1, x2, y2, cornerWidth, cornerHeight), true, nullptr);
+  Changed();
+}
+
+void TSurface::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  Changing();
+  RequireState();
+  mImpl->DrawRowShape(mImpl->OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX), true, nullptr);
+  Changed();
+}
+
+void TSurface::Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4, int32_t y4) {
+  Changing();
+  RequireState();
+  const Impl::RowShape shape = mImpl->OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
+  const Impl::Sweep sweep = Impl::ArcSweep(shape, x3, y3, x4, y4);
+  mImpl->DrawRowShape(shape, false, &sweep);
+  Changed();
+}
+
+void TSurface::Pie(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4, int32_t y4) {
+  Changing();
+  RequireState();
+  Impl& d = *mImpl;
+  const Impl::RowShape shape = d.OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
+  const Impl::Sweep sweep = Impl::ArcSweep(shape, x3, y3, x4, y4);
+  d.DrawRowShape(shape, true, &sweep);
+  if (d.Painting() && d.PenVisible() && !shape.Empty() && sweep.span < 2 * M_PI - 1e-9) {
+    // The two radii, from the centre to where the arc ends.
+    const int32_t cx = ClampTo(std::llround(sweep.cx), RectLimit), cy = ClampTo(std::llround(sweep.cy), RectLimit);
+    for (const double angle : {sweep.start, sweep.start + sweep.span}) {
+      const QPoint rim = Impl::RimPoint(shape, sweep, angle);
+      d.Segment(cx, cy, rim.x(), rim.y());
+    }
+  }
+  Changed();
+}
+
+void TSurface::FillRect(const TRect& rect) {
+  Changing();
+  RequireState();
+  if (mImpl->Painting()) mImpl->FillRectWithBrush(ToQRect(rect), QPainter::CompositionMode_SourceOver);
+  Changed();
+}
+
+void TSurface::PatBlt(const TRect& rect, TColor color) {
+  Changing();
+  RequireState();
+  const QRect r = ToQRect(rect);
+  if (mImpl->Painting() && !r.isEmpty()) {
+    mImpl->painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    mImpl->painter.fillRect(r, QColor::fromRgb(ToQRgb(color)));
+  }
+  Changed();
+}
+
+void TSurface::SetPixel(int32_t x, int32_t y, TColor color) {
+  Changing();
+  RequireState();
+  Impl& d = *mImpl;
+  if (d.Painting() && d.DrawableBox().contains(x, y) && d.ClipAllows(x, y)) d.Plot(x, y, ToQRgb(color), pmCopy);
+  Changed();
+}
+
+TColor TSurface::GetPixel(int32_t x, int32_t y) {
+  RequireState();
+  const Impl& d = *mImpl;
+  if (!d.Painting() || x < 0 || y < 0 || x >= d.width || y >= d.height) return clNone;
+  uint32_t rgb = d.bits[static_cast<qsizetype>(y) * d.stride + x];
+  if (d.monochrome) rgb = Threshold(rgb);
+  return FromQRgb(rgb);
+}
+
+void TSurface::TextOut(int32_t x, int32_t y, const std::string& text) {
+  Changing();
+  RequireState();
+  Impl& d = *mImpl;
+  if (d.Painting() && !text.empty() && d.metrics) {
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetrics& fm = *d.metrics;
+    const int w = fm.horizontalAdvance(s), ascent = fm.ascent(), cell = fm.ascent() + fm.descent();
+    int left = 0;
+    if ((d.textAlign & TA_CENTER) == TA_CENTER)
+      left = -w / 2;
+    else if ((d.textAlign & TA_CENTER) == TA_RIGHT)
+      left = -w;
+    int top = 0;
+    if ((d.textAlign & TA_BASELINE) == TA_BASELINE)
+      top = -ascent;
+    else if ((d.textAlign & TA_BASELINE) == TA_BOTTOM)
+      top = -cell;
+    QPainter& p = d.painter;
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.translate(ClampTo(x, RectLimit), ClampTo(y, RectLimit));
+    if (d.orientation % 3600 != 0) p.rotate(-d.orientation / 10.0);
+    if (d.bkMode == OPAQUE) p.fillRect(QRect(left, top, w, cell), QColor::fromRgb(ToQRgb(d.bkColor)));
+    p.setFont(d.font);
+    p.setPen(QColor::fromRgb(ToQRgb(d.textColor)));
+    p.drawText(QPoint(left, top + ascent), s);
+    p.restore();
+  }
+  Changed();
+}
+
+TSize TSurface::TextExtent(const std::string& text) {
+  RequireState();
+  if (text.empty() || !mImpl->metrics) return {};
+  const QFontMetrics& fm = *mImpl->metrics;
+  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return {fm.horizontalAdvance(s), fm.ascent() + fm.descent()};
+}
+
+int32_t TSurface::TextWidth(const std::string& text) { return TSurface::TextExtent(text).cx; }
+
+int32_t TSurface::TextHeight(const std::string& text) { return TSurface::TextExtent(text).cy; }
+
+void TSurface::IntersectClipRect(const TRect& rect) {
+  RequireState();
+  const QRegion r(ToQRect(rect));
+  mImpl->SetClip(mImpl->clipped ? mImpl->clip.intersected(r) : r);
+}
+
+void TSurface::IntersectClipPolygon(std::span<const TPoint> points) {
+  RequireState();
+  QRegion r;
+  if (points.size() >= 3) r = QRegion(LimitPolygon(points).toPolygon(), Qt::OddEvenFill);
+  mImpl->SetClip(mImpl->clipped ? mImpl->clip.intersected(r) : r);
+}
+
+void TSurface::RemoveClipping() {
+  RequireState();
+  mImpl->clipped = false;
+  mImpl->clip = QRegion();
+  mImpl->clipRects.clear();
+  mImpl->ApplyClip();
+}
+
+TRect TSurface::ClipBounds() {
+  RequireState();
+  QRect box(0, 0, Width(), Height());
+  if (mImpl->clipped) box = mImpl->target != nullptr ? box & mImpl->clip.boundingRect() : mImpl->clip.boundingRect();
+  if (box.isEmpty()) return {};
+  return {box.left(), box.top(), box.right() + 1, box.bottom() + 1};
+}
+
+bool TSurface::HasClipping() {
+  RequireState();
+  return mImpl->clipped;
+}
+
+void TSurface::BlockCopy(int32_t x, int32_t y, int32_t width, int32_t height, TSurface& source, int32_t sourceX,
+                         int32_t sourceY) {
+  Changing();
+  RequireState();
+  Impl& d = *mImpl;
+  const QImage* image = SurfaceAccess::Image(source);
+  if (d.Painting() && image != nullptr && width > 0 && height > 0) {
+    // Keep only the part of the source rectangle that lies inside the source image.
+    const QRect wanted = ToQRect(sourceX, sourceY, static_cast<int64_t>(sourceX) + width,
+                                 static_cast<int64_t>(sourceY) + height);
+    const QRect from = wanted & image->rect();
+    if (!from.isEmpty()) {
+      const QPoint to(ClampTo(static_cast<int64_t>(x) + (from.left() - sourceX), RectLimit),
+                      ClampTo(static_cast<int64_t>(y) + (from.top() - sourceY), RectLimit));
+      d.painter.setCompositionMode(QPainter::CompositionMode_Source);
+      if (image == d.target)
+        d.painter.drawImage(to, image->copy(from));
+      else
+        d.painter.drawImage(to, *image, from);
+    }
+  }
+  Changed();
+}
+
+void TSurface::Draw(int32_t x, int32_t y, const TGraphic* graphic) {
+  if (graphic == nullptr || graphic->Empty()) return;
+  graphic->Draw(*this, {x, y, x + graphic->Width(), y + graphic->Height()});
+}
+
+void TSurface::StretchDraw(const TRect& rect, const TGraphic* graphic) {
+  if (graphic == nullptr) return;
+  graphic->Draw(*this, rect);
+}
+
+// ---- framework-internal access ----
+
+void SurfaceAccess::Attach(TSurface& surface, QImage* image) {
+  TSurface::Impl& d = *surface.mImpl;
+  d.End();
+  d.own = QImage();
+  d.target = image;
+  d.Begin();
+}
+
+bool SurfaceAccess::CreateImage(TSurface& surface, int32_t width, int32_t height) {
+  TSurface::Impl& d = *surface.mImpl;
+  if (width < 0 || height < 0) return false;
+  QImage next;
+  if (width > 0 && height > 0) {
+    next = QImage(width, height, QImage::Format_RGB32);
+    if (next.isNull()) return false;
+    next.fill(0xFFFFFFFFu);
+  }
+  d.End();
+  if (d.target == &d.own && !d.own.isNull() && !next.isNull()) {
+    QPainter copy(&next);
+    copy.setCompositionMode(QPainter::CompositionMode_Source);
+    copy.drawImage(0, 0, d.own);
+  }
+  d.own = std::move(next);
+  d.target = d.own.isNull() ? nullptr : &d.own;
+  d.Begin();
+  return true;
+}
+
+QImage* SurfaceAccess::Image(TSurface& surface) {
+  TSurface::Impl& d = *surface.mImpl;
+  if (!d.Painting()) return nullptr;
+  d.PrepareForReading();
+  return d.target;
+}
+
+void SurfaceAccess::SetMonochrome(TSurface& surface, bool value) { surface.mImpl->monochrome = value; }
+
+void SurfaceAccess::StretchImage(TSurface& surface, const TRect& rect, const QImage& image, bool monochrome) {
+  surface.RequireState();
+  surface.Changing();
+  surface.mImpl->StretchImage(ToQRect(rect), image, monochrome);
+  surface.Changed();
+}
+
+}  // namespace fw
