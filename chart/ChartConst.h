@@ -23,6 +23,7 @@ inline constexpr const char* ChartDefaultFontName = "Arial";
 inline constexpr int ChartDefaultFontSize = 8;
 inline constexpr const char* DefaultSeriesTitlePrefix = "Series ";
 inline constexpr const char* SeriesIndexOutOfRange = "Series index out of range";
+inline constexpr const char* AxisIndexOutOfRange = "Axis index out of range";
 
 // Axes: setting validation and angle descriptions.
 inline constexpr const char* AxisMinimumAboveMaximum = "Axis Minimum Value must be <= Maximum";

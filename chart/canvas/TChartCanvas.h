@@ -39,14 +39,14 @@ public:
   virtual int32_t GetBackgroundMode() = 0;               ///< 1 transparent, 2 opaque
   virtual fw::TSurface* GetSurfaceHandle() = 0;          ///< the attached surface (nullptr before AttachSurface)
   virtual bool Monochrome() const = 0;
-  virtual uint32_t GetTextAlignment() = 0;               ///< platform text-alignment flags
+  virtual int32_t GetTextAlignment() = 0;                ///< platform text-alignment flags
   virtual bool GetBuffered() const = 0;
   virtual void SetBackgroundColor(fw::TColor color) = 0;
   virtual void SetBackgroundMode(int32_t mode) = 0;      ///< 1 transparent, 2 opaque; passed unchanged
   virtual void SetMonochrome(bool value) = 0;
   virtual void PlotPixel(int32_t x, int32_t y, fw::TColor color) = 0;
   /// Flags passed unchanged: left 0, right 2, centre 6; top 0, bottom 8, baseline 24.
-  virtual void SetTextAlignment(uint32_t flags) = 0;
+  virtual void SetTextAlignment(int32_t flags) = 0;
   virtual void SetBuffered(bool value) = 0;
   /// Elliptic arc in the bounding box (x1, y1)-(x2, y2), counter-clockwise from the ray
   /// towards (x3, y3) to the ray towards (x4, y4); outline with the pen.

@@ -29,7 +29,7 @@ public:
   int32_t GetBackgroundMode() override;
   fw::TSurface* GetSurfaceHandle() override;
   bool Monochrome() const override { return mMonochrome; }
-  uint32_t GetTextAlignment() override;
+  int32_t GetTextAlignment() override;
   bool GetBuffered() const override { return mBuffered; }
   void SetBackgroundColor(fw::TColor color) override;
   void SetBackgroundMode(int32_t mode) override;
@@ -37,7 +37,7 @@ public:
   /// the next frame draws into a monochrome bitmap. An equal value does nothing.
   void SetMonochrome(bool value) override;
   void PlotPixel(int32_t x, int32_t y, fw::TColor color) override;
-  void SetTextAlignment(uint32_t flags) override;
+  void SetTextAlignment(int32_t flags) override;
   /// Switching off releases the bitmap and sets Dirty: every paint then draws directly.
   void SetBuffered(bool value) override;
   void DrawArc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4,
@@ -150,17 +150,22 @@ private:
   void ComputeRotation();
   void ReleaseBitmap();
   void CopyBitmapTo(fw::TSurface& destination, int32_t x, int32_t y);
-  void PaintBand(const fw::TRect& band, fw::TColor rgb, fw::TColor& current, bool& haveBrush);
-  void FillVerticalBands(const fw::TRect& r, fw::TColor start, int32_t dr, int32_t dg, int32_t db);
-  void FillHorizontalBands(const fw::TRect& r, fw::TColor start, int32_t dr, int32_t dg, int32_t db);
-  void FillFromCenter(const fw::TRect& r, fw::TColor start, int32_t dr, int32_t dg, int32_t db);
-  void FillFromCorner(const fw::TRect& r, bool fromTop, fw::TColor start, int32_t dr, int32_t dg, int32_t db);
-  void DrawProjectedQuad();  // the four scratch points as one polygon
-  void DrawShadedQuad(fw::TColor faceColor, int32_t shade);
+  void WriteTextWithFontSize(int32_t x, int32_t y, const std::string& text, int32_t size);
+  void DrawRotatedEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t z);
+  void DrawQuad3D(const std::array<TPoint3D, 4>& corners);  // projects into the scratch quad
+  void DrawScratchPolygon();
+  struct TVec {
+    double X = 0, Y = 0, Z = 0;
+  };
+  /// Projects the face into the scratch points, first ordering it so that its normal points at
+  /// `interior`; true when the face turns towards the viewer.
+  bool ProjectFace(std::span<TPoint3D> face, const TVec& interior);
+  /// The curved side between two contours (cylinder wall, pie rim): visible segments filled
+  /// without outlines, then the visible contour edges and silhouette lines with the pen.
+  void DrawSmoothSide(std::span<const TPoint3D> front, std::span<const TPoint3D> back, bool closed,
+                      const TVec& interior);
   fw::TColor FaceColor();  // the colour that shading darkens: brush colour when solid, else background
   void SetFaceColor(fw::TColor color);
-  void DrawRotatedEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t z);
-  void WriteTextWithFontSize(int32_t x, int32_t y, const std::string& text, int32_t size);
 
   TPoint3D mProjectionCenter;
   fw::TPoint mCenterOffset;

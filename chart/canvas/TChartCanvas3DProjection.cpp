@@ -2,13 +2,13 @@
 #include <cmath>
 #include <numbers>
 
-#include "chart/canvas/CanvasRounding.h"
+#include "framework/runtime/Rounding.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TView3DOptions.h"
 
 namespace chart {
 
-using canvas_detail::RoundHalfEven;
+using fw::RoundHalfEven;
 
 namespace {
 

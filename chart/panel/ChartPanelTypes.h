@@ -9,6 +9,9 @@ enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 /// How the panel's background picture covers its rectangle.
 enum TChartBackImageMode { pbmStretch, pbmTile, pbmCenter };
 
+/// Horizontal placement of a title's lines over the plot width.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 /// Chart-wide settings: one value for the whole program, never changed at run time.
 namespace ChartSettings {
 inline constexpr char LineBreakChar = '\r';         ///< separates the lines of a multi-line text

@@ -115,11 +115,17 @@ public:
       case QEvent::FocusIn:
       case QEvent::FocusOut:
         if (auto* win = dynamic_cast<TWinControl*>(control)) {
+          // The widget handles the focus change first (an edit drops its selection when it
+          // loses the focus), so that what the handler does stands.
+          QPointer<QWidget> guard(widget);
+          static_cast<QObject*>(widget)->event(event);
+          if (!Alive(guard, control)) return true;
           const int reason = static_cast<QFocusEvent*>(event)->reason();
           if (event->type() == QEvent::FocusIn)
             detail::WinControlFocusIn(win, reason);
           else
             detail::WinControlFocusOut(win, reason);
+          return true;
         }
         return false;
       default: return false;

@@ -25,6 +25,13 @@ bool IsActivationReason(int reason) {
   return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
+// Focus moves while a window takes itself apart; those moves are no enters or exits.
+bool BeingDestroyed(const TControl* control) {
+  for (const TControl* c = control; c; c = c->Parent())
+    if (c->IsDestroying()) return true;
+  return false;
+}
+
 bool UsableForFocus(const QWidget* widget) {
   return widget && detail::ControlOf(widget) && widget->isVisible() && widget->isEnabled();
 }
@@ -44,7 +51,7 @@ namespace detail {
 
 void WinControlFocusIn(TWinControl* control, int reason) {
   QWidget* widget = WidgetOf(control);
-  if (!widget) return;
+  if (!widget || BeingDestroyed(control)) return;
   QPointer<QWidget>& active = ActiveControls()[widget->window()];
   if (active == widget) return;
   // The focus returning with its window is no enter while the window's control is still there.
@@ -56,7 +63,7 @@ void WinControlFocusIn(TWinControl* control, int reason) {
 void WinControlFocusOut(TWinControl* control, int reason) {
   if (IsActivationReason(reason)) return;
   QWidget* widget = WidgetOf(control);
-  if (!widget) return;
+  if (!widget || BeingDestroyed(control)) return;
   const QWidget* window = widget->window();
   auto it = ActiveControls().find(window);
   if (it == ActiveControls().end() || it->second != widget) return;

@@ -2,65 +2,7 @@
 
 #include <cctype>
 
-#include "framework/runtime/TColor.h"
-
 namespace fw {
-
-const TIdentMap& ColorIdents() {
-  static const TIdentMap map = {
-      {"clBlack", clBlack},
-      {"clMaroon", clMaroon},
-      {"clGreen", clGreen},
-      {"clOlive", clOlive},
-      {"clNavy", clNavy},
-      {"clPurple", clPurple},
-      {"clTeal", clTeal},
-      {"clGray", clGray},
-      {"clSilver", clSilver},
-      {"clRed", clRed},
-      {"clLime", clLime},
-      {"clYellow", clYellow},
-      {"clBlue", clBlue},
-      {"clFuchsia", clFuchsia},
-      {"clAqua", clAqua},
-      {"clWhite", clWhite},
-      {"clMoneyGreen", clMoneyGreen},
-      {"clSkyBlue", clSkyBlue},
-      {"clCream", clCream},
-      {"clMedGray", clMedGray},
-      // Aliases after the primary names, so that writing picks clSilver and clGray.
-      {"clLtGray", clLtGray},
-      {"clDkGray", clDkGray},
-      {"clScrollBar", clScrollBar},
-      {"clBackground", clBackground},
-      {"clActiveCaption", clActiveCaption},
-      {"clInactiveCaption", clInactiveCaption},
-      {"clMenu", clMenu},
-      {"clWindow", clWindow},
-      {"clWindowFrame", clWindowFrame},
-      {"clMenuText", clMenuText},
-      {"clWindowText", clWindowText},
-      {"clCaptionText", clCaptionText},
-      {"clActiveBorder", clActiveBorder},
-      {"clInactiveBorder", clInactiveBorder},
-      {"clAppWorkSpace", clAppWorkSpace},
-      {"clHighlight", clHighlight},
-      {"clHighlightText", clHighlightText},
-      {"clBtnFace", clBtnFace},
-      {"clBtnShadow", clBtnShadow},
-      {"clGrayText", clGrayText},
-      {"clBtnText", clBtnText},
-      {"clInactiveCaptionText", clInactiveCaptionText},
-      {"clBtnHighlight", clBtnHighlight},
-      {"cl3DDkShadow", cl3DDkShadow},
-      {"cl3DLight", cl3DLight},
-      {"clInfoText", clInfoText},
-      {"clInfoBk", clInfoBk},
-      {"clNone", clNone},
-      {"clDefault", clDefault},
-  };
-  return map;
-}
 
 const TIdentMap& CharsetIdents() {
   static const TIdentMap map = {

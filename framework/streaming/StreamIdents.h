@@ -6,8 +6,6 @@
 
 namespace fw {
 
-/// Colour names of the stored layout (clBlack ... clMedGray, the system colours, clNone, clDefault).
-const TIdentMap& ColorIdents();
 /// Font character-set names (ANSI_CHARSET 0, DEFAULT_CHARSET 1, EASTEUROPE_CHARSET 238, ...).
 const TIdentMap& CharsetIdents();
 

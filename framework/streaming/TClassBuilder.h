@@ -84,8 +84,7 @@ public:
   }
   template <class G, class S>
   TClassBuilder& Color(const std::string& name, G get, S set) {
-    TPropInfo& p = AddOrdinal(name, pkColor, get, set);
-    p.Idents = &ColorIdents();
+    AddOrdinal(name, pkColor, get, set);
     return *this;
   }
   template <class G, class S>

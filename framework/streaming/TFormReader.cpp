@@ -3,7 +3,9 @@
 #include <limits>
 
 #include "framework/controls/TComponent.h"
+#include "framework/runtime/TColor.h"
 #include "framework/streaming/FormException.h"
+#include "framework/streaming/FrameworkClasses.h"
 #include "framework/streaming/StreamIdents.h"
 #include "framework/streaming/TClassRegistry.h"
 
@@ -51,6 +53,7 @@ const char* KindName(TFormValue::TKind kind) {
 }  // namespace
 
 void TFormReader::ReadRoot(TComponent& root, const std::string& text) {
+  RegisterFrameworkClasses();
   const TFormObject tree = TFormParser::Parse(text);
   const TClassInfo* info = TClassRegistry::Instance().FindByName(root.ClassName());
   if (!info) throw FormException(0, "Class " + root.ClassName() + " is not registered");
@@ -189,7 +192,8 @@ int64_t TFormReader::OrdinalValue(const TPropInfo& prop, const TFormValue& value
       return v;
     case pkColor:
       if (value.Kind == TFormValue::vkIdent) {
-        if (prop.Idents && ValueOfIdent(*prop.Idents, value.Text, v)) return v;
+        TColor color = 0;
+        if (IdentToColor(value.Text, color)) return color;
         WrongValue(path, value, "a colour");
       }
       if (value.Kind != TFormValue::vkInteger) WrongValue(path, value, "a colour");

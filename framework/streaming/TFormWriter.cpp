@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "framework/controls/TComponent.h"
+#include "framework/runtime/TColor.h"
 #include "framework/streaming/FormException.h"
+#include "framework/streaming/FrameworkClasses.h"
 #include "framework/streaming/StreamIdents.h"
 #include "framework/streaming/TClassRegistry.h"
 #include "framework/streaming/TFormParser.h"
@@ -82,6 +84,7 @@ std::string TFormWriter::FormatReal(double value) {
 }
 
 std::string TFormWriter::Write(TComponent& root) {
+  RegisterFrameworkClasses();
   const TClassInfo& info = ClassOf(root);
   TFormWriter writer(root);
   for (int i = 0; i < root.ComponentCount(); ++i) {
@@ -128,12 +131,17 @@ void TFormWriter::WriteProperties(const TClassInfo& info, void* self, const std:
     if (forced && !p.Stored(obj)) continue;
     std::string text;
     switch (p.Kind) {
-      case pkInteger:
-      case pkColor: {
+      case pkInteger: {
         const int64_t v = p.GetOrdinal(obj);
         if (!forced && p.HasDefault && v == p.DefaultOrdinal) continue;
         const char* ident = p.Idents ? IdentOf(*p.Idents, v) : nullptr;
         text = ident ? ident : std::to_string(v);
+        break;
+      }
+      case pkColor: {
+        const int64_t v = p.GetOrdinal(obj);
+        if (!forced && p.HasDefault && v == p.DefaultOrdinal) continue;
+        if (!ColorToIdent(static_cast<TColor>(v), text)) text = std::to_string(v);
         break;
       }
       case pkBoolean: {

@@ -17,7 +17,7 @@ enum TPropertyKind {
   pkString,       ///< UTF-8 text
   pkEnumeration,  ///< one of ValueNames, by ordinal
   pkSet,          ///< bit i set = ValueNames[i] present
-  pkColor,        ///< TColor, written by name when it has one
+  pkColor,        ///< TColor, by name (clRed, clBtnFace) when it has one, else by number
   pkStringList,   ///< list of lines
   pkSubObject,    ///< owned object reached by a dotted name (Font.Color); not assigned itself
   pkComponent,    ///< reference to another component, by name
@@ -44,7 +44,7 @@ struct TPropInfo {
   int64_t MinValue = INT64_MIN;  ///< range of the C++ type; the reader rejects values outside
   int64_t MaxValue = INT64_MAX;
   std::vector<std::string> ValueNames;  ///< enumeration values by ordinal, set elements by bit
-  const TIdentMap* Idents = nullptr;    ///< names of integer values (colour names for pkColor)
+  const TIdentMap* Idents = nullptr;    ///< names of integer values (pkInteger)
 
   std::function<double(void*)> GetReal;
   std::function<void(void*, double)> SetReal;

@@ -85,6 +85,10 @@ void RegisterFakeClasses() {
       .StringList("Lines", &TFakeControl::Lines, &TFakeControl::SetLines)
       .Object("Font", &TFakeControl::Font)
       .Object("Title", &TFakeControl::Title)
+      .Object("GdiFont", &TFakeControl::GdiFont)
+      .Stored([](TFakeControl& c) { return c.GdiFont().Name() != "MS Sans Serif"; })
+      .Object("Pen", &TFakeControl::Pen)
+      .Object("Brush", &TFakeControl::Brush)
       .Component("Buddy", &TFakeControl::Buddy, &TFakeControl::SetBuddy)
       .Event("OnClick", &TFakeControl::OnClick)
       .Event("OnKeyPress", &TFakeControl::OnKeyPress);

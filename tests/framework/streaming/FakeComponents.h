@@ -7,6 +7,9 @@
 
 #include "framework/controls/ControlTypes.h"
 #include "framework/controls/TComponent.h"
+#include "framework/graphics/TBrush.h"
+#include "framework/graphics/TFont.h"
+#include "framework/graphics/TPen.h"
 #include "framework/runtime/TColor.h"
 
 namespace fake {
@@ -58,6 +61,9 @@ public:
   void SetLines(const std::vector<std::string>& v) { mLines = v; }
   TFakeFont& Font() { return mFont; }
   TFakeTitle& Title() { return mTitle; }
+  fw::TFont& GdiFont() { return mGdiFont; }
+  fw::TPen& Pen() { return mPen; }
+  fw::TBrush& Brush() { return mBrush; }
   TFakeControl* Buddy() const { return mBuddy; }
   void SetBuddy(TFakeControl* v) { mBuddy = v; }
   TFakeControl* Parent() const { return mParent; }
@@ -80,6 +86,9 @@ private:
   std::vector<std::string> mLines;
   TFakeFont mFont;
   TFakeTitle mTitle;
+  fw::TFont mGdiFont;
+  fw::TPen mPen;
+  fw::TBrush mBrush;
   TFakeControl* mBuddy = nullptr;
   TFakeControl* mParent = nullptr;
 };

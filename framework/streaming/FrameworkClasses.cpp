@@ -1,0 +1,13 @@
+#include "framework/streaming/FrameworkClasses.h"
+
+namespace fw {
+
+void RegisterFrameworkClasses() {
+  static const bool registered = [] {
+    RegisterGraphicsClasses();
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace fw
