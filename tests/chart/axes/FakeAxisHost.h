@@ -9,6 +9,7 @@
 
 #include "chart/axes/TAxisHost.h"
 #include "chart/axes/TChartAxis.h"
+#include "chart/axes/TChartAxisTitle.h"
 #include "chart/axes/TChartDepthAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TView3DOptions.h"
