@@ -174,6 +174,10 @@ void TCustomChartAxis::PrepareText(const fw::TFont& font) {
   TCanvas3D& canvas = mOwner->Canvas3D();
   canvas.Brush().SetColor(mOwner->ChartColor());
   canvas.Brush().SetStyle(fw::bsClear);
+  // A clear brush means a transparent text cell. Setting the brush to the values it already has
+  // does not re-select it, so the opaque mode left behind by an earlier grid would otherwise
+  // fill the cells.
+  canvas.SetBackgroundMode(TransparentMode);
   if (mOwner->ChartPrintingActive() && font.Color() == fw::clWhite) canvas.Font().SetColor(fw::clBlack);
 }
 

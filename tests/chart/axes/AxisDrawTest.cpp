@@ -315,3 +315,23 @@ TEST_F(AxisDrawing, LeftTitleIsRotatedAtTheCentre) {
   ASSERT_EQ(texts.size(), 1u);  // no series: no labels, only the title
   EXPECT_EQ(texts[0].Text, "Y");
 }
+
+TEST_F(AxisDrawing, LabelsDrawnAfterAGridHaveClearCells) {
+  FakeAxisHost host(400, 300);
+  ChartAxes axes(host);
+  host.Plot = {60, 20, 380, 260};
+  FixRange(axes.Bottom, 0, 100);
+  FixRange(axes.Left, 0, 100);
+  axes.Bottom.SetLabelStyle(talValue);
+  axes.Left.SetLabelStyle(talValue);
+  Frame(host, axes.Bottom);  // ends with the grid, which leaves the background mode opaque
+  Frame(host, axes.Left);
+  const int32_t right = axes.Left.LabelsPosition();
+  int dark = 0;
+  int total = 0;
+  for (int32_t x = right - 20; x < right; ++x)
+    for (int32_t y = axes.Left.StartPixel() - 5; y < axes.Left.EndPixel(); ++y, ++total)
+      if (fw::GetRValue(host.Surface.GetPixel(x, y)) < 128) ++dark;
+  EXPECT_GT(dark, 0);
+  EXPECT_LT(dark, total / 3);
+}
