@@ -314,6 +314,8 @@ TEST_F(AxisDrawing, LeftTitleIsRotatedAtTheCentre) {
   const auto texts = host.Calls("TextOut");
   ASSERT_EQ(texts.size(), 1u);  // no series: no labels, only the title
   EXPECT_EQ(texts[0].Text, "Y");
+  EXPECT_EQ(texts[0].Ints, (std::vector<int32_t>{axes.Left.TitlePosition(), axes.Left.CenterPixel()}));
+  EXPECT_EQ(host.Calls("SetTextAlign").front().Ints[0], 14);  // centre, bottom: the text runs upward
 }
 
 TEST_F(AxisDrawing, LabelsDrawnAfterAGridHaveClearCells) {
