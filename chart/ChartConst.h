@@ -36,4 +36,8 @@ inline constexpr const char* AxisLabelsSeparationNegative = "Labels Separation %
 inline constexpr const char* AxisLabelsAngleDescription = "Axis Labels";
 inline constexpr const char* AxisTitleAngleDescription = "Axis Title";
 
+// Fast line series and series marks.
+inline constexpr const char* FastLineSeriesEditorName = "TFastLineSeriesEditor";
+inline constexpr const char* MarksPercentOfTotal = "%s of %s";  ///< percentage, total
+
 }  // namespace chart::ChartConst

@@ -4,10 +4,11 @@
 #include <cctype>
 
 #include "chart/ChartConst.h"
+#include "chart/axes/TAxisScale.h"
 #include "chart/ChartException.h"
 #include "chart/data/ListIndexError.h"
-#include "chart/data/SeriesPalette.h"
 #include "chart/data/TSeriesMarks.h"
+#include "chart/panel/ChartPalette.h"
 
 namespace chart {
 
@@ -101,6 +102,9 @@ void TChartSeries::InsertColorAndLabel(int32_t index, fw::TColor color, const st
   const size_t at = static_cast<size_t>(index);
   if (mColors.size() < at) mColors.resize(at, fw::clDefault);
   mColors.insert(mColors.begin() + index, color);
+  // Labels are stored up to the last point that has one: an empty label past that needs no
+  // entry (reading beyond the list gives the empty text), so unlabelled series keep none.
+  if (label.empty() && mLabels.size() <= at) return;
   if (mLabels.size() < at) mLabels.resize(at);
   mLabels.insert(mLabels.begin() + index, label);
 }
@@ -117,7 +121,11 @@ void TChartSeries::AddedPoint(int32_t index) {
 
 void TChartSeries::ClearLists() {
   for (TChartValueList* list : mValueLists) list->RemoveAllValues();
-  std::vector<fw::TColor>().swap(mColors);
+  // The colour list keeps a moderate capacity for the next fill, like the value lists.
+  if (mColors.capacity() > (size_t{1} << 20))
+    std::vector<fw::TColor>().swap(mColors);
+  else
+    mColors.clear();
   std::vector<std::string>().swap(mLabels);
   if (mMarks) mMarks->ClearMarkPositions();
 }
@@ -164,7 +172,7 @@ fw::TColor TChartSeries::ColorOfPoint(int32_t index) const {
   if (index < 0 || static_cast<size_t>(index) >= mColors.size()) return mSeriesColor;
   const fw::TColor stored = mColors[static_cast<size_t>(index)];
   if (stored != fw::clDefault) return stored;
-  if (mColorEachPoint) return SeriesPaletteColor(index);
+  if (mColorEachPoint) return PaletteColor(index);
   return mSeriesColor;
 }
 
@@ -200,19 +208,19 @@ int32_t TChartSeries::XPixel(int32_t index) const { return XPixelOfValue(XValueO
 int32_t TChartSeries::YPixel(int32_t index) const { return YPixelOfValue(YValueOf(index)); }
 
 int32_t TChartSeries::XPixelOfValue(double value) const {
-  return mResolvedHorizAxis ? mResolvedHorizAxis->ValueToPixel(value) : 0;
+  return mHorizScale ? mHorizScale->ValueToPixel(value) : 0;
 }
 
 int32_t TChartSeries::YPixelOfValue(double value) const {
-  return mResolvedVertAxis ? mResolvedVertAxis->ValueToPixel(value) : 0;
+  return mVertScale ? mVertScale->ValueToPixel(value) : 0;
 }
 
 double TChartSeries::XValueOfPixel(int32_t pixel) const {
-  return mResolvedHorizAxis ? mResolvedHorizAxis->PixelToValue(pixel) : 0.0;
+  return mHorizScale ? mHorizScale->PixelToValue(pixel) : 0.0;
 }
 
 double TChartSeries::YValueOfPixel(int32_t pixel) const {
-  return mResolvedVertAxis ? mResolvedVertAxis->PixelToValue(pixel) : 0.0;
+  return mVertScale ? mVertScale->PixelToValue(pixel) : 0.0;
 }
 
 // ---------------------------------------------------------------- chart and axes
@@ -234,6 +242,8 @@ void TChartSeries::SetParentChart(TSeriesHost* chart) {
 }
 
 void TChartSeries::ResolveAxes() {
+  mHorizScale = nullptr;
+  mVertScale = nullptr;
   if (!mParentChart) {
     mResolvedHorizAxis = nullptr;
     mResolvedVertAxis = nullptr;
@@ -251,11 +261,13 @@ void TChartSeries::ResolveAxes() {
     mResolvedVertAxis = mCustomVertAxis;
   else
     mResolvedVertAxis = mParentChart->SeriesAxis(sarLeftAxis);
+  if (mResolvedHorizAxis) mHorizScale = &mParentChart->SeriesAxisScale(*mResolvedHorizAxis);
+  if (mResolvedVertAxis) mVertScale = &mParentChart->SeriesAxisScale(*mResolvedVertAxis);
 }
 
-bool TChartSeries::UsesAxis(const TSeriesAxisMapping* axis) const {
-  if (!axis || !UseAxis()) return false;
-  if (axis->IsHorizontal()) return mHorizAxis == aBothHorizAxis || axis == mResolvedHorizAxis;
+bool TChartSeries::UsesAxis(const TCustomChartAxis* axis) const {
+  if (!axis || !mParentChart || !UseAxis()) return false;
+  if (mParentChart->SeriesAxisScale(*axis).IsHorizontal) return mHorizAxis == aBothHorizAxis || axis == mResolvedHorizAxis;
   return mVertAxis == aBothVertAxis || axis == mResolvedVertAxis;
 }
 
@@ -284,14 +296,14 @@ void TChartSeries::SetVertAxis(TVertAxis value) {
   RequestRepaint();
 }
 
-void TChartSeries::SetCustomHorizAxis(TSeriesAxisMapping* axis) {
+void TChartSeries::SetCustomHorizAxis(TCustomChartAxis* axis) {
   if (mCustomHorizAxis == axis) return;
   mCustomHorizAxis = axis;
   ResolveAxes();
   if (mHorizAxis == aCustomHorizAxis) RequestRepaint();
 }
 
-void TChartSeries::SetCustomVertAxis(TSeriesAxisMapping* axis) {
+void TChartSeries::SetCustomVertAxis(TCustomChartAxis* axis) {
   if (mCustomVertAxis == axis) return;
   mCustomVertAxis = axis;
   ResolveAxes();
@@ -308,16 +320,16 @@ void TChartSeries::UpdateVisibleRange() {
   const int32_t last = count - 1;
   const bool yMandatory = YMandatory();
   const TChartValueList& list = yMandatory ? *mXValues : *mYValues;
-  const TSeriesAxisMapping* axis = yMandatory ? mResolvedHorizAxis : mResolvedVertAxis;
+  const TAxisScale* axis = yMandatory ? mHorizScale : mVertScale;
   if (!mLimitToVisible || list.Order() == loNone || !axis || !mParentChart) {
     mFirstVisible = 0;
     mLastVisible = last;
     return;
   }
   const fw::TRect plot = mParentChart->ChartPlotRect();
-  const bool inverted = axis->Inverted();
+  const bool inverted = axis->Inverted;
   int32_t lowPixel, highPixel;
-  if (axis->IsHorizontal()) {
+  if (axis->IsHorizontal) {
     lowPixel = inverted ? plot.Right : plot.Left;
     highPixel = inverted ? plot.Left : plot.Right;
   } else {
@@ -599,6 +611,29 @@ void TChartSeries::NotifyDependents(TSeriesSourceEvent event, int32_t index) {
   const std::vector<TChartSeries*> dependents = mDependents;
   for (TChartSeries* d : dependents)
     if (std::find(mDependents.begin(), mDependents.end(), d) != mDependents.end()) d->SourceChanged(*this, event, index);
+}
+
+// ---------------------------------------------------------------- copying
+
+void TChartSeries::Assign(const TChartSeries& source) {
+  if (&source == this) return;
+  mXValues->Assign(*source.mXValues);
+  mYValues->Assign(*source.mYValues);
+  SetActive(source.mActive);
+  SetColorEachPoint(source.mColorEachPoint);
+  mColorSource = source.mColorSource;
+  mCursor = source.mCursor;
+  SetHorizAxis(source.mHorizAxis);
+  SetVertAxis(source.mVertAxis);
+  mMarks->Assign(*source.mMarks);
+  SetPercentFormat(source.mPercentFormat);
+  SetSeriesColor(source.mSeriesColor);
+  SetShowInLegend(source.mShowInLegend);
+  SetTitle(source.mTitle);
+  SetValueFormat(source.mValueFormat);
+  mXLabelsSource = source.mXLabelsSource;
+  mIdentifier = source.mIdentifier;
+  mStyle = source.mStyle;
 }
 
 }  // namespace chart

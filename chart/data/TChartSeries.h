@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "chart/data/TChartValueList.h"
-#include "chart/data/TSeriesAxisMapping.h"
 #include "chart/data/TSeriesHost.h"
 #include "framework/controls/ControlTypes.h"
 #include "framework/controls/TComponent.h"
@@ -15,8 +14,11 @@
 
 namespace chart {
 
+struct TAxisScale;
 class TChartSeries;
+class TCustomChartAxis;
 class TSeriesMarks;
+struct TSeriesMarkPosition;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -134,10 +136,11 @@ public:
   virtual void SetParentChart(TSeriesHost* chart);
   /// Resolves HorizAxis/VertAxis to the chart's axis objects (none without a chart).
   void ResolveAxes();
-  TSeriesAxisMapping* ResolvedHorizAxis() const { return mResolvedHorizAxis; }
-  TSeriesAxisMapping* ResolvedVertAxis() const { return mResolvedVertAxis; }
-  /// Whether `axis` takes this series into account (for automatic ranges and axis display).
-  virtual bool UsesAxis(const TSeriesAxisMapping* axis) const;
+  TCustomChartAxis* ResolvedHorizAxis() const { return mResolvedHorizAxis; }
+  TCustomChartAxis* ResolvedVertAxis() const { return mResolvedVertAxis; }
+  /// Whether `axis` takes this series into account (for automatic ranges and axis display);
+  /// false without a chart. A depth axis counts as not horizontal.
+  virtual bool UsesAxis(const TCustomChartAxis* axis) const;
   /// The series is measured against axes at all (a pie series is not).
   virtual bool UseAxis() const { return true; }
   /// Asks the chart to repaint later (nothing without a chart). Never draws.
@@ -148,11 +151,11 @@ public:
   void SetHorizAxis(THorizAxis value);
   TVertAxis VertAxis() const { return mVertAxis; }
   void SetVertAxis(TVertAxis value);
-  TSeriesAxisMapping* CustomHorizAxis() const { return mCustomHorizAxis; }
-  /// The axis used for aCustomHorizAxis (not owned; the chart owns its axes).
-  void SetCustomHorizAxis(TSeriesAxisMapping* axis);
-  TSeriesAxisMapping* CustomVertAxis() const { return mCustomVertAxis; }
-  void SetCustomVertAxis(TSeriesAxisMapping* axis);
+  TCustomChartAxis* CustomHorizAxis() const { return mCustomHorizAxis; }
+  /// The axis used for aCustomHorizAxis (not owned; an axis of the same chart).
+  void SetCustomHorizAxis(TCustomChartAxis* axis);
+  TCustomChartAxis* CustomVertAxis() const { return mCustomVertAxis; }
+  void SetCustomVertAxis(TCustomChartAxis* axis);
 
   // ---- visible range and drawing (called by the chart inside its paint) ----
   /// Sets FirstVisible and LastVisible from the axis range of the last frame.
@@ -200,6 +203,22 @@ public:
   /// Fills `rect` with LegendSymbolColor(valueIndex) on the chart's canvas, over the legend's
   /// background; nothing when that colour is clNone.
   virtual void DrawLegendSymbol(int32_t valueIndex, const fw::TRect& rect);
+
+  // ---- marks ----
+  /// The value a mark shows: the point's value in MandatoryList.
+  virtual double MarkValue(int32_t index) { return MandatoryList().ValueAt(index); }
+  /// Text of point index's mark as Marks.Style says (values by ValueFormat, percentages of the
+  /// total magnitude by PercentFormat), then OnGetMarkText may replace it.
+  std::string MarkText(int32_t index);
+  /// Draws the marks of FirstVisible..LastVisible on the chart's canvas, skipping null points
+  /// and empty texts; nothing when Marks is not visible or the series has no chart.
+  void DrawMarks();
+
+  // ---- type information and copying ----
+  /// Name of the design-time editor of the series type (none in the base).
+  virtual std::string EditorName() const { return {}; }
+  /// Copies the published settings of `source` (not its points, chart, data sources or events).
+  virtual void Assign(const TChartSeries& source);
 
   // ---- published properties ----
   bool Active() const { return mActive; }
@@ -308,6 +327,8 @@ protected:
   void InsertFurtherPendingValues(int32_t index);
   /// Stores a point's colour and label at index (after the value lists took it).
   void InsertColorAndLabel(int32_t index, fw::TColor color, const std::string& label);
+  /// Draws one mark at `position` with the point's colour; series types may move it first.
+  virtual void DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position);
   /// Steps 1 to 3 of RemoveAllPoints: every list emptied, mark positions forgotten.
   virtual void ClearLists();
   /// Tells every dependent series of a change of this one.
@@ -339,8 +360,10 @@ private:
   int16_t mCursor = 0;
   std::vector<fw::TComponent*> mDataSources;  // not owned
   int32_t mFirstVisible = -1;
-  TSeriesAxisMapping* mResolvedHorizAxis = nullptr;
-  TSeriesAxisMapping* mResolvedVertAxis = nullptr;
+  TCustomChartAxis* mResolvedHorizAxis = nullptr;
+  TCustomChartAxis* mResolvedVertAxis = nullptr;
+  const TAxisScale* mHorizScale = nullptr;  // maps of the resolved axes, owned by the axes
+  const TAxisScale* mVertScale = nullptr;
   std::string mXLabelsSource;
   int32_t mLastVisible = -1;
   std::vector<TChartSeries*> mDependents;  // not owned
@@ -353,8 +376,8 @@ private:
   std::vector<TChartValueList*> mValueLists;  // X, Y, further lists; owned by their members
   std::vector<std::string> mLabels;           // one per point; empty = no text
   THorizAxis mHorizAxis = aBottomAxis;
-  TSeriesAxisMapping* mCustomHorizAxis = nullptr;
-  TSeriesAxisMapping* mCustomVertAxis = nullptr;
+  TCustomChartAxis* mCustomHorizAxis = nullptr;
+  TCustomChartAxis* mCustomVertAxis = nullptr;
   int32_t mFixedDepthLevel = -1;
   TVertAxis mVertAxis = aLeftAxis;
   TSeriesRecalcOptions mRecalcOptions = AllRecalcOptions;

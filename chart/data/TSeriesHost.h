@@ -4,15 +4,19 @@
 #include "framework/graphics/TRect.h"
 #include "framework/runtime/TColor.h"
 
+#include <string>
+
 namespace fw {
 class TComponent;
-}
+class TFont;
+}  // namespace fw
 
 namespace chart {
 
+struct TAxisScale;
+class TCanvas3D;
 class TChartSeries;
-class TChartCanvas;
-class TSeriesAxisMapping;
+class TCustomChartAxis;
 
 /// The axes a series can be measured against, by their role on the chart.
 enum TSeriesAxisRole { sarBottomAxis, sarTopAxis, sarLeftAxis, sarRightAxis, sarDepthAxis };
@@ -26,8 +30,10 @@ enum TSeriesAxisRole { sarBottomAxis, sarTopAxis, sarLeftAxis, sarRightAxis, sar
 /// inside them is harmless (the series ignores the nested call).
 ///
 /// Names that the panel already uses for its own members (Invalidate, PlotRect, Canvas, View3D,
-/// loading state) are spelled differently here so that the panel can implement this interface
-/// next to its own members without hiding or clashing with them.
+/// loading state) carry a `Chart` prefix, so that the panel can implement this interface next to
+/// its own members. Operations that the axes' host interface declares too (ChartLoading,
+/// InvalidateChart, ChartPlotRect, ChartView3D, Canvas3D) have the same signatures there: one
+/// override in the panel serves both.
 class TSeriesHost {
 public:
   // ---- series list ----
@@ -52,12 +58,15 @@ public:
 
   // ---- axes and layout of the last frame ----
   /// The chart's axis of that role; never null for a living chart.
-  virtual TSeriesAxisMapping* SeriesAxis(TSeriesAxisRole role) const = 0;
+  virtual TCustomChartAxis* SeriesAxis(TSeriesAxisRole role) const = 0;
+  /// The value-to-pixel map of an axis of this chart. The series keeps the address (valid as
+  /// long as the axis lives) and maps through it without further calls.
+  virtual const TAxisScale& SeriesAxisScale(const TCustomChartAxis& axis) const = 0;
   /// The plot rectangle of the last frame (right and bottom exclusive).
   virtual fw::TRect ChartPlotRect() const = 0;
 
   // ---- drawing (used by series types while the chart paints) ----
-  virtual TChartCanvas& ChartCanvas() = 0;
+  virtual TCanvas3D& Canvas3D() = 0;
   virtual bool ChartView3D() const = 0;
 
   // ---- mouse ----
@@ -72,6 +81,21 @@ public:
   /// Refreshes `series` from its data sources (unless it is loading): for a source series, the
   /// series takes a copy of the source's points (TChartSeries::RecalculateFromSources).
   virtual void RefreshSeriesDataSource(TChartSeries& series) = 0;
+
+  // ---- services for drawing series and marks ----
+  // The axis host declares the first three with the same signatures, so the panel's overrides
+  // serve both; the defaults suit a host without printing, colour or fonts of its own.
+  /// A print job draws the chart (styled thin lines then print at width 0).
+  virtual bool ChartPrintingActive() const { return false; }
+  /// The chart's background colour (marks' arrows avoid it).
+  virtual fw::TColor ChartColor() const { return fw::clWhite; }
+  /// Selects the font on the chart canvas (sizes converted at the canvas' resolution).
+  virtual void ChartSelectFont(const fw::TFont& font);
+  /// `value` as the axis labels it (number or date-time format, the chart's label event).
+  /// The default formats with `fallbackFormat`; the panel answers with the axis' label text.
+  virtual std::string AxisValueText(TCustomChartAxis& axis, double value, const std::string& fallbackFormat);
+  /// The text the chart's legend shows for point valueIndex of the series (empty here).
+  virtual std::string FormattedLegendValue(TChartSeries& /*series*/, int32_t /*valueIndex*/) { return {}; }
 
 protected:
   TSeriesHost() = default;

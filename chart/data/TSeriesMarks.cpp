@@ -1,10 +1,28 @@
 #include "chart/data/TSeriesMarks.h"
 
+#include "chart/axes/AxisDefaultFont.h"
+#include "chart/canvas/TChartPen.h"
 #include "chart/data/TChartSeries.h"
+#include "framework/graphics/TFont.h"
 
 namespace chart {
 
-TSeriesMarks::TSeriesMarks(TChartSeries& parent) : mParent(parent) {}
+TSeriesMarks::TSeriesMarks(TChartSeries& parent)
+    : mParent(parent),
+      mArrow(std::make_unique<TChartArrowPen>([this] { Changed(); })),
+      mFrame(std::make_unique<TChartPen>([this] { Changed(); })),
+      mFont(std::make_unique<fw::TFont>()) {
+  AssignAxisDefaultFont(*mFont);
+  mFont->OnChange = [this] { Changed(); };
+}
+
+TSeriesMarks::~TSeriesMarks() = default;
+
+void TSeriesMarks::SetArrow(const fw::TPen& value) { mArrow->Assign(value); }
+
+void TSeriesMarks::SetFrame(const fw::TPen& value) { mFrame->Assign(value); }
+
+void TSeriesMarks::SetFont(const fw::TFont& value) { mFont->Assign(value); }
 
 void TSeriesMarks::Changed() { mParent.RequestRepaint(); }
 
@@ -46,10 +64,13 @@ void TSeriesMarks::SetVisible(bool value) {
 
 void TSeriesMarks::Assign(const TSeriesMarks& source) {
   if (&source == this) return;
+  SetArrow(*source.mArrow);
   SetArrowLength(source.mArrowLength);
   SetBackColor(source.mBackColor);
   SetTransparent(source.mTransparent);
   SetClip(source.mClip);
+  SetFrame(*source.mFrame);
+  SetFont(*source.mFont);
   SetStyle(source.mStyle);
   SetVisible(source.mVisible);
 }

@@ -66,6 +66,11 @@ void TApplication::FormCreated(TForm* form) {
   form->AfterConstruction();
 }
 
+void TApplication::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == mMainForm) mMainForm = nullptr;
+}
+
 void TApplication::Run() {
   if (!mMainForm) return;
   Initialize();

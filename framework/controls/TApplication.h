@@ -62,6 +62,9 @@ public:
   /// A modal message box (see fw::MessageBox).
   int MessageBox(const std::string& text, const std::string& caption, uint32_t flags);
 
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
 private:
   void FormCreated(TForm* form);
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "framework/controls/NativeControl.h"
+#include "framework/controls/TForm.h"
 #include "framework/runtime/Exception.h"
 
 namespace fw {
@@ -85,6 +86,11 @@ TWinControl::~TWinControl() {
       child->SetParent(nullptr);
     else
       delete child;
+  }
+  // Leave the parent while this is still a windowed control, so that its tab list lets go too.
+  if (TWinControl* parent = Parent()) {
+    parent->RemoveControl(this);
+    mParent = nullptr;
   }
 }
 
@@ -194,9 +200,11 @@ bool TWinControl::Focused() const {
 
 bool TWinControl::CanFocus() const {
   if (!detail::WidgetOf(this)) return false;
-  for (const TControl* c = this; c; c = c->Parent())
+  // The form itself may still be hidden: the focus then waits for it to be shown.
+  const TControl* c = this;
+  for (; c->Parent(); c = c->Parent())
     if (!c->Visible() || !c->Enabled()) return false;
-  return true;
+  return dynamic_cast<const TForm*>(c) != nullptr;
 }
 
 void TWinControl::SetFocus() {

@@ -34,7 +34,7 @@ public:
   const std::vector<TWinControl*>& TabList() const { return mTabList; }
 
   bool Focused() const;
-  /// Whether it and every parent up to the window are visible and enabled.
+  /// Whether it lies in a form and it and every parent below the form are visible and enabled.
   virtual bool CanFocus() const;
   /// Gives the keyboard focus to this control (it takes effect when its window is active).
   /// Throws fw::Exception when the control cannot take it.

@@ -12,9 +12,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <optional>
 #include <vector>
 
+#include "framework/graphics/PixelOps.h"
+#include "framework/graphics/ShapeRows.h"
 #include "framework/graphics/SurfaceAccess.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TGraphic.h"
@@ -41,36 +44,6 @@ uint32_t ToQRgb(TColor color) {
 
 TColor FromQRgb(uint32_t rgb) {
   return static_cast<TColor>(((rgb >> 16) & 0xFFu) | (rgb & 0xFF00u) | ((rgb & 0xFFu) << 16));
-}
-
-/// Black or white by luminance; mid grey (128) and darker become black.
-uint32_t Threshold(uint32_t rgb) {
-  const uint32_t r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
-  return r * 299 + g * 587 + b * 114 > 128000 ? 0xFFFFFFFFu : 0xFF000000u;
-}
-
-uint32_t ApplyRop(TPenMode mode, uint32_t pen, uint32_t dest) {
-  uint32_t v;
-  switch (mode) {
-    case pmBlack: v = 0; break;
-    case pmWhite: v = 0xFFFFFF; break;
-    case pmNop: v = dest; break;
-    case pmNot: v = ~dest; break;
-    case pmCopy: v = pen; break;
-    case pmNotCopy: v = ~pen; break;
-    case pmMergePenNot: v = pen | ~dest; break;
-    case pmMaskPenNot: v = pen & ~dest; break;
-    case pmMergeNotPen: v = ~pen | dest; break;
-    case pmMaskNotPen: v = ~pen & dest; break;
-    case pmMerge: v = pen | dest; break;
-    case pmNotMerge: v = ~(pen | dest); break;
-    case pmMask: v = pen & dest; break;
-    case pmNotMask: v = ~(pen & dest); break;
-    case pmXor: v = pen ^ dest; break;
-    case pmNotXor: v = ~(pen ^ dest); break;
-    default: v = pen; break;
-  }
-  return 0xFF000000u | (v & 0xFFFFFFu);
 }
 
 QPainter::CompositionMode CompositionFor(TPenMode mode) {
@@ -158,6 +131,31 @@ QPolygonF LimitPolygon(std::span<const TPoint> points) {
   return poly;
 }
 
+/// Cuts a line to the square that Qt can rasterize (Liang-Barsky), keeping its direction, so
+/// that the visible part of a line with far-away ends is drawn where it belongs. False when
+/// nothing of it lies inside.
+bool LimitLine(QLineF& line) {
+  const double lim = ShapeLimit;
+  const double x0 = line.x1(), y0 = line.y1(), dx = line.dx(), dy = line.dy();
+  double t0 = 0, t1 = 1;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x0 + lim, lim - x0, y0 + lim, lim - y0};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0)
+      t0 = std::max(t0, t);
+    else
+      t1 = std::min(t1, t);
+  }
+  if (t0 > t1) return false;
+  line = QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy);
+  return true;
+}
+
 bool HaveGuiApplication() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
 
 }  // namespace
@@ -200,7 +198,8 @@ struct TSurface::Impl {
   // Clip region in device pixels.
   bool clipped = false;
   QRegion clip;
-  std::vector<QRect> clipRects;
+  std::vector<QRect> clipRects;  // banded: sorted by top, rectangles of one band share top and bottom
+  QRect drawable;                // image intersected with the clip region's bounds
 
   bool Painting() const { return bits != nullptr; }
 
@@ -226,9 +225,12 @@ struct TSurface::Impl {
     stride = 0;
     width = 0;
     height = 0;
+    drawable = QRect();
   }
 
   void ApplyClip() {
+    drawable = QRect(0, 0, width, height);
+    if (clipped) drawable &= clip.boundingRect();
     if (!painter.isActive()) return;
     if (clipped)
       painter.setClipRegion(clip);
@@ -243,17 +245,14 @@ struct TSurface::Impl {
     ApplyClip();
   }
 
-  /// Drawable box: image intersected with the clip region's bounds.
-  QRect DrawableBox() const {
-    QRect box(0, 0, width, height);
-    if (clipped) box &= clip.boundingRect();
-    return box;
-  }
+  const QRect& DrawableBox() const { return drawable; }
 
+  /// Whether a pixel inside the drawable box lies in the clip region.
   bool ClipAllows(int x, int y) const {
     if (!clipped || clipRects.size() == 1) return true;  // one rectangle: the box test suffices
-    for (const QRect& r : clipRects)
-      if (r.contains(x, y)) return true;
+    auto it = std::partition_point(clipRects.begin(), clipRects.end(), [y](const QRect& r) { return r.bottom() < y; });
+    for (; it != clipRects.end() && it->top() <= y; ++it)
+      if (it->contains(x, y)) return true;
     return false;
   }
 
@@ -268,7 +267,7 @@ struct TSurface::Impl {
   void RasterLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const int64_t dx = static_cast<int64_t>(x2) - x1, dy = static_cast<int64_t>(y2) - y1;
     if (dx == 0 && dy == 0) return;
-    const QRect box = DrawableBox();
+    const QRect& box = DrawableBox();
     if (box.isEmpty()) return;
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     const int64_t a = xMajor ? std::abs(dx) : std::abs(dy);  // steps
@@ -340,8 +339,8 @@ struct TSurface::Impl {
     }
     painter.setCompositionMode(CompositionFor(penMode));
     painter.setPen(QtPen(penRgb, false));
-    painter.drawLine(QLineF(ClampTo(x1, ShapeLimit), ClampTo(y1, ShapeLimit), ClampTo(x2, ShapeLimit),
-                            ClampTo(y2, ShapeLimit)));
+    QLineF line(x1, y1, x2, y2);
+    if (LimitLine(line)) painter.drawLine(line);
   }
 
   /// Fills a path with the selected brush (hatch gaps in the background colour when opaque).
@@ -371,61 +370,6 @@ struct TSurface::Impl {
     painter.setPen(QtPen(penRgb, true));
     painter.drawPath(path);
   }
-
-  /// Box with elliptic corners (ew x eh pixels; 0 for sharp corners, the box size for an
-  /// ellipse), described row by row: a pixel belongs to the shape when it lies inside the box
-  /// and, in a corner, inside the corner ellipse widened by half a pixel. Symmetric, and its
-  /// extreme pixels touch the box edges exactly.
-  struct RowShape {
-    int64_t left = 0, top = 0, right = 0, bottom = 0;  // right and bottom exclusive
-    double ew = 0, eh = 0;
-
-    bool Empty() const { return right <= left || bottom <= top; }
-
-    bool Span(int64_t y, int64_t& l, int64_t& r) const {
-      if (Empty() || y < top || y >= bottom) return false;
-      int64_t inset = 0;
-      if (ew > 0 && eh > 0) {
-        const double yTop = top + (eh - 1) / 2, yBottom = bottom - 1 - (eh - 1) / 2;
-        const double dy = y < yTop ? yTop - y : (y > yBottom ? y - yBottom : 0);
-        if (dy > 0) {
-          const double t = dy / (eh / 2);
-          const double half = (ew / 2) * std::sqrt(std::max(0.0, 1 - t * t));
-          const double xc = (ew - 1) / 2;
-          inset = static_cast<int64_t>(std::ceil(xc - half - 1e-9));
-        }
-      }
-      l = left + inset;
-      r = right - 1 - inset;
-      return l <= r;
-    }
-
-    RowShape Shrunk(int64_t by) const {
-      RowShape s = *this;
-      s.left += by;
-      s.top += by;
-      s.right -= by;
-      s.bottom -= by;
-      if (ew > 0 && eh > 0) {
-        s.ew = std::max(0.0, ew - 2.0 * by);
-        s.eh = std::max(0.0, eh - 2.0 * by);
-      }
-      return s;
-    }
-  };
-
-  /// Counter-clockwise sweep from a start angle (radians) over a span, seen from a centre.
-  struct Sweep {
-    double cx = 0, cy = 0, start = 0, span = 2 * M_PI;
-    bool Contains(int64_t x, int64_t y) const {
-      const double dx = static_cast<double>(x) - cx, dy = cy - static_cast<double>(y);
-      if (dx == 0 && dy == 0) return true;
-      double d = std::atan2(dy, dx) - start;
-      while (d < 0) d += 2 * M_PI;
-      while (d >= 2 * M_PI) d -= 2 * M_PI;
-      return d <= span + 1e-9;
-    }
-  };
 
   /// Shape of a box given by its corners (any order) with corner ellipses of the given size
   /// (clamped to the box). Wide pens are centred on the one-pixel outline, or kept inside the
@@ -517,32 +461,11 @@ struct TSurface::Impl {
     }
   }
 
-  /// Sweep of an arc in a shape from the ray towards (x3, y3) to the ray towards (x4, y4);
-  /// equal rays sweep the whole turn.
-  static Sweep ArcSweep(const RowShape& shape, int32_t x3, int32_t y3, int32_t x4, int32_t y4) {
-    Sweep s;
-    s.cx = static_cast<double>(shape.left + shape.right - 1) / 2.0;
-    s.cy = static_cast<double>(shape.top + shape.bottom - 1) / 2.0;
-    const double a0 = std::atan2(s.cy - y3, x3 - s.cx), a1 = std::atan2(s.cy - y4, x4 - s.cx);
-    s.start = a0 < 0 ? a0 + 2 * M_PI : a0;
-    double span = a1 - a0;
-    while (span <= 1e-12) span += 2 * M_PI;
-    while (span > 2 * M_PI) span -= 2 * M_PI;
-    s.span = span;
-    return s;
-  }
-
-  /// Pixel where the ray from the sweep's centre at the angle meets the shape's ellipse.
-  static QPoint RimPoint(const RowShape& shape, const Sweep& sweep, double angle) {
-    const double a = static_cast<double>(shape.right - shape.left - 1) / 2.0;
-    const double b = static_cast<double>(shape.bottom - shape.top - 1) / 2.0;
-    const double c = std::cos(angle), s = std::sin(angle);
-    const double den = std::sqrt((b * c) * (b * c) + (a * s) * (a * s));
-    const double t = den > 0 ? a * b / den : 0;
-    return QPoint(ClampTo(std::llround(sweep.cx + t * c), RectLimit), ClampTo(std::llround(sweep.cy - t * s), RectLimit));
-  }
-
   void SelectFont(const TFont& f) {
+    orientation = f.Orientation();
+    textColor = ColorToRGB(f.Color());
+    metrics.reset();
+    if (!HaveGuiApplication()) return;  // fonts need the GUI application: text draws and measures nothing
     QString family = QString::fromStdString(f.Name());
     if (family.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0) family = QStringLiteral("Sans Serif");
     QFont qf(family);
@@ -556,19 +479,14 @@ struct TSurface::Impl {
     int pixels = h < 0 ? static_cast<int>(std::min<int64_t>(-static_cast<int64_t>(h), 4096)) : std::min(h, 4096);
     if (h == 0) pixels = 11;
     qf.setPixelSize(std::max(pixels, 1));
-    metrics.reset();
-    if (HaveGuiApplication()) {
-      if (h > 0) {
-        // A positive height is the cell height: scale the em size so that ascent + descent fits.
-        const QFontMetrics probe(qf);
-        const int cell = probe.ascent() + probe.descent();
-        if (cell > 0) qf.setPixelSize(std::max(1, static_cast<int>(std::lround(double(pixels) * pixels / cell))));
-      }
-      metrics.emplace(qf);
+    if (h > 0) {
+      // A positive height is the cell height: scale the em size so that ascent + descent fits.
+      const QFontMetrics probe(qf);
+      const int cell = probe.ascent() + probe.descent();
+      if (cell > 0) qf.setPixelSize(std::max(1, static_cast<int>(std::lround(double(pixels) * pixels / cell))));
     }
+    metrics.emplace(qf);
     font = qf;
-    orientation = f.Orientation();
-    textColor = ColorToRGB(f.Color());
   }
 
   void SelectBrush(const TBrush& b) {
@@ -831,8 +749,8 @@ void TSurface::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 void TSurface::Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4, int32_t y4) {
   Changing();
   RequireState();
-  const Impl::RowShape shape = mImpl->OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
-  const Impl::Sweep sweep = Impl::ArcSweep(shape, x3, y3, x4, y4);
+  const RowShape shape = mImpl->OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
+  const Sweep sweep = ArcSweep(shape, x3, y3, x4, y4);
   mImpl->DrawRowShape(shape, false, &sweep);
   Changed();
 }
@@ -841,15 +759,15 @@ void TSurface::Pie(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, i
   Changing();
   RequireState();
   Impl& d = *mImpl;
-  const Impl::RowShape shape = d.OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
-  const Impl::Sweep sweep = Impl::ArcSweep(shape, x3, y3, x4, y4);
+  const RowShape shape = d.OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
+  const Sweep sweep = ArcSweep(shape, x3, y3, x4, y4);
   d.DrawRowShape(shape, true, &sweep);
-  if (d.Painting() && d.PenVisible() && !shape.Empty() && sweep.span < 2 * M_PI - 1e-9) {
+  if (d.Painting() && d.PenVisible() && !shape.Empty() && sweep.span < 2 * std::numbers::pi - 1e-9) {
     // The two radii, from the centre to where the arc ends.
     const int32_t cx = ClampTo(std::llround(sweep.cx), RectLimit), cy = ClampTo(std::llround(sweep.cy), RectLimit);
     for (const double angle : {sweep.start, sweep.start + sweep.span}) {
-      const QPoint rim = Impl::RimPoint(shape, sweep, angle);
-      d.Segment(cx, cy, rim.x(), rim.y());
+      const TPoint rim = RimPoint(shape, sweep, angle);
+      d.Segment(cx, cy, rim.X, rim.Y);
     }
   }
   Changed();

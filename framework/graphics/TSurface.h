@@ -50,7 +50,8 @@ public:
   TSurface(const TSurface&) = delete;
   TSurface& operator=(const TSurface&) = delete;
 
-  /// The surface's own objects; callers change them freely, selection happens lazily.
+  /// The surface's own objects; callers change them freely, selection happens lazily. Their
+  /// OnChange belongs to the surface (it marks them changed): do not replace it.
   TPen& Pen() { return *mPen; }
   TBrush& Brush() { return *mBrush; }
   TFont& Font() { return *mFont; }

@@ -136,6 +136,21 @@ TEST(Bitmap, DrawAndStretchDraw) {
   EXPECT_EQ(fwtest::InkBounds(s), (TRect{2, 2, 6, 6}));
 }
 
+TEST(Bitmap, HugeTargetRectanglesStayCheap) {
+  TBitmap pic(2, 2);
+  pic.Canvas().PatBlt({0, 0, 2, 2}, clRed);
+  TBitmap target(8, 8);
+  target.Canvas().StretchDraw({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, &pic);
+  target.Canvas().BlockCopy(INT32_MAX - 1, 0, INT32_MAX, INT32_MAX, pic.Canvas(), INT32_MIN, 0);
+  target.Canvas().Brush().SetColor(clBlue);
+  target.Canvas().FillRect({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+  target.Canvas().Ellipse(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+  target.Canvas().Pie(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, INT32_MAX, 0, 0, INT32_MIN);
+  target.Canvas().RoundRect(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MIN);
+  target.Canvas().TextOut(INT32_MAX, INT32_MIN, "far away");
+  EXPECT_EQ(target.Canvas().GetPixel(4, 4), clBlue);
+}
+
 TEST(Bitmap, PatternBrushTilesTheBitmap) {
   TBitmap pattern(2, 1);
   pattern.Canvas().SetPixel(0, 0, clRed);

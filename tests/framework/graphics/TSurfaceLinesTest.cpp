@@ -184,6 +184,18 @@ TEST(SurfaceLines, StyledWidePenDrawsSolid) {
   EXPECT_EQ(s.GetPixel(6, 5), clWhite);
 }
 
+TEST(SurfaceLines, WideLineWithFarEndsKeepsItsSlope) {
+  TBitmap bmp(20, 20);
+  TSurface& s = bmp.Canvas();
+  s.Pen().SetWidth(2);
+  // The diagonal through the image, given by ends far outside it.
+  s.MoveTo(-1000000000, -1000000000);
+  s.LineTo(1000000000, 1000000000);
+  for (int i = 2; i < 18; ++i) EXPECT_EQ(s.GetPixel(i, i), clBlack) << i;
+  EXPECT_EQ(s.GetPixel(15, 2), clWhite);
+  EXPECT_EQ(s.GetPixel(2, 15), clWhite);
+}
+
 TEST(SurfaceLines, ClearPenDrawsNothing) {
   TBitmap bmp(6, 6);
   TSurface& s = bmp.Canvas();

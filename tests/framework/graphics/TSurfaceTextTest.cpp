@@ -46,6 +46,13 @@ TEST_F(TextSurface, MeasuresGrowWithTextAndFont) {
   EXPECT_GT(s.TextHeight("W"), h);
 }
 
+TEST_F(TextSurface, PositiveHeightIsTheCellHeight) {
+  s.Font().SetHeight(24);
+  EXPECT_NEAR(s.TextHeight("W"), 24, 1);
+  s.Font().SetHeight(-24);  // the character height: the cell adds the internal leading
+  EXPECT_GT(s.TextHeight("W"), 24);
+}
+
 TEST_F(TextSurface, ArialIsAvailableAndMetricCompatible) {
   // Arial and Liberation Sans share their advance widths; a fallback font would not.
   const int32_t arial = s.TextWidth("The quick brown fox 0123456789");

@@ -1,0 +1,221 @@
+#include "chart/data/TFastLineSeries.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "chart/ChartConst.h"
+#include "chart/canvas/TCanvas3D.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/data/TSeriesMarks.h"
+#include "framework/graphics/TBrush.h"
+#include "framework/graphics/TPen.h"
+
+namespace chart {
+
+namespace {
+
+__extension__ typedef __int128 Int128;
+
+// Styled lines of width 1 print at width 0 (thin on a printer).
+void AdjustPenForPrinting(fw::TPen& pen) {
+  if (pen.Style() != fw::psSolid && pen.Width() == 1) pen.SetWidth(0);
+}
+
+// Leaves DrawAllPoints' pass state even when a drawing call throws.
+class PassScope {
+public:
+  explicit PassScope(bool& flag) : mFlag(flag) { mFlag = true; }
+  ~PassScope() { mFlag = false; }
+  PassScope(const PassScope&) = delete;
+  PassScope& operator=(const PassScope&) = delete;
+
+private:
+  bool& mFlag;
+};
+
+}  // namespace
+
+TFastLineSeries::TFastLineSeries(fw::TComponent* owner)
+    : TChartSeries(owner), mLinePen(std::make_unique<TChartPen>([this] { LinePenChanged(); })) {
+  SetSinglePointAllowed(false);
+  SetExtendToEdge(true);
+}
+
+TFastLineSeries::~TFastLineSeries() = default;
+
+std::string TFastLineSeries::EditorName() const { return ChartConst::FastLineSeriesEditorName; }
+
+void TFastLineSeries::LinePenChanged() { RequestRepaint(); }
+
+// ---------------------------------------------------------------- colour and pen
+
+void TFastLineSeries::SetSeriesColor(fw::TColor value) {
+  TChartSeries::SetSeriesColor(value);
+  mLinePen->SetColor(value);
+}
+
+void TFastLineSeries::SetLinePen(const fw::TPen& value) {
+  mLinePen->Assign(value);
+  SetSeriesColor(mLinePen->Color());
+}
+
+void TFastLineSeries::Assign(const TChartSeries& source) {
+  if (&source == this) return;
+  if (auto* line = dynamic_cast<const TFastLineSeries*>(&source)) {
+    mAutoRepaint = line->mAutoRepaint;
+    mLinePen->Assign(*line->mLinePen);
+  }
+  TChartSeries::Assign(source);
+}
+
+// ---------------------------------------------------------------- drawing
+
+void TFastLineSeries::PrepareCanvas(TCanvas3D& canvas) const {
+  canvas.ApplyChartPen(*mLinePen);
+  if (!canvas.Surface()) return;
+  TSeriesHost* chart = ParentChart();
+  if (chart && chart->ChartPrintingActive()) AdjustPenForPrinting(canvas.Pen());
+  canvas.Brush().SetStyle(fw::bsClear);
+}
+
+void TFastLineSeries::MoveTo(TCanvas3D& canvas, bool view3D, int32_t z, int32_t x, int32_t y) {
+  if (view3D)
+    canvas.MovePenToAtDepth(x, y, z);
+  else
+    canvas.MovePenTo(x, y);
+}
+
+void TFastLineSeries::LineTo(TCanvas3D& canvas, bool view3D, int32_t z, int32_t x, int32_t y) {
+  if (view3D)
+    canvas.DrawLineToAtDepth(x, y, z);
+  else
+    canvas.DrawLineTo(x, y);
+}
+
+void TFastLineSeries::DrawPoint(TCanvas3D& canvas, bool view3D, int32_t z, int32_t index) {
+  const int32_t x = PointX(index);
+  const int32_t y = PointY(index);
+  if (index == FirstVisible()) {
+    if (index == 0) {
+      MoveTo(canvas, view3D, z, x, y);
+    } else {
+      // Enter from the point just outside the visible range.
+      const int32_t x0 = PointX(index - 1);
+      const int32_t y0 = PointY(index - 1);
+      if (view3D)
+        canvas.DrawSegmentAtDepth(x0, y0, x, y, z);
+      else
+        canvas.DrawSegment(x0, y0, x, y);
+    }
+  } else {
+    if (x == mLastX && y == mLastY) return;
+    LineTo(canvas, view3D, z, x, y);
+  }
+  mLastX = x;
+  mLastY = y;
+}
+
+void TFastLineSeries::DrawAllPoints() {
+  TSeriesHost* chart = ParentChart();
+  const int32_t first = FirstVisible();
+  const int32_t last = LastVisible();
+  if (!chart || first < 0 || last < first) return;
+  TCanvas3D& canvas = chart->Canvas3D();
+  PrepareCanvas(canvas);
+  const bool view3D = chart->ChartView3D();
+  const int32_t z = DepthMiddle();
+  const PassScope pass(mInPass);
+  for (int32_t i = first; i <= last; ++i) DrawPoint(canvas, view3D, z, i);
+}
+
+void TFastLineSeries::DrawOnePoint(int32_t index) {
+  TSeriesHost* chart = ParentChart();
+  if (!chart) return;
+  TCanvas3D& canvas = chart->Canvas3D();
+  const bool view3D = chart->ChartView3D();
+  const int32_t z = DepthMiddle();
+  if (!mInPass) {
+    // Drawn point by point between other series (3D series sharing a depth level): the pen
+    // and its position may belong to another series, so take them back first.
+    PrepareCanvas(canvas);
+    if (index != FirstVisible()) MoveTo(canvas, view3D, z, mLastX, mLastY);
+  }
+  DrawPoint(canvas, view3D, z, index);
+}
+
+void TFastLineSeries::AddedPoint(int32_t index) {
+  if (mAutoRepaint) {
+    TChartSeries::AddedPoint(index);
+    return;
+  }
+  TSeriesHost* chart = ParentChart();
+  if (!chart) return;
+  TCanvas3D& canvas = chart->Canvas3D();
+  // An invisible line pen must not draw here either: the pen goes on like in a pass.
+  PrepareCanvas(canvas);
+  const bool view3D = chart->ChartView3D();
+  const int32_t z = DepthMiddle();
+  const int32_t from = index > 0 ? index - 1 : 0;
+  mLastX = PointX(from);
+  mLastY = PointY(from);
+  MoveTo(canvas, view3D, z, mLastX, mLastY);
+  DrawPoint(canvas, view3D, z, index);
+}
+
+void TFastLineSeries::DrawLegendSymbol(int32_t, const fw::TRect& rect) {
+  TSeriesHost* chart = ParentChart();
+  if (!chart) return;
+  TCanvas3D& canvas = chart->Canvas3D();
+  PrepareCanvas(canvas);
+  // Middle rounded down, also for negative coordinates, without overflow.
+  const int64_t sum = int64_t{rect.Top} + rect.Bottom;
+  const int32_t y = static_cast<int32_t>(sum >= 0 ? sum / 2 : -((-sum + 1) / 2));
+  canvas.DrawHorizontalLine(rect.Left, rect.Right, y);
+}
+
+void TFastLineSeries::DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position) {
+  // Wrapping, not overflowing, for points far off the surface.
+  const int64_t lift = Marks().ArrowLength();
+  position.ArrowToY = static_cast<int32_t>(position.ArrowToY - lift);
+  position.LeftTopY = static_cast<int32_t>(position.LeftTopY - lift);
+  TChartSeries::DrawMark(index, text, position);
+}
+
+// ---------------------------------------------------------------- hit testing
+
+bool TFastLineSeries::PointOnSegment(fw::TPoint p, fw::TPoint a, fw::TPoint b, int32_t tolerance) {
+  // 64-bit throughout: the same answers as 32-bit arithmetic for on-screen pixels, and no
+  // overflow for pixels far outside it.
+  const int64_t dx = int64_t{b.X} - a.X;
+  const int64_t dy = int64_t{b.Y} - a.Y;
+  const int64_t m = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
+  const Int128 cross = static_cast<Int128>(dy) * (int64_t{p.X} - a.X) -
+                         static_cast<Int128>(dx) * (int64_t{p.Y} - a.Y);
+  const Int128 c = cross < 0 ? -cross : cross;
+  if (c >= m) return false;
+  const int64_t t = tolerance;
+  const auto lt = [t](int64_t u, int64_t v) { return u + t < v; };
+  const auto beyond = [&lt](int64_t pv, int64_t av, int64_t bv) {
+    return (lt(bv, av) && lt(av, pv)) || (lt(pv, av) && lt(av, bv)) || (lt(av, bv) && lt(bv, pv)) ||
+           (lt(pv, bv) && lt(bv, av));
+  };
+  return !beyond(p.X, a.X, b.X) && !beyond(p.Y, a.Y, b.Y);
+}
+
+int32_t TFastLineSeries::ClickedIndex(int32_t x, int32_t y) const {
+  const int32_t first = FirstVisible();
+  const int32_t last = LastVisible();
+  if (first == -1 || last == -1) return -1;
+  if (TSeriesHost* chart = ParentChart()) chart->Canvas3D().UnprojectPoint(x, y, DepthMiddle());
+  const fw::TPoint click{x, y};
+  fw::TPoint previous{0, 0};
+  for (int32_t i = first; i <= last; ++i) {
+    const fw::TPoint point{PointX(i), PointY(i)};
+    if (point.X == click.X && point.Y == click.Y) return i;
+    if (i > first && PointOnSegment(click, point, previous, 0)) return i - 1;
+    previous = point;
+  }
+  return -1;
+}
+
+}  // namespace chart

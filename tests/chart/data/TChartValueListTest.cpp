@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "chart/data/TChartSeries.h"
+#include "chart/data/TChartValueList.h"
+#include "framework/runtime/Exception.h"
+
+using chart::TChartValueList;
+
+namespace {
+
+const double NaN = std::numeric_limits<double>::quiet_NaN();
+
+std::vector<double> Values(const TChartValueList& list) {
+  std::vector<double> out;
+  for (int32_t i = 0; i < list.ValueCount(); ++i) out.push_back(list.ValueAt(i));
+  return out;
+}
+
+
+struct ListFixture : ::testing::Test {
+  TChartValueList List{nullptr, "X"};
+  void Fill(chart::TChartListOrder order, std::initializer_list<double> values) {
+    List.SetOrder(chart::loNone);
+    for (double v : values) List.AddInOrder(v);
+    List.SetOrder(order);
+  }
+};
+
+void ExpectListIndexError(const std::function<void()>& call, const std::string& message) {
+  try {
+    call();
+    FAIL() << "no error for " << message;
+  } catch (const fw::EListError& e) {
+    EXPECT_EQ(e.Message(), message);
+  }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- ordered insertion
+
+TEST_F(ListFixture, AscendingTiesGoAfterEqualValues) {
+  Fill(chart::loAscending, {1, 2, 3});
+  EXPECT_EQ(List.AddInOrder(2), 2);
+  EXPECT_EQ(Values(List), (std::vector<double>{1, 2, 2, 3}));
+  EXPECT_EQ(List.AddInOrder(0), 0);
+  EXPECT_EQ(List.AddInOrder(3), 5);  // after the existing 3: appended
+  EXPECT_EQ(Values(List), (std::vector<double>{0, 1, 2, 2, 3, 3}));
+}
+
+TEST_F(ListFixture, EqualValuesKeepTheOrderTheyWereAddedIn) {
+  // The raw value is the same; the multiplier is 1; tell equal values apart by adding them to a
+  // series whose Y list records the order.
+  chart::TChartSeries series;
+  for (double y : {10.0, 11.0, 12.0}) series.AppendPoint(5, y, "", fw::clDefault);
+  series.AppendPoint(4, 1, "", fw::clDefault);
+  series.AppendPoint(5, 13, "", fw::clDefault);
+  series.AppendPoint(6, 2, "", fw::clDefault);
+  series.AppendPoint(5, 14, "", fw::clDefault);
+  EXPECT_EQ(Values(series.XValues()), (std::vector<double>{4, 5, 5, 5, 5, 5, 6}));
+  EXPECT_EQ(Values(series.YValues()), (std::vector<double>{1, 10, 11, 12, 13, 14, 2}));
+}
+
+TEST_F(ListFixture, DescendingTiesAndFront) {
+  Fill(chart::loDescending, {3, 2, 1});
+  EXPECT_EQ(List.AddInOrder(2), 2);
+  EXPECT_EQ(Values(List), (std::vector<double>{3, 2, 2, 1}));
+  EXPECT_EQ(List.AddInOrder(5), 0);
+  EXPECT_EQ(List.AddInOrder(-7), 5);
+  EXPECT_EQ(Values(List), (std::vector<double>{5, 3, 2, 2, 1, -7}));
+}
+
+TEST_F(ListFixture, NoOrderAlwaysAppends) {
+  int32_t expected = 0;
+  for (double v : {5.0, 1.0, 9.0, -3.0}) {
+    const int32_t index = List.AddInOrder(v);
+    EXPECT_EQ(index, expected++);
+  }
+  EXPECT_EQ(Values(List), (std::vector<double>{5, 1, 9, -3}));
+}
+
+TEST_F(ListFixture, WrappedSequenceLandsInOrder) {
+  // The animation's pattern: ascending X that wraps back to 0 half-way.
+  List.SetOrder(chart::loAscending);
+  std::vector<int32_t> positions;
+  for (int i = 0; i <= 20; ++i) positions.push_back(List.AddInOrder(i % 10));
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(positions[static_cast<size_t>(i)], i);
+  // The second 0 goes after the first 0 (index 1); each next value after its equal.
+  EXPECT_EQ(positions[10], 1);
+  EXPECT_EQ(positions[11], 3);
+  EXPECT_EQ(positions[19], 19);
+  EXPECT_EQ(positions[20], 2);  // the third 0
+  for (int32_t i = 1; i < List.ValueCount(); ++i) EXPECT_LE(List.ValueAt(i - 1), List.ValueAt(i));
+}
+
+TEST_F(ListFixture, OrderOnUnsortedValuesScansBackFromTheEnd) {
+  // Setting Order does not sort: an insertion scans back from the end past larger values only.
+  Fill(chart::loAscending, {5, 1, 3});
+  EXPECT_EQ(Values(List), (std::vector<double>{5, 1, 3}));
+  EXPECT_EQ(List.AddInOrder(2), 2);
+  EXPECT_EQ(Values(List), (std::vector<double>{5, 1, 2, 3}));
+  EXPECT_EQ(List.AddInOrder(0), 0);
+  EXPECT_EQ(List.AddInOrder(9), 5);
+}
+
+TEST_F(ListFixture, InsertAtKeepsSearchHonest) {
+  // A direct insertion that breaks the order must not let a later search skip values.
+  Fill(chart::loAscending, {1, 2, 3, 4});
+  List.InsertAt(1, 10);  // 1 10 2 3 4
+  EXPECT_EQ(List.AddInOrder(2.5), 3);
+  EXPECT_EQ(Values(List), (std::vector<double>{1, 10, 2, 2.5, 3, 4}));
+  List.SetValueAt(1, 1.5);  // in order again
+  EXPECT_EQ(List.AddInOrder(2), 3);
+}
+
+TEST_F(ListFixture, NaNGathersAtTheEndOfOrderedLists) {
+  List.SetOrder(chart::loAscending);
+  for (double v : {3.0, NaN, 1.0, 2.0, NaN, 0.5, 4.0}) List.AddInOrder(v);
+  ASSERT_EQ(List.ValueCount(), 7);
+  EXPECT_EQ(List.ValueAt(0), 0.5);
+  EXPECT_EQ(List.ValueAt(1), 1);
+  EXPECT_EQ(List.ValueAt(2), 2);
+  EXPECT_EQ(List.ValueAt(3), 3);
+  EXPECT_EQ(List.ValueAt(4), 4);
+  EXPECT_TRUE(std::isnan(List.ValueAt(5)));
+  EXPECT_TRUE(std::isnan(List.ValueAt(6)));
+
+  TChartValueList desc(nullptr, "Y");
+  desc.SetOrder(chart::loDescending);
+  for (double v : {NaN, 1.0, 3.0, 2.0}) desc.AddInOrder(v);
+  EXPECT_EQ(desc.ValueAt(0), 3);
+  EXPECT_EQ(desc.ValueAt(2), 1);
+  EXPECT_TRUE(std::isnan(desc.ValueAt(3)));
+  EXPECT_EQ(desc.FindValue(NaN), -1);
+}
+
+TEST_F(ListFixture, ExtremeValuesAreOrderedToo) {
+  List.SetOrder(chart::loAscending);
+  const double inf = std::numeric_limits<double>::infinity();
+  for (double v : {1e308, -inf, -1e308, inf, 0.0, -0.0}) List.AddInOrder(v);
+  EXPECT_EQ(Values(List), (std::vector<double>{-inf, -1e308, 0.0, -0.0, 1e308, inf}));
+}
+
+// ---------------------------------------------------------------- editing
+
+TEST_F(ListFixture, RotateFirstToLast) {
+  Fill(chart::loNone, {1, 2, 3});
+  List.UpdateStats();
+  List.RotateFirstToLast();
+  EXPECT_EQ(Values(List), (std::vector<double>{2, 3, 1}));
+  EXPECT_FALSE(List.StatsDirty());  // the set of values did not change
+  TChartValueList empty(nullptr, "E");
+  empty.RotateFirstToLast();
+  EXPECT_EQ(empty.ValueCount(), 0);
+}
+
+TEST_F(ListFixture, InsertRemoveAndFind) {
+  Fill(chart::loNone, {1, 2, 3});
+  List.InsertAt(3, 7);
+  List.InsertAt(0, -1);
+  EXPECT_EQ(Values(List), (std::vector<double>{-1, 1, 2, 3, 7}));
+  List.RemoveAt(2);
+  EXPECT_EQ(Values(List), (std::vector<double>{-1, 1, 3, 7}));
+  EXPECT_EQ(List.FindValue(3), 2);
+  EXPECT_EQ(List.FindValue(4), -1);
+  List.SetMultiplier(2);
+  EXPECT_EQ(List.FindValue(6), 2);  // compared as read, multiplied
+  EXPECT_EQ(List.LastValue(), 14);
+  List.FillIndexSequence();
+  EXPECT_EQ(Values(List), (std::vector<double>{0, 2, 4, 6}));
+  List.RemoveAllValues();
+  EXPECT_EQ(List.ValueCount(), 0);
+}
+
+TEST_F(ListFixture, IndexErrorsNameTheIndexAndChangeNothing) {
+  Fill(chart::loNone, {1, 2});
+  ExpectListIndexError([&] { List.ValueAt(2); }, "List index out of bounds (2)");
+  ExpectListIndexError([&] { List.ValueAt(-1); }, "List index out of bounds (-1)");
+  ExpectListIndexError([&] { List.SetValueAt(5, 0); }, "List index out of bounds (5)");
+  ExpectListIndexError([&] { List.InsertAt(3, 0); }, "List index out of bounds (3)");
+  ExpectListIndexError([&] { List.RemoveAt(INT32_MAX); }, "List index out of bounds (2147483647)");
+  ExpectListIndexError([&] { List.InsertAt(INT32_MIN, 0); }, "List index out of bounds (-2147483648)");
+  EXPECT_EQ(Values(List), (std::vector<double>{1, 2}));
+  TChartValueList empty(nullptr, "E");
+  ExpectListIndexError([&] { empty.LastValue(); }, "List index out of bounds (-1)");
+}
+
+// ---------------------------------------------------------------- statistics
+
+TEST_F(ListFixture, EmptyStatisticsAreZero) {
+  EXPECT_EQ(List.MinimumValue(), 0);
+  EXPECT_EQ(List.MaximumValue(), 0);
+  EXPECT_EQ(List.TotalValue(), 0);
+  EXPECT_EQ(List.TotalAbsValue(), 0);
+}
+
+TEST_F(ListFixture, StatisticsUseTheMultiplierAndAreRecomputedOnlyWhenDirty) {
+  Fill(chart::loNone, {-3, 1, 2});
+  List.SetMultiplier(2);
+  EXPECT_TRUE(List.StatsDirty());
+  EXPECT_EQ(List.MinimumValue(), -6);
+  EXPECT_FALSE(List.StatsDirty());
+  EXPECT_EQ(List.MaximumValue(), 4);
+  EXPECT_EQ(List.TotalValue(), 0);
+  EXPECT_EQ(List.TotalAbsValue(), 12);
+  List.SetMultiplier(2);  // no change, stays clean
+  EXPECT_FALSE(List.StatsDirty());
+  List.SetMultiplier(1);
+  EXPECT_TRUE(List.StatsDirty());
+  EXPECT_EQ(List.MinimumValue(), -3);
+  EXPECT_EQ(List.MaximumValue(), 2);
+  EXPECT_EQ(List.TotalValue(), 0);
+  EXPECT_EQ(List.TotalAbsValue(), 6);
+}
+
+TEST_F(ListFixture, StatisticsFollowEveryChange) {
+  Fill(chart::loNone, {5, -9, 7});
+  EXPECT_EQ(List.MaximumValue(), 7);
+  List.RemoveAt(2);
+  EXPECT_TRUE(List.StatsDirty());
+  EXPECT_EQ(List.MaximumValue(), 5);
+  EXPECT_EQ(List.MinimumValue(), -9);
+  List.SetValueAt(1, 0);
+  EXPECT_EQ(List.MinimumValue(), 0);
+  List.InsertAt(0, -1);
+  EXPECT_EQ(List.MinimumValue(), -1);
+  EXPECT_EQ(List.TotalValue(), 4);
+  List.AddInOrder(100);
+  EXPECT_EQ(List.MaximumValue(), 100);
+  List.RemoveAllValues();
+  EXPECT_EQ(List.MaximumValue(), 0);
+}
+
+TEST_F(ListFixture, StatisticsSkipNaN) {
+  Fill(chart::loNone, {NaN, 2, -1, NaN});
+  EXPECT_EQ(List.MinimumValue(), -1);
+  EXPECT_EQ(List.MaximumValue(), 2);
+  EXPECT_EQ(List.TotalValue(), 1);
+  EXPECT_EQ(List.TotalAbsValue(), 3);
+  TChartValueList onlyNaN(nullptr, "N");
+  onlyNaN.AddInOrder(NaN);
+  EXPECT_EQ(onlyNaN.MinimumValue(), 0);
+  EXPECT_EQ(onlyNaN.MaximumValue(), 0);
+}
+
+// ---------------------------------------------------------------- sorting and settings
+
+TEST_F(ListFixture, SortByOrderLeavesNoOrderAlone) {
+  Fill(chart::loNone, {3, 1, 2});
+  List.SortByOrder();
+  EXPECT_EQ(Values(List), (std::vector<double>{3, 1, 2}));
+  List.SetOrder(chart::loAscending);
+  EXPECT_EQ(Values(List), (std::vector<double>{3, 1, 2}));  // Order alone does not sort
+  List.SortByOrder();
+  EXPECT_EQ(Values(List), (std::vector<double>{1, 2, 3}));
+  List.SetOrder(chart::loDescending);
+  List.SortByOrder();
+  EXPECT_EQ(Values(List), (std::vector<double>{3, 2, 1}));
+}
+
+TEST_F(ListFixture, SortByOrderComparesMultipliedValues) {
+  Fill(chart::loAscending, {1, 3, 2});
+  List.SetMultiplier(-1);
+  List.SortByOrder();
+  EXPECT_EQ(Values(List), (std::vector<double>{-3, -2, -1}));
+}
+
+TEST_F(ListFixture, AssignCopiesSettingsOnly) {
+  Fill(chart::loNone, {1, 2});
+  TChartValueList other(nullptr, "Other");
+  other.SetOrder(chart::loDescending);
+  other.SetDateTime(true);
+  other.SetMultiplier(3);
+  other.SetValueSource("Field");
+  other.AddInOrder(42);
+  List.Assign(other);
+  EXPECT_EQ(List.Order(), chart::loDescending);
+  EXPECT_TRUE(List.DateTime());
+  EXPECT_EQ(List.Multiplier(), 3);
+  EXPECT_EQ(List.ValueSource(), "Field");
+  EXPECT_EQ(List.Name(), "X");
+  EXPECT_EQ(Values(List), (std::vector<double>{3, 6}));
+}
