@@ -5,6 +5,7 @@ namespace fw {
 void RegisterFrameworkClasses() {
   static const bool registered = [] {
     RegisterGraphicsClasses();
+    RegisterControlClasses();
     return true;
   }();
   (void)registered;

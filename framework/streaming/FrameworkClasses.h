@@ -9,5 +9,6 @@ void RegisterFrameworkClasses();
 
 /// Parts of RegisterFrameworkClasses (each registers again when called).
 void RegisterGraphicsClasses();
+void RegisterControlClasses();
 
 }  // namespace fw

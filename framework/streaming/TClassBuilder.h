@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/controls/TComponent.h"
+#include "framework/runtime/TColor.h"
 #include "framework/streaming/FormException.h"
 #include "framework/streaming/StreamIdents.h"
 #include "framework/streaming/TClassInfo.h"
@@ -82,9 +83,19 @@ public:
     p.ValueNames = std::move(names);
     return *this;
   }
+  /// A colour, read and written by its name (clRed, clBtnFace) when it has one.
   template <class G, class S>
   TClassBuilder& Color(const std::string& name, G get, S set) {
-    AddOrdinal(name, pkColor, get, set);
+    TPropInfo& p = AddOrdinal(name, pkColor, get, set);
+    p.IdentToValue = [](const std::string& ident, int64_t& value) {
+      TColor color = 0;
+      if (!IdentToColor(ident, color)) return false;
+      value = color;
+      return true;
+    };
+    p.ValueToIdent = [](int64_t value, std::string& ident) {
+      return value >= INT32_MIN && value <= INT32_MAX && ColorToIdent(static_cast<TColor>(value), ident);
+    };
     return *this;
   }
   template <class G, class S>
@@ -194,7 +205,8 @@ public:
     p.HasDefault = true;
     return *this;
   }
-  /// The last property is written exactly when `stored(object)` is true.
+  /// The last property is written only while `stored(object)` is true (and it differs from its
+  /// default, if it has one).
   template <class P>
   TClassBuilder& Stored(P stored) {
     Last().Stored = [stored](void* self) -> bool { return std::invoke(stored, Obj(self)); };
@@ -202,7 +214,19 @@ public:
   }
   /// Names for particular values of the last (integer) property, e.g. CharsetIdents().
   TClassBuilder& Idents(const TIdentMap& idents) {
-    Last().Idents = &idents;
+    const TIdentMap* map = &idents;
+    return Idents([map](const std::string& name, int64_t& value) { return ValueOfIdent(*map, name, value); },
+                  [map](int64_t value, std::string& name) {
+                    const char* ident = IdentOf(*map, value);
+                    if (ident) name = ident;
+                    return ident != nullptr;
+                  });
+  }
+  /// Names for particular values through conversion functions (name -> value, value -> name).
+  TClassBuilder& Idents(std::function<bool(const std::string&, int64_t&)> toValue,
+                        std::function<bool(int64_t, std::string&)> toIdent) {
+    Last().IdentToValue = std::move(toValue);
+    Last().ValueToIdent = std::move(toIdent);
     return *this;
   }
 

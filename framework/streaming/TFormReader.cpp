@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "framework/controls/TComponent.h"
-#include "framework/runtime/TColor.h"
 #include "framework/streaming/FormException.h"
 #include "framework/streaming/FrameworkClasses.h"
 #include "framework/streaming/StreamIdents.h"
@@ -192,8 +191,7 @@ int64_t TFormReader::OrdinalValue(const TPropInfo& prop, const TFormValue& value
       return v;
     case pkColor:
       if (value.Kind == TFormValue::vkIdent) {
-        TColor color = 0;
-        if (IdentToColor(value.Text, color)) return color;
+        if (prop.IdentToValue && prop.IdentToValue(value.Text, v)) return v;
         WrongValue(path, value, "a colour");
       }
       if (value.Kind != TFormValue::vkInteger) WrongValue(path, value, "a colour");
@@ -205,7 +203,11 @@ int64_t TFormReader::OrdinalValue(const TPropInfo& prop, const TFormValue& value
       break;
   }
   if (value.Kind == TFormValue::vkIdent) {
-    if (prop.Idents && ValueOfIdent(*prop.Idents, value.Text, v)) return v;
+    if (prop.IdentToValue && prop.IdentToValue(value.Text, v)) {
+      if (v < prop.MinValue || v > prop.MaxValue)
+        throw FormException(value.Line, value.Text + " is out of range for " + path);
+      return v;
+    }
     WrongValue(path, value, "an integer");
   }
   if (value.Kind != TFormValue::vkInteger) WrongValue(path, value, "an integer");

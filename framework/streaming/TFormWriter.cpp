@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "framework/controls/TComponent.h"
-#include "framework/runtime/TColor.h"
 #include "framework/streaming/FormException.h"
 #include "framework/streaming/FrameworkClasses.h"
 #include "framework/streaming/StreamIdents.h"
@@ -123,36 +122,37 @@ std::string TFormWriter::ComponentName(TComponent* component, const std::string&
 
 void TFormWriter::WriteProperties(const TClassInfo& info, void* self, const std::string& prefix, int indent) {
   const std::string pad(static_cast<size_t>(indent), ' ');
-  for (const TClassInfo::TBoundProperty& bound : info.AllProperties(self)) {
+  // Events come after the other properties, which keeps each block's settings together.
+  const std::vector<TClassInfo::TBoundProperty> all = info.AllProperties(self);
+  std::vector<TClassInfo::TBoundProperty> ordered;
+  ordered.reserve(all.size());
+  for (const auto& bound : all)
+    if (bound.Info->Kind != pkEvent) ordered.push_back(bound);
+  for (const auto& bound : all)
+    if (bound.Info->Kind == pkEvent) ordered.push_back(bound);
+  for (const TClassInfo::TBoundProperty& bound : ordered) {
     const TPropInfo& p = *bound.Info;
     void* obj = bound.Self;
     const std::string name = prefix + p.Name;
-    const bool forced = static_cast<bool>(p.Stored);
-    if (forced && !p.Stored(obj)) continue;
+    if (p.Stored && !p.Stored(obj)) continue;
     std::string text;
     switch (p.Kind) {
-      case pkInteger: {
-        const int64_t v = p.GetOrdinal(obj);
-        if (!forced && p.HasDefault && v == p.DefaultOrdinal) continue;
-        const char* ident = p.Idents ? IdentOf(*p.Idents, v) : nullptr;
-        text = ident ? ident : std::to_string(v);
-        break;
-      }
+      case pkInteger:
       case pkColor: {
         const int64_t v = p.GetOrdinal(obj);
-        if (!forced && p.HasDefault && v == p.DefaultOrdinal) continue;
-        if (!ColorToIdent(static_cast<TColor>(v), text)) text = std::to_string(v);
+        if (p.HasDefault && v == p.DefaultOrdinal) continue;
+        if (!p.ValueToIdent || !p.ValueToIdent(v, text)) text = std::to_string(v);
         break;
       }
       case pkBoolean: {
         const int64_t v = p.GetOrdinal(obj);
-        if (!forced && p.HasDefault && v == p.DefaultOrdinal) continue;
+        if (p.HasDefault && v == p.DefaultOrdinal) continue;
         text = v ? "True" : "False";
         break;
       }
       case pkEnumeration: {
         const int64_t v = p.GetOrdinal(obj);
-        if (!forced && p.HasDefault && v == p.DefaultOrdinal) continue;
+        if (p.HasDefault && v == p.DefaultOrdinal) continue;
         if (v < 0 || v >= static_cast<int64_t>(p.ValueNames.size()))
           throw FormException(0, "Value " + std::to_string(v) + " of " + name + " has no name");
         text = p.ValueNames[static_cast<size_t>(v)];
@@ -160,7 +160,7 @@ void TFormWriter::WriteProperties(const TClassInfo& info, void* self, const std:
       }
       case pkSet: {
         const int64_t v = p.GetOrdinal(obj);
-        if (!forced && p.HasDefault && v == p.DefaultOrdinal) continue;
+        if (p.HasDefault && v == p.DefaultOrdinal) continue;
         if (v < 0 || v > p.MaxValue) throw FormException(0, "Set value of " + name + " has elements without names");
         text = "[";
         for (size_t i = 0; i < p.ValueNames.size(); ++i) {
@@ -174,19 +174,19 @@ void TFormWriter::WriteProperties(const TClassInfo& info, void* self, const std:
       case pkReal: {
         const double v = p.GetReal(obj);
         if (!std::isfinite(v)) throw FormException(0, "Value of " + name + " is not a finite number");
-        if (!forced && v == p.DefaultReal) continue;
+        if (v == p.DefaultReal) continue;
         text = FormatReal(v);
         break;
       }
       case pkString: {
         const std::string v = p.GetString(obj);
-        if (!forced && v == p.DefaultString) continue;
+        if (v == p.DefaultString) continue;
         text = QuoteString(v);
         break;
       }
       case pkStringList: {
         const std::vector<std::string> lines = p.GetStrings(obj);
-        if (!forced && lines.empty()) continue;
+        if (lines.empty()) continue;
         text = "(";
         for (const std::string& line : lines) text += "\n" + pad + "  " + QuoteString(line);
         text += ")";

@@ -44,7 +44,9 @@ struct TPropInfo {
   int64_t MinValue = INT64_MIN;  ///< range of the C++ type; the reader rejects values outside
   int64_t MaxValue = INT64_MAX;
   std::vector<std::string> ValueNames;  ///< enumeration values by ordinal, set elements by bit
-  const TIdentMap* Idents = nullptr;    ///< names of integer values (pkInteger)
+  /// Names of particular values (colour names, character sets, cursors); either may be empty.
+  std::function<bool(const std::string& name, int64_t& value)> IdentToValue;
+  std::function<bool(int64_t value, std::string& name)> ValueToIdent;
 
   std::function<double(void*)> GetReal;
   std::function<void(void*, double)> SetReal;
@@ -75,8 +77,8 @@ struct TPropInfo {
   int64_t DefaultOrdinal = 0;
   double DefaultReal = 0;
   std::string DefaultString;
-  /// When set, decides alone whether the property is written (sub-objects: whether any of
-  /// their properties are).
+  /// When set and false, the property is not written whatever its value (a font that follows
+  /// its parent's); when true, the default still decides.
   std::function<bool(void*)> Stored;
 };
 
