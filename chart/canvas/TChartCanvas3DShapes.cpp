@@ -420,9 +420,9 @@ void TChartCanvas3D::DrawPyramid(bool vertical, int32_t left, int32_t top, int32
   }
   for (size_t i = 0; i < 4; ++i) {
     std::array<TPoint3D, 3> side{base[i], base[(i + 1) % 4], apex};
-    if (!ProjectFace(side, inside)) continue;
     // The side on the front plane keeps the colour; the others are shaded.
     const bool front = side[0].Z == z0 && side[1].Z == z0;
+    if (!ProjectFace(side, inside)) continue;
     SetFaceColor(dark && !front ? DarkenColor(color, SideShade) : color);
     DrawScratchPolygon();
   }
@@ -458,13 +458,14 @@ void TChartCanvas3D::DrawCylinder(bool vertical, int32_t left, int32_t top, int3
     }
   }
   const TVec inside{(static_cast<double>(left) + right) / 2, (static_cast<double>(top) + bottom) / 2, cz + 0.25};
+  // The wall keeps the colour; an end is shaded like the face of a cuboid it replaces: the top
+  // of a vertical cylinder, the side of a horizontal one.
   const fw::TColor color = FaceColor();
-  if (dark) SetFaceColor(DarkenColor(color, SideShade / 2));
   DrawSmoothSide(near, far, true, inside);
   for (auto* end : {&near, &far}) {
     std::array<TPoint3D, CylinderSegments> cap = *end;
     if (!ProjectFace(cap, inside)) continue;
-    SetFaceColor(dark ? DarkenColor(color, TopShade) : color);
+    SetFaceColor(dark ? DarkenColor(color, vertical ? TopShade : SideShade) : color);
     DrawScratchPolygon();
   }
   SetFaceColor(color);

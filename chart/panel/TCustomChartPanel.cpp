@@ -208,7 +208,7 @@ void TCustomChartPanel::DrawPanelBorder(const fw::TRect& rect) {
   bevel(BevelInner());
 }
 
-void TCustomChartPanel::SelectFont(const fw::TFont& font) {
+void TCustomChartPanel::SelectFont(const fw::TFont& font) const {
   fw::TFont& target = mCanvas->Font();
   const int32_t ppi = target.PixelsPerInch();
   fw::TFont copy(font);

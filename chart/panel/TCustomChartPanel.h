@@ -40,7 +40,7 @@ public:
   /// Outer bevel, border frame and inner bevel, each shrinking rect inward.
   virtual void DrawPanelBorder(const fw::TRect& rect);
   /// Copies font into the canvas font, converting its size at the canvas font's resolution.
-  virtual void SelectFont(const fw::TFont& font);
+  virtual void SelectFont(const fw::TFont& font) const;
   /// The rectangle a paint covers: the client rectangle.
   virtual fw::TRect GetPaintArea() const;
 
