@@ -213,6 +213,9 @@ public:
   /// Draws the marks of FirstVisible..LastVisible on the chart's canvas, skipping null points
   /// and empty texts; nothing when Marks is not visible or the series has no chart.
   void DrawMarks();
+  /// Widest mark text over all points (multi-line texts by their widest line) in the chart
+  /// canvas' current font, without the box's margins; 0 without a chart or points.
+  int32_t MaxMarkWidth();
 
   // ---- type information and copying ----
   /// Name of the design-time editor of the series type (none in the base).

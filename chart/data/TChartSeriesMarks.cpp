@@ -65,6 +65,20 @@ std::string TChartSeries::MarkText(int32_t index) {
   return text;
 }
 
+int32_t TChartSeries::MaxMarkWidth() {
+  if (!mParentChart) return 0;
+  TCanvas3D& canvas = mParentChart->Canvas3D();
+  if (!canvas.Surface()) return 0;
+  int32_t widest = 0;
+  const int32_t count = PointCount();
+  for (int32_t i = 0; i < count; ++i) {
+    ForEachMarkLine(MarkText(i), [&](std::string_view line) {
+      widest = std::max(widest, canvas.MeasureTextWidth(std::string(line)));
+    });
+  }
+  return widest;
+}
+
 void TChartSeries::DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position) {
   mMarks->DrawOneMark(index, ColorOfPoint(index), position, text);
 }

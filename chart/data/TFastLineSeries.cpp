@@ -1,7 +1,6 @@
 #include "chart/data/TFastLineSeries.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "chart/ChartConst.h"
 #include "chart/canvas/TCanvas3D.h"

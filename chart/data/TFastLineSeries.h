@@ -98,4 +98,9 @@ private:
   bool mInPass = false;  // DrawAllPoints set the canvas up and owns the pen position
 };
 
+/// Registers the published properties of TFastLineSeries (AutoRepaint, LinePen, XValues,
+/// YValues, on top of the TChartSeries table) for the form reader and writer. Registers no
+/// editor gallery entry.
+void RegisterFastLineSeriesClass();
+
 }  // namespace chart

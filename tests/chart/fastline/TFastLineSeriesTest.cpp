@@ -8,6 +8,7 @@
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/data/TSeriesMarks.h"
+#include "framework/streaming/TClassRegistry.h"
 
 namespace chart::test {
 namespace {
@@ -204,6 +205,25 @@ TEST_F(FastLineTest, View3DDrawsAtTheSeriesDepth) {
   EXPECT_EQ(geometry[1].Ints, Ints({210, 390}));
 }
 
+TEST_F(FastLineTest, PointByPointDrawingTakesPenAndPositionBack) {
+  // Series sharing a depth level are drawn one point at a time in turn: each call must not
+  // continue from another series' pen or position.
+  series->LinePen().SetColor(fw::clRed);
+  AddPoints({{0, 0}, {10, 10}, {20, 20}});
+  SetVisible(0, 2);
+  chart.Surface.ClearCalls();
+  series->DrawOnePoint(0);
+  chart.Surface.MoveTo(500, 5);  // another series draws in between
+  chart.Surface.Pen().SetColor(fw::clBlue);
+  series->DrawOnePoint(1);
+  const auto geometry = chart.Surface.Geometry();
+  ASSERT_EQ(geometry.size(), 4u);
+  EXPECT_EQ(geometry[2].Name, "MoveTo");
+  EXPECT_EQ(geometry[2].Ints, Ints({0, 500}));
+  EXPECT_EQ(geometry[3].Ints, Ints({10, 490}));
+  EXPECT_EQ(chart.Surface.LinePens.back().Color, fw::clRed);
+}
+
 TEST_F(FastLineTest, RedLineReachesTheImage) {
   PenRecordingSurface image(60, 40);
   FakeLineChart pixels(image);
@@ -330,6 +350,33 @@ TEST_F(FastLineTest, ClickedIndexAtExtremeClicksIsSafe) {
   SetVisible(0, 3);
   EXPECT_EQ(series->ClickedIndex(INT32_MIN, INT32_MAX), -1);
   EXPECT_EQ(series->ClickedIndex(INT32_MAX, INT32_MIN), -1);
+}
+
+// ---------------------------------------------------------------- stored layout
+
+TEST(FastLineClass, ReaderCreatesItAndReachesItsProperties) {
+  RegisterFastLineSeriesClass();
+  const fw::TClassInfo* info = fw::TClassRegistry::Instance().FindByName("TFastLineSeries");
+  ASSERT_NE(info, nullptr);
+  ASSERT_TRUE(info->CanCreate());
+  std::unique_ptr<fw::TComponent> created(info->Create(nullptr));
+  auto* line = dynamic_cast<TFastLineSeries*>(created.get());
+  ASSERT_NE(line, nullptr);
+
+  void* self = info->FromComponent(line);
+  const fw::TPropInfo* autoRepaint = info->FindProperty("AutoRepaint", self);
+  ASSERT_NE(autoRepaint, nullptr);
+  autoRepaint->SetOrdinal(self, 0);
+  EXPECT_FALSE(line->AutoRepaint());
+
+  self = info->FromComponent(line);
+  const fw::TPropInfo* pen = info->FindProperty("LinePen", self);
+  ASSERT_NE(pen, nullptr);
+  EXPECT_EQ(pen->GetObject(self), static_cast<void*>(&line->LinePen()));
+  self = info->FromComponent(line);
+  const fw::TPropInfo* ys = info->FindProperty("YValues", self);
+  ASSERT_NE(ys, nullptr);
+  EXPECT_EQ(ys->GetObject(self), static_cast<void*>(&line->YValues()));
 }
 
 }  // namespace

@@ -283,6 +283,28 @@ TEST_F(MarksTest, ZoomedThreeDimensionalViewZoomsTheMarkFont) {
   EXPECT_EQ(chart.Surface.Font().Size(), 8);
 }
 
+TEST_F(MarksTest, ThreeDimensionalMarkFollowsItsProjectedArrow) {
+  series->AppendPoint(100, 100, "", fw::clDefault);  // pixel (100, 400)
+  DrawMarks();
+  const TSeriesMarkPosition flat = *Marks().PositionAt(0);
+
+  TView3DOptions options;
+  const fw::TRect rect{0, 0, 1000, 500};
+  chart.Canvas.SetBuffered(false);
+  chart.Canvas.PrepareSurface(&chart.Surface, &options, fw::clWhite, true, rect);
+  chart.Canvas.SetProjectionCenter(40, rect, rect);
+  chart.View3D = true;
+  Marks().SetDepthPosition(10);
+  DrawMarks();
+  // Depth 10 moves the arrow and the box ten pixels right and ten up.
+  const auto geometry = chart.Surface.Geometry();
+  ASSERT_EQ(geometry.size(), 4u);
+  EXPECT_EQ(geometry[0].Ints, Ints({110, 390}));
+  EXPECT_EQ(geometry[1].Ints, Ints({110, 382}));
+  EXPECT_EQ(geometry[2].Ints, Ints({flat.LeftTopX + 10, flat.LeftTopY - 10, flat.LeftTopX + flat.Width + 10,
+                                    flat.LeftTopY + flat.Height - 10}));
+}
+
 TEST_F(MarksTest, ClearingThePointsForgetsThePositions) {
   series->AppendPoint(100, 100, "", fw::clDefault);
   DrawMarks();
