@@ -283,9 +283,12 @@ struct TSurface::Impl {
     iHi = std::min<int64_t>(iHi, a);
     if (iLo >= iHi) return;
     // Minor offset at step i: floor((2 i b + a) / 2a), kept incrementally as quotient and rest.
-    const __int128 num = static_cast<__int128>(2) * iLo * b + a;
-    int64_t q = static_cast<int64_t>(num / (2 * a));
-    int64_t r = static_cast<int64_t>(num % (2 * a));
+    int64_t q = 0, r = a;
+    if (iLo > 0) {
+      const __int128 num = static_cast<__int128>(2) * iLo * b + a;
+      q = static_cast<int64_t>(num / (2 * a));
+      r = static_cast<int64_t>(num % (2 * a));
+    }
     const bool opaqueGaps = penPeriod != 0 && bkMode == OPAQUE;
     const uint32_t gapRgb = ToQRgb(bkColor);
     for (int64_t i = iLo; i < iHi; ++i) {

@@ -100,10 +100,13 @@ public:
   virtual void Polyline(std::span<const TPoint> points);
   /// Closed polygon: interior (odd-even rule) with the brush, outline with the pen.
   virtual void Polygon(std::span<const TPoint> points);
-  /// Box (x1, y1)-(x2, y2), right and bottom exclusive: outline with the pen, inside with
-  /// the brush. psInsideFrame keeps wide outlines inside the box.
+  /// Box (x1, y1)-(x2, y2) (corners in any order), right and bottom exclusive: outline with
+  /// the pen, inside with the brush; with a clear pen the brush fills the whole box. Wide
+  /// outlines are centred on the one-pixel outline; psInsideFrame keeps them inside the box.
+  /// Every pixel is drawn once, so a not-xor rectangle drawn twice leaves no trace.
   virtual void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
-  /// Rectangle with rounded corners of the given ellipse width and height.
+  /// Rectangle with rounded corners of the given ellipse width and height. Curved outlines
+  /// (this, Ellipse, Arc, Pie) are drawn without dashes or dots.
   virtual void RoundRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t cornerWidth, int32_t cornerHeight);
   virtual void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
   /// Elliptic arc in the box, counter-clockwise from the ray towards (x3, y3) to the ray
