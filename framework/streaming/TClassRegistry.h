@@ -32,6 +32,10 @@ private:
 /// Starts (or restarts) the description of class T under `name`:
 ///   fw::RegisterClass<TButton>("TButton").Inherits<TWinControl>().Creatable()
 ///       .String("Caption", &TButton::Caption, &TButton::SetCaption).Default("");
+/// A root class (a window) lists its component fields and its event handlers as well:
+///   fw::RegisterClass<TForm1>("TForm1").Inherits<fw::TForm>()
+///       .Field("Chart1", &TForm1::Chart1)
+///       .Method("Button1Click", &TForm1::Button1Click);
 /// Call from an explicit registration function (static initialisers in static libraries are
 /// not linked in).
 template <class T>

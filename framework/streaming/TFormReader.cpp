@@ -104,7 +104,12 @@ void TFormReader::ReadChild(const TFormObject& object, TComponent* enclosing) {
   if (!object.Name.empty() && (SameName(object.Name, mRoot.Name()) || mRoot.FindComponent(object.Name)))
     throw FormException(object.Line, "A component named " + object.Name + " already exists");
 
-  TComponent* component = info->Create(&mRoot);
+  TComponent* component = nullptr;
+  try {
+    component = info->Create(&mRoot);
+  } catch (const std::exception& e) {
+    Rethrow(e, object.Line, "Error creating " + (object.Name.empty() ? object.ClassName : object.Name));
+  }
   mCreated.push_back(component);
   component->SetLoading();
   if (!object.Name.empty()) component->SetName(object.Name);

@@ -114,8 +114,7 @@ void TFormWriter::WriteObject(TComponent& component, const TClassInfo& info, int
 }
 
 std::string TFormWriter::ComponentName(TComponent* component, const std::string& path) const {
-  if (component == &mRoot) return mRoot.Name();
-  if (component->Owner() != &mRoot || component->Name().empty())
+  if (component->Name().empty() || (component != &mRoot && component->Owner() != &mRoot))
     throw FormException(0, path + " refers to a component outside the form");
   return component->Name();
 }

@@ -288,4 +288,7 @@ TEST_F(FormReaderTest, DuplicateNamesAndUncreatableClassesAreRejected) {
             std::string::npos);
   EXPECT_NE(ReadError("object Form1: TFakeForm\n  object F: TFakeFont\n  end\nend\n").find("not a component"),
             std::string::npos);
+  // A field of the root holds one class only.
+  EXPECT_NE(ReadError("object Form1: TFakeForm\n  object Timer1: TFakeControl\n  end\nend\n").find("field"),
+            std::string::npos);
 }

@@ -195,7 +195,7 @@ TEST_F(FormWriterTest, UnrepresentableValuesThrow) {
   b->SetRatio(std::numeric_limits<double>::quiet_NaN());
   EXPECT_THROW(TFormWriter::Write(form), FormException);
   b->SetRatio(0);
-  b->SetAlignment(static_cast<TFakeAlignment>(7));
+  b->SetAlignment(static_cast<TFakeAlignment>(3));  // in the type's range, without a name
   EXPECT_THROW(TFormWriter::Write(form), FormException);
   b->SetAlignment(faLeft);
   b->SetAnchors(1u << 6);
@@ -205,6 +205,19 @@ TEST_F(FormWriterTest, UnrepresentableValuesThrow) {
   outsider.SetName("Outsider");
   b->SetBuddy(&outsider);
   EXPECT_THROW(TFormWriter::Write(form), FormException);
+  b->SetBuddy(&form);
+  form.SetName("");  // an unnamed form cannot be referred to
+  EXPECT_THROW(TFormWriter::Write(form), FormException);
+  form.SetName("Form1");
+  EXPECT_NE(TFormWriter::Write(form).find("Buddy = Form1"), std::string::npos);
   b->SetBuddy(nullptr);
   EXPECT_NO_THROW(TFormWriter::Write(form));
+  // A component whose class has no table cannot be written.
+  class TUnregistered : public fw::TComponent {
+  public:
+    using fw::TComponent::TComponent;
+    std::string ClassName() const override { return "TUnregistered"; }
+  };
+  new TUnregistered(&form);
+  EXPECT_THROW(TFormWriter::Write(form), FormException);
 }
