@@ -1,10 +1,13 @@
+// Published properties of the series core for the form reader and writer.
 #include "chart/data/SeriesClasses.h"
 
+#include <string>
+#include <vector>
+
+#include "chart/ChartConst.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/data/TChartSeries.h"
 #include "chart/data/TChartValueList.h"
-#include "chart/data/TFastLineSeries.h"
-#include "chart/data/TSeriesHost.h"
 #include "chart/data/TSeriesMarks.h"
 #include "framework/graphics/TFont.h"
 #include "framework/streaming/TClassRegistry.h"
@@ -13,23 +16,22 @@ namespace chart {
 
 namespace {
 
-void RegisterValueLists() {
+void RegisterValueListClass() {
   fw::RegisterClass<TChartValueList>("TChartValueList")
       .Boolean("DateTime", &TChartValueList::DateTime, &TChartValueList::SetDateTime)
-      .Default(false)
       .String("Name", &TChartValueList::Name, &TChartValueList::SetName)
       .Real("Multiplier", &TChartValueList::Multiplier, &TChartValueList::SetMultiplier)
-      .Default(1)
       .Enumeration("Order", &TChartValueList::Order, &TChartValueList::SetOrder,
                    {"loNone", "loAscending", "loDescending"})
       .String("ValueSource", &TChartValueList::ValueSource, &TChartValueList::SetValueSource)
       .Default("");
 }
 
-void RegisterMarks() {
+void RegisterMarksClass() {
   fw::RegisterClass<TSeriesMarks>("TSeriesMarks")
       .Object("Arrow", &TSeriesMarks::Arrow)
       .Integer("ArrowLength", &TSeriesMarks::ArrowLength, &TSeriesMarks::SetArrowLength)
+      .Default(8)
       .Color("BackColor", &TSeriesMarks::BackColor, &TSeriesMarks::SetBackColor)
       .Default(8454143)
       .Boolean("Clip", &TSeriesMarks::Clip, &TSeriesMarks::SetClip)
@@ -45,43 +47,55 @@ void RegisterMarks() {
       .Boolean("Visible", &TSeriesMarks::Visible, &TSeriesMarks::SetVisible);
 }
 
-void RegisterSeriesCore() {
+std::vector<std::string> DataSourceNames(const TChartSeries& series) {
+  std::vector<std::string> names;
+  for (const fw::TComponent* source : series.DataSources()) names.push_back(source->Name());
+  return names;
+}
+
+void RegisterSeriesClass() {
   fw::RegisterClass<TChartSeries>("TChartSeries")
-      // A series block inside a chart's block belongs to that chart.
-      .Parent(
-          [](TChartSeries& s, fw::TComponent* parent) {
-            if (auto* host = dynamic_cast<TSeriesHost*>(parent)) s.SetParentChart(host);
-          },
-          [](TChartSeries& s) -> fw::TComponent* { return dynamic_cast<fw::TComponent*>(s.ParentChart()); })
+      .Parent([](TChartSeries& s, fw::TComponent* parent) { s.SetParentChart(dynamic_cast<TSeriesHost*>(parent)); },
+              [](TChartSeries& s) -> fw::TComponent* { return dynamic_cast<fw::TComponent*>(s.ParentChart()); })
       .Boolean("Active", &TChartSeries::Active, &TChartSeries::SetActive)
       .Default(true)
       .Boolean("ColorEachPoint", &TChartSeries::ColorEachPoint, &TChartSeries::SetColorEachPoint)
       .Default(false)
       .String("ColorSource", &TChartSeries::ColorSource, &TChartSeries::SetColorSource)
       .Default("")
+      .Integer("Cursor", &TChartSeries::Cursor, &TChartSeries::SetCursor)
+      .Default(0)
+      .Component("DataSource", &TChartSeries::DataSource, &TChartSeries::SetDataSource)
+      .StringList("DataSources", DataSourceNames, &TChartSeries::SetPendingDataSourceNames)
+      .Stored([](TChartSeries& s) { return s.DataSources().size() > 1; })
       .Enumeration("HorizAxis", &TChartSeries::HorizAxis, &TChartSeries::SetHorizAxis,
                    {"aTopAxis", "aBottomAxis", "aBothHorizAxis", "aCustomHorizAxis"})
       .Default(aBottomAxis)
-      .Object("Marks", [](TChartSeries& s) -> TSeriesMarks& { return s.Marks(); })
+      .String("Identifier", &TChartSeries::Identifier, &TChartSeries::SetIdentifier)
+      .Default("")
+      .Object("Marks", static_cast<TSeriesMarks& (TChartSeries::*)()>(&TChartSeries::Marks))
       .String("PercentFormat", &TChartSeries::PercentFormat, &TChartSeries::SetPercentFormat)
-      .Default("##0.## %")
+      .Default(ChartConst::DefaultPercentFormat)
       .Color("SeriesColor", &TChartSeries::SeriesColor, &TChartSeries::SetSeriesColor)
+      .Default(fw::clDefault)
       .Boolean("ShowInLegend", &TChartSeries::ShowInLegend, &TChartSeries::SetShowInLegend)
       .Default(true)
+      .Integer("Style", &TChartSeries::Style, &TChartSeries::SetStyle)
+      .Default(0)
       .String("Title", &TChartSeries::Title, &TChartSeries::SetTitle)
       .Default("")
       .String("ValueFormat", &TChartSeries::ValueFormat, &TChartSeries::SetValueFormat)
-      .Default("#,##0.###")
+      .Default(ChartConst::DefaultValueFormat)
       .Enumeration("VertAxis", &TChartSeries::VertAxis, &TChartSeries::SetVertAxis,
                    {"aLeftAxis", "aRightAxis", "aBothVertAxis", "aCustomVertAxis"})
       .Default(aLeftAxis)
       .String("XLabelsSource", &TChartSeries::XLabelsSource, &TChartSeries::SetXLabelsSource)
       .Default("")
-      .Event("OnBeforeAdd", &TChartSeries::OnBeforeAdd)
-      .Event("OnAfterAdd", &TChartSeries::OnAfterAdd)
-      .Event("OnClearValues", &TChartSeries::OnClearValues)
-      .Event("BeforeDrawValues", &TChartSeries::BeforeDrawValues)
       .Event("AfterDrawValues", &TChartSeries::AfterDrawValues)
+      .Event("BeforeDrawValues", &TChartSeries::BeforeDrawValues)
+      .Event("OnAfterAdd", &TChartSeries::OnAfterAdd)
+      .Event("OnBeforeAdd", &TChartSeries::OnBeforeAdd)
+      .Event("OnClearValues", &TChartSeries::OnClearValues)
       .Event("OnClick", &TChartSeries::OnClick)
       .Event("OnDblClick", &TChartSeries::OnDblClick)
       .Event("OnGetMarkText", &TChartSeries::OnGetMarkText);
@@ -90,10 +104,9 @@ void RegisterSeriesCore() {
 }  // namespace
 
 void RegisterSeriesClasses() {
-  RegisterValueLists();
-  RegisterMarks();
-  RegisterSeriesCore();
-  RegisterFastLineSeriesClass();
+  RegisterValueListClass();
+  RegisterMarksClass();
+  RegisterSeriesClass();
 }
 
 }  // namespace chart

@@ -2,8 +2,9 @@
 
 namespace chart {
 
-/// Registers the published properties of the series classes (value lists, marks, the series
-/// core and the fast line series) with the layout reader and writer. Safe to call again.
+/// Registers the published properties of TChartValueList, TSeriesMarks and TChartSeries with
+/// the form reader and writer. Series types register themselves with Inherits<TChartSeries>();
+/// a series block nested in a chart's block attaches the series to that chart.
 void RegisterSeriesClasses();
 
 }  // namespace chart
