@@ -26,7 +26,10 @@ namespace app {
 /// application then runs FormCreate.
 class TForm1 : public fw::TForm {
 public:
+  /// Reads the window's stored layout.
   explicit TForm1(fw::TComponent* owner = nullptr);
+  /// Reads the given layout instead (a layout written back by the layout writer, for example).
+  TForm1(fw::TComponent* owner, const std::string& layout);
   ~TForm1() override;
   std::string ClassName() const override { return "TForm1"; }
 

@@ -14,6 +14,7 @@
 #include "framework/controls/TLabeledEdit.h"
 #include "framework/controls/TTimer.h"
 #include "framework/controls/TUpDown.h"
+#include "framework/streaming/TFormWriter.h"
 #include "tests/framework/controls/ControlTestSupport.h"
 
 using ctltest::W;
@@ -144,13 +145,17 @@ TEST_F(MainWindow, TypedLengthsAndVelocitiesFollowTheAcceptedRanges) {
   for (const char* bad : {"99.9", "2000.0001", "500 ", "5,0", "abc"}) {
     EXPECT_FALSE(LengthAccepted(bad)) << bad;
     EXPECT_EQ(app::Simulation().StringLength, 500) << bad;
+    EXPECT_FALSE(form->Button1->Enabled()) << bad;
   }
-  TypeInto(form->LabeledEdit1, "");
-  PressEnter(form->LabeledEdit1);
+  EXPECT_FALSE(LengthAccepted(""));
   EXPECT_EQ(app::Simulation().StringLength, 500);
+  // Leave a valid text behind: leaving a rejected field would report it again.
+  EXPECT_TRUE(LengthAccepted("500"));
 
+  // 0.999 is accepted; the spinner, clamped at 99, then puts the field on its grid.
   EXPECT_TRUE(VelocityAccepted("0.999"));
-  EXPECT_DOUBLE_EQ(app::Simulation().Velocity, 0.999);
+  EXPECT_EQ(form->UpDown1->Position(), 99);
+  EXPECT_DOUBLE_EQ(app::Simulation().Velocity, 0.99);
   EXPECT_TRUE(VelocityAccepted("1e-1"));
   EXPECT_DOUBLE_EQ(app::Simulation().Velocity, 0.1);
   EXPECT_FALSE(VelocityAccepted("0.9991"));
@@ -256,4 +261,17 @@ TEST_F(MainWindow, TabOrderRunsThroughTheFieldsCheckBoxAndButtons) {
     QApplication::processEvents();
     EXPECT_TRUE(next->Focused()) << next->Name();
   }
+}
+
+TEST(MainWindowLayout, WritesBackWhatItReadsAndReadsItAgainUnchanged) {
+  app::TForm1 first(nullptr);
+  const std::string written = fw::TFormWriter::Write(first);
+  EXPECT_NE(written.find("object Series1: TFastLineSeries"), std::string::npos);
+  EXPECT_NE(written.find("LeftAxis.Minimum = -1000"), std::string::npos);
+  app::TForm1 second(nullptr, written);
+  EXPECT_EQ(fw::TFormWriter::Write(second), written);
+  EXPECT_EQ(second.Chart1->LeftAxis().Increment(), 10);
+  EXPECT_EQ(second.Series1->SeriesColor(), fw::clRed);
+  EXPECT_EQ(second.LabeledEdit3->EditLabel().Caption(), "Velocity (\u00DF)");
+  EXPECT_EQ(second.UpDown1->Associate(), second.Edit1);
 }
