@@ -2,6 +2,7 @@
 // Helpers shared by the control tests: real widgets on the offscreen platform.
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
 #include <QtTest>
@@ -66,7 +67,7 @@ inline void RunModalWindow() {
   // has none, so the test does it.
   if (below) {
     below->activateWindow();
-    QTest::qWaitForWindowActive(below);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(below));
   }
 }
 
