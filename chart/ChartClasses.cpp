@@ -11,6 +11,7 @@
 #include "chart/data/TFastLineSeries.h"
 #include "chart/panel/ChartPanelClasses.h"
 #include "chart/panel/TChartFontObject.h"
+#include "chart/panel/TChartLegend.h"
 #include "framework/graphics/TFont.h"
 #include "framework/streaming/TClassRegistry.h"
 
@@ -156,12 +157,56 @@ void RegisterAxes() {
   fw::RegisterClass<TChartDepthAxis>("TChartDepthAxis").Inherits<TCustomChartAxis>();
 }
 
+void RegisterLegend() {
+  fw::RegisterClass<TCustomChartLegend>("TCustomChartLegend")
+      .Enumeration("Alignment", &TCustomChartLegend::Alignment, &TCustomChartLegend::SetAlignment,
+                   {"laLeft", "laRight", "laTop", "laBottom"})
+      .Default(laRight)
+      .Object("Brush", &TCustomChartLegend::Brush)
+      .Color("Color", &TCustomChartLegend::Color, &TCustomChartLegend::SetColor)
+      .Default(fw::clWhite)
+      .Integer("ColorWidth", &TCustomChartLegend::ColorWidth, &TCustomChartLegend::SetColorWidth)
+      .Default(12)
+      .Object("DividingLines", &TCustomChartLegend::DividingLines)
+      .Integer("FirstValue", &TCustomChartLegend::FirstValue, &TCustomChartLegend::SetFirstValue)
+      .Default(0)
+      .Object("Font", &TCustomChartLegend::Font)
+      .Stored([](TCustomChartLegend& l) { return !IsChartDefaultFont(l.Font()); })
+      .Object("Frame", &TCustomChartLegend::Frame)
+      .Integer("HorizMargin", &TCustomChartLegend::HorizMargin, &TCustomChartLegend::SetHorizMargin)
+      .Default(0)
+      .Boolean("Inverted", &TCustomChartLegend::Inverted, &TCustomChartLegend::SetInverted)
+      .Default(false)
+      .Enumeration("LegendStyle", &TCustomChartLegend::LegendStyle, &TCustomChartLegend::SetLegendStyle,
+                   {"lsAuto", "lsSeries", "lsValues", "lsLastValues"})
+      .Default(lsAuto)
+      .Integer("MaxNumRows", &TCustomChartLegend::MaxNumRows, &TCustomChartLegend::SetMaxNumRows)
+      .Default(10)
+      .Boolean("ResizeChart", &TCustomChartLegend::ResizeChart, &TCustomChartLegend::SetResizeChart)
+      .Default(true)
+      .Color("ShadowColor", &TCustomChartLegend::ShadowColor, &TCustomChartLegend::SetShadowColor)
+      .Default(fw::clBlack)
+      .Integer("ShadowSize", &TCustomChartLegend::ShadowSize, &TCustomChartLegend::SetShadowSize)
+      .Default(3)
+      .Enumeration("TextStyle", &TCustomChartLegend::TextStyle, &TCustomChartLegend::SetTextStyle,
+                   {"ltsPlain", "ltsLeftValue", "ltsRightValue", "ltsLeftPercent", "ltsRightPercent", "ltsXValue"})
+      .Default(ltsLeftValue)
+      .Integer("TopPos", &TCustomChartLegend::TopPos, &TCustomChartLegend::SetTopPos)
+      .Default(10)
+      .Integer("VertMargin", &TCustomChartLegend::VertMargin, &TCustomChartLegend::SetVertMargin)
+      .Default(0)
+      .Boolean("Visible", &TCustomChartLegend::Visible, &TCustomChartLegend::SetVisible)
+      .Default(true);
+  fw::RegisterClass<TChartLegend>("TChartLegend").Inherits<TCustomChartLegend>();
+}
+
 }  // namespace
 
 void RegisterChartClasses() {
   RegisterPens();
   RegisterView3DOptions();
   RegisterAxes();
+  RegisterLegend();
   RegisterChartPanelClasses();
   RegisterSeriesClasses();
   RegisterFastLineSeriesClass();

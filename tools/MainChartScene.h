@@ -16,6 +16,7 @@ inline void ApplyMainWindowSettings(chart::TChart& chart) {
   chart.SetColor(fw::clWhite);
   chart.SetView3D(false);
   chart.SetMaxPointsPerPage(1000);
+  chart.Legend().SetVisible(false);
   chart.Title().SetText({"Standing wave moving relativistically"});
   fw::TFont& font = chart.Title().Font();
   font.SetName("Arial");
