@@ -54,6 +54,8 @@ public:
   std::string LegendTextFor(int32_t n);
   /// The legend's text of point valueIndex of the series (text style and line breaks applied).
   std::string FormattedLegendValue(TChartSeries& series, int32_t valueIndex) override;
+  /// The legend's Color: the background of the series' legend symbols.
+  fw::TColor ChartLegendColor() const override { return mLegend ? mLegend->Color() : fw::clWhite; }
 
   TOnGetLegendPos OnGetLegendPos;    ///< may move each legend item
   TOnGetLegendRect OnGetLegendRect;  ///< may move or resize the legend box
