@@ -90,6 +90,7 @@ void RegisterPanelLayers() {
       .Object("Foot", &TCustomChart::Foot)
       .Object("Frame", &TCustomChart::Frame)
       .Object("LeftWall", &TCustomChart::LeftWall)
+      .Object("Legend", &TCustomChart::Legend)
       .Object("Title", &TCustomChart::Title);
 
   fw::RegisterClass<TChart>("TChart").Inherits<TCustomChart>().Creatable();

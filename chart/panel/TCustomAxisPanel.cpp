@@ -523,3 +523,9 @@ void TCustomAxisPanel::Assign(const TCustomChartPanel& source) {
 }
 
 }  // namespace chart
+
+namespace chart {
+
+std::string TCustomAxisPanel::SeriesMarkText(TChartSeries& series, int32_t index) { return series.MarkText(index); }
+
+}  // namespace chart
