@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/ChartException.h"
+#include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/data/TChartSeries.h"
 #include "chart/panel/TCustomChart.h"
@@ -593,4 +594,42 @@ TEST(LegendPixels, DividingLinesRunBetweenItems) {
   EXPECT_NE(image->Canvas().GetPixel(b.Left + 1, log[0].Y), fw::clRed);
   EXPECT_EQ(image->Canvas().GetPixel(b.Left + 1, log[1].Y), fw::clRed);
   EXPECT_EQ(image->Canvas().GetPixel(b.Left + 1, log[2].Y), fw::clRed);
+}
+
+// ---- with the titles -----------------------------------------------------------------------------
+
+TEST(LegendWithTitles, ATopLegendSitsBelowTheTitleAndASideLegendIgnoresTheFoot) {
+  TLegendChart c;
+  c.AddSeries("A", 100);
+  c.Chart.Title().SetText({"Title"});
+  c.Chart.Foot().SetText({"Foot"});
+  TChartLegend& l = c.Legend();
+
+  l.SetVisible(false);
+  c.Draw();
+  const fw::TRect titled = c.Chart.PlotRect();
+  ASSERT_GT(titled.Top, 10);
+  ASSERT_LT(titled.Bottom, 240);
+
+  l.SetVisible(true);
+  l.SetAlignment(laTop);
+  c.Draw();
+  EXPECT_EQ(l.LegendBounds().Top, titled.Top + 2);
+
+  // A side legend is laid out before the foot takes its room.
+  l.SetAlignment(laRight);
+  c.Draw();
+  EXPECT_EQ(l.RowCount(), (240 - 2 - 25) / l.ItemHeight());
+  EXPECT_EQ(c.Chart.PlotRect().Bottom, titled.Bottom);
+}
+
+TEST(LegendWithTitles, XValueTextsAreFormattedByTheSeriesAxis) {
+  TLegendChart c;
+  TChartSeries& s = c.AddSeries("A");
+  s.AppendPoint(1234.5, 1, "a", fw::clDefault);
+  const std::string expected = c.Chart.AxisValueText(c.Chart.BottomAxis(), 1234.5, s.ValueFormat());
+  EXPECT_FALSE(expected.empty());
+  EXPECT_EQ(PointLegendText(s, 0, ltsXValue), expected);
+  c.Legend().SetTextStyle(ltsXValue);
+  EXPECT_EQ(c.Chart.FormattedLegendValue(s, 0), expected);
 }
