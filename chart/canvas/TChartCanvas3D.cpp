@@ -8,6 +8,7 @@
 
 #include "framework/runtime/Rounding.h"
 #include "chart/canvas/GradientBands.h"
+#include "chart/canvas/PixelMath.h"
 #include "chart/canvas/TView3DOptions.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TGraphic.h"
@@ -180,20 +181,16 @@ void TChartCanvas3D::FillRectangle(const fw::TRect& rect) {
 void TChartCanvas3D::DrawBevel(const fw::TRect& rect, fw::TColor topColor, fw::TColor bottomColor, int32_t width) {
   if (!mSurface) return;
   mPen->SetWidth(1);
-  fw::TRect r = rect;
-  --r.Right;
-  --r.Bottom;
-  for (int32_t i = 0; i < width; ++i) {
+  fw::TRect r{rect.Left, rect.Top, pixel::Add(rect.Right, -1), pixel::Add(rect.Bottom, -1)};
+  // Rings past the middle are not drawn: they would only cross the rings already there.
+  for (int32_t i = 0; i < width && r.Left <= r.Right && r.Top <= r.Bottom; ++i) {
     mPen->SetColor(topColor);
     const std::array<fw::TPoint, 3> topLeft{{{r.Left, r.Bottom}, {r.Left, r.Top}, {r.Right, r.Top}}};
     mSurface->Polyline(topLeft);
     mPen->SetColor(bottomColor);
-    const std::array<fw::TPoint, 3> bottomRight{{{r.Right, r.Top}, {r.Right, r.Bottom}, {r.Left - 1, r.Bottom}}};
+    const std::array<fw::TPoint, 3> bottomRight{{{r.Right, r.Top}, {r.Right, r.Bottom}, {pixel::Add(r.Left, -1), r.Bottom}}};
     mSurface->Polyline(bottomRight);
-    ++r.Left;
-    ++r.Top;
-    --r.Right;
-    --r.Bottom;
+    r = {pixel::Add(r.Left, 1), pixel::Add(r.Top, 1), pixel::Add(r.Right, -1), pixel::Add(r.Bottom, -1)};
   }
 }
 

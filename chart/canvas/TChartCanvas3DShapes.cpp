@@ -11,6 +11,7 @@
 
 #include "framework/runtime/Rounding.h"
 #include "chart/canvas/DarkenColor.h"
+#include "chart/canvas/PixelMath.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TView3DOptions.h"
 #include "framework/graphics/TSurface.h"
@@ -28,12 +29,13 @@ constexpr int32_t CylinderSegments = 32;
 constexpr int32_t MaxPieSegments = 64;
 
 // Twice the signed area of a screen polygon (y down): positive when it runs clockwise on screen.
-int64_t SignedArea2(std::span<const fw::TPoint> p) {
-  int64_t sum = 0;
+// Taken in doubles: the products of extreme coordinates would overflow 64-bit integers.
+double SignedArea2(std::span<const fw::TPoint> p) {
+  double sum = 0;
   for (size_t i = 0; i < p.size(); ++i) {
     const fw::TPoint& a = p[i];
     const fw::TPoint& b = p[(i + 1) % p.size()];
-    sum += static_cast<int64_t>(a.X) * b.Y - static_cast<int64_t>(b.X) * a.Y;
+    sum += static_cast<double>(a.X) * b.Y - static_cast<double>(b.X) * a.Y;
   }
   return sum;
 }
@@ -139,8 +141,8 @@ void TChartCanvas3D::PlotPixelAtDepth(int32_t x, int32_t y, int32_t z, fw::TColo
   mBrush->SetColor(mPen->Color());
   mBrush->SetStyle(fw::bsSolid);
   mPen->SetStyle(fw::psClear);
-  const int32_t left = x - w / 2, top = y - w / 2;
-  mSurface->Ellipse(left, top, left + w + 1, top + w + 1);
+  const int32_t left = pixel::Add(x, -(w / 2)), top = pixel::Add(y, -(w / 2));
+  mSurface->Ellipse(left, top, pixel::Add(left, static_cast<int64_t>(w) + 1), pixel::Add(top, static_cast<int64_t>(w) + 1));
   mPen->SetStyle(savedStyle);
   mBrush->Assign(savedBrush);
 }
@@ -216,7 +218,7 @@ void TChartCanvas3D::DrawArrow(bool filled, fw::TPoint from, fw::TPoint to, int3
 void TChartCanvas3D::ClipToBox(const fw::TRect& rect, int32_t z0, int32_t z1) {
   if (!mSurface) return;
   if (!mIs3D) {
-    ClipToRectangle({rect.Left + 1, rect.Top + 1, rect.Right, rect.Bottom - 1});
+    ClipToRectangle({pixel::Add(rect.Left, 1), pixel::Add(rect.Top, 1), rect.Right, pixel::Add(rect.Bottom, -1)});
     return;
   }
   const int32_t l = rect.Left, t = rect.Top, r = rect.Right, b = rect.Bottom;
@@ -248,7 +250,7 @@ void TChartCanvas3D::ClipToBox(const fw::TRect& rect, int32_t z0, int32_t z1) {
 void TChartCanvas3D::DrawEllipseAtDepth(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t z) {
   if (!mSurface) return;
   if (!mIs3D) {
-    mSurface->Ellipse(x1, y1, x2 + 1, y2 + 1);
+    mSurface->Ellipse(x1, y1, pixel::Add(x2, 1), pixel::Add(y2, 1));
   } else if (mIsOrthogonal) {
     const fw::TPoint a = ProjectToPoint(x1, y1, z), b = ProjectToPoint(x2, y2, z);
     mSurface->Ellipse(a.X, a.Y, b.X, b.Y);

@@ -287,5 +287,13 @@ TEST(CanvasShapes3D, DegenerateAndExtremeShapesAreSafe) {
   f.canvas.DrawCuboid(INT32_MIN, INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN, INT32_MAX, true);
   f.canvas.DrawSphere(0, 0, 0, 1e300);
   f.canvas.DrawArrow(true, {INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX}, INT32_MAX, INT32_MAX, 0);
-  SUCCEED();
+  f.canvas.DrawBevel({0, 0, 300, 300}, fw::clWhite, fw::clGray, INT32_MAX);  // stops at the middle
+  f.canvas.DrawBevel({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, fw::clWhite, fw::clGray, 2);
+  f.canvas.Pen().SetWidth(9);
+  f.canvas.PlotPixelAtDepth(INT32_MAX, INT32_MIN, 0, fw::clRed);
+  f.canvas.BeginFlatDrawing();
+  f.canvas.DrawEllipseAtDepth(0, 0, INT32_MAX, INT32_MAX, 0);
+  f.canvas.ClipToBox({INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN}, 0, 0);
+  f.canvas.EndFlatDrawing();
+  EXPECT_EQ(f.window.GetPixel(150, 150), fw::clGray);  // the innermost bevel ring reached the middle
 }
