@@ -5,10 +5,12 @@
 
 #include "chart/ChartConst.h"
 #include "chart/axes/TAxisScale.h"
+#include "chart/canvas/TCanvas3D.h"
 #include "chart/ChartException.h"
 #include "chart/data/ListIndexError.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/ChartPalette.h"
+#include "framework/graphics/TBrush.h"
 
 namespace chart {
 
@@ -411,9 +413,17 @@ fw::TColor TChartSeries::LegendSymbolColor(int32_t valueIndex) const {
   return ColorOfPoint(valueIndex);
 }
 
-// The canvas' fill primitives are not reachable from the series yet: the legend draws the
-// symbol itself from LegendSymbolColor until the chart canvas offers them here.
-void TChartSeries::DrawLegendSymbol(int32_t, const fw::TRect&) {}
+void TChartSeries::DrawLegendSymbol(int32_t valueIndex, const fw::TRect& rect) {
+  const fw::TColor color = LegendSymbolColor(valueIndex);
+  if (color == fw::clNone || !mParentChart) return;
+  TCanvas3D& canvas = mParentChart->Canvas3D();
+  if (!canvas.Surface()) return;
+  // The legend has chosen the outline pen; the symbol takes its colour as a solid fill.
+  canvas.SetBackgroundColor(mParentChart->ChartLegendColor());
+  canvas.Brush().SetStyle(fw::bsSolid);
+  canvas.Brush().SetColor(color);
+  canvas.DrawRect(rect);
+}
 
 // ---------------------------------------------------------------- published properties
 

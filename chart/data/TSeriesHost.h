@@ -89,6 +89,8 @@ public:
   virtual bool ChartPrintingActive() const { return false; }
   /// The chart's background colour (marks' arrows avoid it).
   virtual fw::TColor ChartColor() const { return fw::clWhite; }
+  /// The legend's colour recorded by the last legend painted (the background of its symbols).
+  virtual fw::TColor ChartLegendColor() const { return fw::clWhite; }
   /// Selects the font on the chart canvas (sizes converted at the canvas' resolution).
   virtual void ChartSelectFont(const fw::TFont& font);
   /// `value` as the axis labels it (number or date-time format, the chart's label event).

@@ -1,12 +1,13 @@
 #pragma once
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 #include <vector>
 
 #include "chart/axes/TAxisScale.h"
+#include "chart/canvas/TChartCanvas3D.h"
 #include "chart/data/TChartSeries.h"
 #include "chart/data/TSeriesHost.h"
+#include "framework/graphics/TRecordingSurface.h"
 
 namespace chart::test {
 
@@ -18,6 +19,7 @@ public:
     for (size_t i = 0; i < Scales.size(); ++i) {
       Scales[i].IsHorizontal = (i == sarBottomAxis || i == sarTopAxis);
     }
+    Canvas.AttachSurface(&Surface);
   }
 
   static TCustomChartAxis* Handle(const TAxisScale& scale) {
@@ -51,7 +53,8 @@ public:
     return *reinterpret_cast<const TAxisScale*>(&axis);
   }
   fw::TRect ChartPlotRect() const override { return PlotRect; }
-  TCanvas3D& Canvas3D() override { throw std::logic_error("no canvas in data tests"); }
+  TCanvas3D& Canvas3D() override { return Canvas; }
+  fw::TColor ChartLegendColor() const override { return LegendColor; }
   bool ChartView3D() const override { return false; }
   bool SuppressMouse() const override { return Suppress; }
   void SetSuppressMouse(bool value) override { Suppress = value; }
@@ -64,6 +67,9 @@ public:
     if (!series.IsLoading()) series.RecalculateFromSources();
   }
 
+  fw::TRecordingSurface Surface{40, 20};
+  TChartCanvas3D Canvas;
+  fw::TColor LegendColor = fw::clWhite;
   std::array<TAxisScale, 5> Scales{};
   std::vector<TChartSeries*> Series;
   fw::TRect PlotRect{0, 0, 1000, 500};

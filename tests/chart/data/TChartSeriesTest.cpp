@@ -171,6 +171,26 @@ TEST_F(AttachedSeries, ColorOfPointFallsBackToSeriesColorOrPalette) {
   EXPECT_THROW(Series.SetColorOfPoint(17, fw::clRed), fw::EListError);
 }
 
+TEST_F(AttachedSeries, LegendSymbolIsFilledWithTheSeriesOrPointColour) {
+  Series.SetSeriesColor(fw::clBlue);
+  Series.AppendPoint(0, 0, "", fw::clRed);
+  Series.AppendNullPoint(1, 0, "");
+  auto rectangles = [&] {
+    int n = 0;
+    for (const auto& c : Chart.Surface.Calls()) n += c.Name == "Rectangle";
+    return n;
+  };
+  Series.DrawLegendSymbol(-1, {2, 2, 10, 8});
+  EXPECT_EQ(rectangles(), 1);
+  EXPECT_EQ(fw::ColorToRGB(Chart.Surface.GetPixel(5, 5)), fw::clBlue);
+  Series.DrawLegendSymbol(0, {20, 2, 30, 8});
+  EXPECT_EQ(fw::ColorToRGB(Chart.Surface.GetPixel(25, 5)), fw::clRed);
+  Series.DrawLegendSymbol(1, {2, 10, 10, 18});  // null point: no symbol
+  Series.SetColorEachPoint(true);
+  Series.DrawLegendSymbol(-1, {2, 10, 10, 18});  // colours per point: no series symbol
+  EXPECT_EQ(rectangles(), 2);
+}
+
 TEST(TChartSeriesPalette, SixteenColoursThenRedAgain) {
   EXPECT_EQ(chart::PaletteColor(0), fw::clRed);
   EXPECT_EQ(chart::PaletteColor(15), fw::clBlack);
