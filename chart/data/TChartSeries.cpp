@@ -555,9 +555,9 @@ void TChartSeries::ResolvePendingDataSources() {
 
 void TChartSeries::Loaded() {
   fw::TComponent::Loaded();
-  const bool hadPending = !mPendingDataSourceNames.empty();
   ResolvePendingDataSources();
-  if (hadPending) CheckDataSource();
+  // Sources given while loading were only recorded; the chart refreshes the series now.
+  if (!mDataSources.empty()) CheckDataSource();
 }
 
 void TChartSeries::RecalculateFromSources() {
