@@ -1,23 +1,18 @@
-// Renders one chart panel frame to a PNG: a gradient background with the raised bevel.
+// Renders one chart frame to a PNG: the main window's chart (title, bottom axis 0..1000, left
+// axis -1000..1000, a red wave) on a gradient panel with a raised bevel.
 // Usage: render-panel [output.png] [width height]
 #include <QApplication>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "chart/panel/TCustomChartPanelExtended.h"
+#include "chart/axes/TChartAxis.h"
+#include "chart/data/TFastLineSeries.h"
+#include "chart/panel/TCustomChart.h"
 #include "framework/graphics/TBitmap.h"
-
-namespace {
-
-class TBackgroundPanel : public chart::TCustomChartPanelExtended {
-public:
-  using TCustomChartPanelExtended::TCustomChartPanelExtended;
-  void DrawContent(const fw::TRect& bounds) override { PaintPanelBackground(bounds); }
-};
-
-}  // namespace
+#include "framework/graphics/TFont.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -30,15 +25,34 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  TBackgroundPanel panel;
-  panel.SetBounds(0, 0, width, height);
-  panel.Gradient().SetVisible(true);
-  panel.Gradient().SetStartColor(fw::clWhite);
-  panel.Gradient().SetEndColor(fw::clSkyBlue);
+  chart::TChart chart;
+  chart.SetBounds(0, 0, width, height);
+  chart.SetColor(fw::clWhite);
+  chart.SetView3D(false);
+  chart.Legend().SetVisible(false);
+  chart.Gradient().SetVisible(true);
+  chart.Gradient().SetStartColor(fw::clWhite);
+  chart.Gradient().SetEndColor(fw::clSkyBlue);
+  chart.Title().SetText({"Standing wave moving relativistically"});
+  chart.Title().Font().SetName("Arial");
+  chart.Title().Font().SetHeight(-13);
+  chart.Title().Font().SetStyle(fw::fsBold);
+  chart.BottomAxis().SetAutomatic(false);
+  chart.BottomAxis().SetMaximum(1000);
+  chart.LeftAxis().SetAutomatic(false);
+  chart.LeftAxis().SetMaximum(1000);
+  chart.LeftAxis().SetMinimum(-1000);
+  chart.LeftAxis().SetIncrement(10);
+
+  auto* wave = new chart::TFastLineSeries();  // freed by the chart
+  wave->SetSeriesColor(fw::clRed);
+  wave->SetParentChart(&chart);
+  for (int x = 0; x < 1000; ++x) wave->AppendPoint(x, 800 * std::sin(x * 0.0188) * std::cos(x * 0.003), "", fw::clDefault);
 
   fw::TBitmap target(width, height);
-  panel.DrawToCanvas(target.Canvas(), panel.GetPaintArea());
+  chart.DrawToCanvas(target.Canvas(), chart.GetPaintArea());
   target.SaveToFile(output);
-  std::printf("%s: %d x %d\n", output.c_str(), width, height);
+  std::printf("%s: %d x %d, plot rectangle (%d, %d, %d, %d)\n", output.c_str(), width, height, chart.PlotRect().Left,
+              chart.PlotRect().Top, chart.PlotRect().Right, chart.PlotRect().Bottom);
   return 0;
 }
