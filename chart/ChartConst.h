@@ -40,4 +40,9 @@ inline constexpr const char* AxisTitleAngleDescription = "Axis Title";
 inline constexpr const char* FastLineSeriesEditorName = "TFastLineSeriesEditor";
 inline constexpr const char* MarksPercentOfTotal = "%s of %s";  ///< percentage, total
 
+// Legend settings.
+inline constexpr const char* LegendTopPosRange = "Top Legend Position must be between 0 and 100 %";
+inline constexpr const char* LegendColorWidthRange = "Legend Color Width must be between 0 and 100 %";
+inline constexpr const char* LegendFirstValueNegative = "First Legend Value must be > 0";
+
 }  // namespace chart::ChartConst

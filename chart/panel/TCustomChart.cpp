@@ -31,6 +31,7 @@ TCustomChart::TCustomChart(fw::TComponent* owner) : TCustomAxisPanel(owner) {
   mBackWall = std::make_unique<TChartWall>(this, fw::clDefault);
   mBackWall->Brush().SetStyle(fw::bsClear);
   mLeftWall = std::make_unique<TChartWall>(this, LeftWallColor);
+  mLegend = std::make_unique<TChartLegend>(this);
   mBottomWall = std::make_unique<TChartWall>(this, fw::clWhite);
 }
 
@@ -41,6 +42,7 @@ TCustomChart::~TCustomChart() {
   mBackWall.reset();
   mBottomWall.reset();
   mLeftWall.reset();
+  mLegend.reset();
 }
 
 // ---- settings ----------------------------------------------------------------------------------
@@ -68,6 +70,7 @@ void TCustomChart::Assign(const TCustomChartPanel& source) {
     mBackWall->Assign(*other->mBackWall);
     mBottomWall->Assign(*other->mBottomWall);
     mLeftWall->Assign(*other->mLeftWall);
+    mLegend->Assign(*other->mLegend);
     mFoot->Assign(*other->mFoot);
     mTitle->Assign(*other->mTitle);
   }
@@ -136,9 +139,27 @@ void TCustomChart::ApplySeriesMargins() {
 void TCustomChart::PlaceTitlesAndLegend() {
   TChartCanvas3D& canvas = Canvas();
   canvas.BeginFlatDrawing();
+  const bool legendShown = mLegend->Visible() && FirstActiveSeries() != nullptr;
+  // A legend that is not painted in this frame answers no mouse click either.
+  if (!legendShown) mLegend->ClearLayout();
+  // A side legend takes its room first; a top or bottom one sits inside what the titles leave.
+  if (legendShown && mLegend->IsVertical()) mLegend->PaintLegend();
   if (mTitle->Visible()) mTitle->RenderTitle(true);
   if (mFoot->Visible()) mFoot->RenderTitle(false);
+  if (legendShown && !mLegend->IsVertical()) mLegend->PaintLegend();
   canvas.EndFlatDrawing();
+}
+
+// ---- legend ------------------------------------------------------------------------------------
+
+std::string TCustomChart::LegendTextFor(int32_t n) {
+  std::string text = mLegend->FormatItemText(n);
+  if (OnGetLegendText) OnGetLegendText(this, mLegend->EffectiveStyle(), n, text);
+  return text;
+}
+
+std::string TCustomChart::FormattedLegendValue(TChartSeries& series, int32_t valueIndex) {
+  return mLegend->PointText(series, valueIndex);
 }
 
 // ---- walls -------------------------------------------------------------------------------------

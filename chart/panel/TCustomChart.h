@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "chart/panel/TChartLegend.h"
 #include "chart/panel/TChartTitle.h"
 #include "chart/panel/TChartWall.h"
 #include "chart/panel/TCustomAxisPanel.h"
@@ -44,6 +45,19 @@ public:
   void SetLeftWall(const TCustomChartWall& value) { mLeftWall->Assign(value); }
   void SetTitle(const TChartTitle& value) { mTitle->Assign(value); }
   void SetFoot(const TChartTitle& value) { mFoot->Assign(value); }
+  TChartLegend& Legend() const { return *mLegend; }
+  void SetLegend(const TCustomChartLegend& value) { mLegend->Assign(value); }
+
+  // ---- legend support ---------------------------------------------------------------------------
+
+  /// Text of legend item n: the legend's formatting, then OnGetLegendText may replace it.
+  std::string LegendTextFor(int32_t n);
+  /// The legend's text of point valueIndex of the series (text style and line breaks applied).
+  std::string FormattedLegendValue(TChartSeries& series, int32_t valueIndex) override;
+
+  TOnGetLegendPos OnGetLegendPos;    ///< may move each legend item
+  TOnGetLegendRect OnGetLegendRect;  ///< may move or resize the legend box
+  TOnGetLegendText OnGetLegendText;  ///< may replace each legend item's text
 
   /// The background picture is drawn inside the back wall instead of over the panel; default false.
   bool BackImageInside() const { return mBackImageInside; }
@@ -57,7 +71,7 @@ public:
   TChartPen* Frame() const { return mBackWall ? &mBackWall->Pen() : nullptr; }
   void SetFrame(const fw::TPen& value);
 
-  /// Copies BackImageInside, the walls and the titles, then the axis panel's settings.
+  /// Copies BackImageInside, the walls, the legend and the titles, then the axis panel's settings.
   void Assign(const TCustomChartPanel& source) override;
 
 private:
@@ -69,6 +83,7 @@ private:
   std::unique_ptr<TChartWall> mBottomWall;
   std::unique_ptr<TChartTitle> mFoot;
   std::unique_ptr<TChartWall> mLeftWall;
+  std::unique_ptr<TChartLegend> mLegend;
   std::unique_ptr<TChartTitle> mTitle;
 };
 

@@ -10,7 +10,9 @@ class TEditWidget;
 /// A single-line edit field. Defaults: 121 x 21, TabStop, Color clWindow, empty text.
 /// OnChange follows every change of the text, typed or assigned (none while loading);
 /// OnKeyPress sees each typed character first (Enter is 13); OnClick follows a left click;
-/// OnExit fires when the focus moves to another control of the same window.
+/// OnExit fires when the focus moves to another control of the same window. An exception
+/// escaping OnChange is reported by the application (a message box), also when the change
+/// came from SetText: the caller of SetText goes on.
 class TEdit : public TWinControl {
 public:
   explicit TEdit(TComponent* owner = nullptr);

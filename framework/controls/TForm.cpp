@@ -167,6 +167,11 @@ void TForm::AfterConstruction() {
   });
 }
 
+void TForm::Loaded() {
+  TWinControl::Loaded();
+  UpdateWidgetVisibility();
+}
+
 void TForm::WindowActivated() {
   if (mActivatedOnce) return;
   mActivatedOnce = true;

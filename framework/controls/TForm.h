@@ -53,6 +53,8 @@ public:
   /// CreateForm does this).
   void AfterConstruction();
 
+  void Loaded() override;
+
   /// After the layout has been loaded.
   TNotifyEvent OnCreate;
   /// When the form first becomes the active window.
@@ -62,7 +64,8 @@ public:
 
 protected:
   void UpdateWidgetGeometry() override;
-  bool WidgetShown() const override { return Visible(); }
+  /// A form read from a stored layout shows once loading has finished.
+  bool WidgetShown() const override { return Visible() && !IsLoading(); }
   void ApplyColor() override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -71,6 +72,16 @@ protected:
 
   void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
 
+  // Watches the buddy's keys: Up and Down step like the arrows.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !detail::ControlOf(this) || !mUpDown->ArrowKeys()) return false;
+    if (watched != detail::WidgetOf(mUpDown->Associate())) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down) return false;
+    detail::Guarded([&] { mUpDown->Step(key == Qt::Key_Up ? btNext : btPrev); });
+    return true;
+  }
+
 private:
   static constexpr int kRepeatDelay = 400;
   static constexpr int kRepeatInterval = 100;
@@ -109,7 +120,18 @@ TUpDown::TUpDown(TComponent* owner) : TWinControl(owner) {
 }
 
 TUpDown::~TUpDown() {
+  WatchBuddyKeys(false);
   if (mAssociate) RemoveFreeNotification(mAssociate);
+}
+
+void TUpDown::WatchBuddyKeys(bool watch) {
+  QWidget* buddy = detail::WidgetOf(mAssociate);
+  QWidget* own = detail::WidgetOf(this);
+  if (!buddy || !own) return;
+  if (watch)
+    buddy->installEventFilter(own);
+  else
+    buddy->removeEventFilter(own);
 }
 
 int32_t TUpDown::Clamp(int32_t value) const { return std::min(std::max(value, Low()), High()); }
@@ -186,10 +208,14 @@ void TUpDown::Step(TUDBtnType button) {
 
 void TUpDown::SetAssociate(TWinControl* value) {
   if (value == this || value == mAssociate) return;
-  if (mAssociate) RemoveFreeNotification(mAssociate);
+  if (mAssociate) {
+    WatchBuddyKeys(false);
+    RemoveFreeNotification(mAssociate);
+  }
   mAssociate = value;
   if (!mAssociate) return;
   FreeNotification(mAssociate);
+  WatchBuddyKeys(true);
   if (IsLoading()) return;
   AlignToBuddy();
   UpdateBuddy();

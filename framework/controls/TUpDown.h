@@ -44,6 +44,10 @@ public:
   TWinControl* Associate() const { return mAssociate; }
   void SetAssociate(TWinControl* value);
 
+  /// Up and Down keys in the buddy step as the arrows do. Default true.
+  bool ArrowKeys() const { return mArrowKeys; }
+  void SetArrowKeys(bool value) { mArrowKeys = value; }
+
   /// What a click on the arrow does.
   void Step(TUDBtnType button);
 
@@ -67,6 +71,7 @@ private:
   bool ChangePosition(int32_t value);
   void UpdateBuddy();
   void AlignToBuddy();
+  void WatchBuddyKeys(bool watch);
 
   int32_t mMin = 0;
   int32_t mMax = 100;
@@ -75,6 +80,7 @@ private:
   bool mWrap = false;
   TUDOrientation mOrientation = udVertical;
   TWinControl* mAssociate = nullptr;
+  bool mArrowKeys = true;
 };
 
 }  // namespace fw

@@ -201,6 +201,8 @@ struct TSurface::Impl {
   std::vector<QRect> clipRects;  // banded: sorted by top, rectangles of one band share top and bottom
   QRect drawable;                // image intersected with the clip region's bounds
 
+  std::vector<std::pair<double, QPoint>> styledOutline;  // scratch of DrawRowShape, capacity kept
+
   bool Painting() const { return bits != nullptr; }
 
   void Begin() {
@@ -400,9 +402,36 @@ struct TSurface::Impl {
   void PlotRun(int64_t y, int64_t l, int64_t r, const QRect& box, const Sweep* sweep) {
     l = std::max<int64_t>(l, box.left());
     r = std::min<int64_t>(r, box.right());
-    for (int64_t x = l; x <= r; ++x)
-      if ((sweep == nullptr || sweep->Contains(x, y)) && ClipAllows(static_cast<int>(x), static_cast<int>(y)))
+    for (int64_t x = l; x <= r; ++x) {
+      if ((sweep != nullptr && !sweep->Contains(x, y)) || !ClipAllows(static_cast<int>(x), static_cast<int>(y)))
+        continue;
+      if (penPeriod != 0)
+        styledOutline.push_back({0.0, QPoint(static_cast<int>(x), static_cast<int>(y))});
+      else
         Plot(static_cast<int>(x), static_cast<int>(y), penRgb, penMode);
+    }
+  }
+
+  /// Styled outlines of curves: the collected pixels take the pen's pattern in counter-clockwise
+  /// order around the centre, starting at the given angle.
+  void PlotStyledOutline(double cx, double cy, double start) {
+    for (auto& [angle, p] : styledOutline) {
+      double d = std::atan2(cy - p.y(), p.x() - cx) - start;
+      while (d < 0) d += 2 * std::numbers::pi;
+      angle = d;
+    }
+    std::sort(styledOutline.begin(), styledOutline.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    const bool opaqueGaps = bkMode == OPAQUE;
+    const uint32_t gapRgb = ToQRgb(bkColor);
+    for (size_t k = 0; k < styledOutline.size(); ++k) {
+      const QPoint& p = styledOutline[k].second;
+      if (penMask[k % static_cast<size_t>(penPeriod)])
+        Plot(p.x(), p.y(), penRgb, penMode);
+      else if (opaqueGaps)
+        Plot(p.x(), p.y(), gapRgb, penMode);
+    }
+    styledOutline.clear();
   }
 
   void BrushRun(int64_t y, int64_t l, int64_t r, const QRect& box, const Sweep* sweep,
@@ -461,6 +490,10 @@ struct TSurface::Impl {
       if (fill) BrushRun(y, il, ir, box, sweep, mode);
       PlotRun(y, l, il - 1, box, sweep);
       PlotRun(y, ir + 1, r, box, sweep);
+    }
+    if (!styledOutline.empty()) {
+      PlotStyledOutline(static_cast<double>(outer.left + outer.right - 1) / 2.0,
+                        static_cast<double>(outer.top + outer.bottom - 1) / 2.0, sweep != nullptr ? sweep->start : 0.0);
     }
   }
 

@@ -105,8 +105,9 @@ public:
   /// outlines are centred on the one-pixel outline; psInsideFrame keeps them inside the box.
   /// Every pixel is drawn once, so a not-xor rectangle drawn twice leaves no trace.
   virtual void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
-  /// Rectangle with rounded corners of the given ellipse width and height. Curved outlines
-  /// (this, Ellipse, Arc, Pie) are drawn without dashes or dots.
+  /// Rectangle with rounded corners of the given ellipse width and height. Dashed and dotted
+  /// curved outlines (this, Ellipse, Arc, Pie) take the pattern counter-clockwise around the
+  /// centre, from three o'clock (from the start of an arc).
   virtual void RoundRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t cornerWidth, int32_t cornerHeight);
   virtual void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
   /// Elliptic arc in the box, counter-clockwise from the ray towards (x3, y3) to the ray

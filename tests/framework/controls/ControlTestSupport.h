@@ -66,7 +66,7 @@ inline void RunModalWindow() {
   // has none, so the test does it.
   if (below) {
     below->activateWindow();
-    QTest::qWaitForWindowActive(below);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(below));
   }
 }
 

@@ -142,3 +142,12 @@ TEST(TApplication, OnExceptionReplacesTheMessageBox) {
   EXPECT_EQ(seen, "handled elsewhere");
   EXPECT_TRUE(boxes.Boxes.empty());
 }
+
+TEST(TForm, AFormReadAsVisibleShowsOnlyWhenLoadingHasFinished) {
+  fw::TForm form;
+  form.SetLoading();
+  form.SetVisible(true);
+  EXPECT_FALSE(W(&form)->isVisible());
+  form.Loaded();
+  EXPECT_TRUE(W(&form)->isVisible());
+}

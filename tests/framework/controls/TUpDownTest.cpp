@@ -147,3 +147,13 @@ TEST(TUpDown, AFreedBuddyIsForgotten) {
   upDown.Step(fw::btNext);
   EXPECT_EQ(upDown.Position(), 1);
 }
+
+TEST_F(Spinner, ArrowKeysInTheBuddyStep) {
+  QTest::keyClick(W(buddy), Qt::Key_Up);
+  QTest::keyClick(W(buddy), Qt::Key_Up);
+  QTest::keyClick(W(buddy), Qt::Key_Down);
+  EXPECT_EQ(upDown->Position(), 1);
+  upDown->SetArrowKeys(false);
+  QTest::keyClick(W(buddy), Qt::Key_Up);
+  EXPECT_EQ(upDown->Position(), 1);
+}

@@ -177,6 +177,29 @@ TEST(SurfaceShapes, RoundRectArcAndPieStayInsideTheirBox) {
   EXPECT_EQ(s.GetPixel(6, 8), clWhite);
 }
 
+TEST(SurfaceShapes, DottedEllipseLeavesGapsAlongItsOutline) {
+  TBitmap solid(30, 30), dotted(30, 30);
+  for (TBitmap* b : {&solid, &dotted}) b->Canvas().Brush().SetStyle(bsClear);
+  dotted.Canvas().Pen().SetStyle(psDot);
+  solid.Canvas().Ellipse(2, 2, 28, 28);
+  dotted.Canvas().Ellipse(2, 2, 28, 28);
+  const int all = fwtest::CountNot(solid.Canvas(), {0, 0, 30, 30}, clWhite);
+  const int dots = fwtest::CountNot(dotted.Canvas(), {0, 0, 30, 30}, clWhite);
+  EXPECT_NEAR(dots, all / 2, 3);
+  // Every dotted pixel lies on the solid outline.
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 30; ++x) {
+      if (dotted.Canvas().GetPixel(x, y) != clWhite) {
+        EXPECT_EQ(solid.Canvas().GetPixel(x, y), clBlack) << x << "," << y;
+      }
+    }
+  // Opaque gaps fill the rest of the outline with the background colour.
+  dotted.Canvas().SetBkMode(OPAQUE);
+  dotted.Canvas().SetBkColor(clRed);
+  dotted.Canvas().Ellipse(2, 2, 28, 28);
+  EXPECT_EQ(fwtest::CountNot(dotted.Canvas(), {0, 0, 30, 30}, clWhite), all);
+}
+
 TEST(SurfaceShapes, ClipRectanglesNestAndRemovalRestores) {
   TBitmap bmp(10, 10);
   TSurface& s = bmp.Canvas();
