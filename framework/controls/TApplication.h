@@ -26,9 +26,10 @@ public:
   void Initialize();
 
   /// Creates a form owned by the application (its constructor loads its layout), then runs
-  /// its OnCreate. The first form created becomes the main form.
+  /// its OnCreate. The first form created becomes the main form. Initializes first if needed.
   template <class T>
   T* CreateForm() {
+    Initialize();
     T* form = new T(this);
     FormCreated(form);
     return form;

@@ -395,12 +395,9 @@ void TControl::SetHint(const std::string& value) {
 }
 
 void TControl::SetShowHint(bool value) {
-  mParentShowHint = false;
-  if (value == mShowHint) {
-    ApplyHint();
-    return;
-  }
+  if (value == mShowHint) return;
   mShowHint = value;
+  mParentShowHint = false;
   ParentShowHintChanged();
 }
 

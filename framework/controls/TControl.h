@@ -71,7 +71,7 @@ public:
   const std::string& Hint() const { return mHint; }
   void SetHint(const std::string& value);
   bool ShowHint() const { return mShowHint; }
-  /// Turns hints on or off for this control and clears ParentShowHint.
+  /// Turns hints on or off for this control; a change clears ParentShowHint.
   void SetShowHint(bool value);
   bool ParentShowHint() const { return mParentShowHint; }
   void SetParentShowHint(bool value);

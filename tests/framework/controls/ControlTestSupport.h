@@ -2,6 +2,7 @@
 // Helpers shared by the control tests: real widgets on the offscreen platform.
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
 #include <QtTest>

@@ -177,3 +177,33 @@ TEST(TLabeledEdit, LabelSitsAboveTheEditAndFollowsIt) {
   edit->SetVisible(false);
   EXPECT_FALSE(label.Visible());
 }
+
+TEST_F(EditWindow, TheRealMessageBoxIsModalOverTheWindowAndItsExitPathRunsOnce) {
+  int shown = 0;
+  QTimer closer;
+  closer.setInterval(10);
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    ++shown;
+    EXPECT_EQ(box->text(), QString("Bad data"));
+    EXPECT_EQ(box->windowTitle(), QString("*** ERROR ***"));
+    EXPECT_EQ(box->parentWidget(), W(&form));
+    box->button(QMessageBox::Ok)->click();
+  });
+  closer.start();
+  first->SetText("bad");
+  first->OnExit = [&](fw::TComponent*) {
+    log.push_back("exit First");
+    EXPECT_EQ(fw::MessageBox("Bad data", "*** ERROR ***"), fw::IDOK);
+    first->SelectAll();
+    first->SetFocus();
+  };
+  QTest::keyClick(W(first), Qt::Key_Tab);
+  W(&form)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(W(&form)));
+  QApplication::processEvents();
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(log, (std::vector<std::string>{"exit First"}));
+  EXPECT_TRUE(first->Focused());
+}

@@ -129,8 +129,11 @@ TEST(TControl, HintsShowAsToolTipsWhenHintsAreOn) {
   panel->SetShowHint(true);
   EXPECT_TRUE(edit->ParentShowHint());
   EXPECT_EQ(W(edit)->toolTip(), QString("Min: 100,  Max:2000"));
+  edit->SetShowHint(true);
+  edit->SetParentShowHint(false);
+  panel->SetShowHint(false);
+  EXPECT_EQ(W(edit)->toolTip(), QString("Min: 100,  Max:2000"));
   edit->SetShowHint(false);
-  EXPECT_FALSE(edit->ParentShowHint());
   EXPECT_TRUE(W(edit)->toolTip().isEmpty());
 }
 
