@@ -18,7 +18,19 @@ namespace chart {
 /// A frame: PrepareSurface -> drawing -> ResetDrawingState -> PresentBuffer. Between frames the
 /// panel's own surface is attached, so drawing outside a frame goes straight to the window.
 /// The panel calls MarkDirty on every invalidation; RepaintFromBuffer serves an unchanged paint
-/// with one block copy.
+/// with one block copy. A change of Monochrome asks the attached options' owner to repaint
+/// (TView3DOptions::RequestOwnerRepaint).
+///
+/// Construction of the solids: faces are drawn only when they turn towards the viewer. The
+/// cuboid always draws its front face, then the visible one of its right and left faces (shade
+/// 128) and its top face when visible (shade 64). The pyramid has a rectangular base (shade 64)
+/// and four triangles to the apex (shade 128 except the one on the front plane); the cone is the
+/// always-shaded pyramid. The cylinder's ends are 32-sided polygons; its wall is drawn as
+/// outline-free strips plus silhouette and contour edges, its ends shaded like the cuboid face
+/// they replace. The 3D pie slice lies in the front plane and is extruded from z0 back to z1:
+/// back face, the two radial sides, the rim (up to 64 strips) and the front face, sides shaded by
+/// 32. A rotated ellipse is filled as one polygon of its 20 outline points (the same area as a
+/// fan of triangles from its centre), then outlined.
 class TChartCanvas3D : public TCanvas3D {
 public:
   TChartCanvas3D();

@@ -1,11 +1,14 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 
+#include "chart/panel/ChartMouseTypes.h"
 #include "chart/panel/TChartLegend.h"
 #include "chart/panel/TChartTitle.h"
 #include "chart/panel/TChartWall.h"
 #include "chart/panel/TCustomAxisPanel.h"
+#include "chart/panel/ZoomPanningMath.h"
 
 namespace chart {
 
@@ -54,6 +57,8 @@ public:
   std::string LegendTextFor(int32_t n);
   /// The legend's text of point valueIndex of the series (text style and line breaks applied).
   std::string FormattedLegendValue(TChartSeries& series, int32_t valueIndex) override;
+  /// The legend's Color: the background of the series' legend symbols.
+  fw::TColor ChartLegendColor() const override { return mLegend ? mLegend->Color() : fw::clWhite; }
 
   TOnGetLegendPos OnGetLegendPos;    ///< may move each legend item
   TOnGetLegendRect OnGetLegendRect;  ///< may move or resize the legend box
@@ -74,7 +79,62 @@ public:
   /// Copies BackImageInside, the walls, the legend and the titles, then the axis panel's settings.
   void Assign(const TCustomChartPanel& source) override;
 
+  // ---- mouse: clicks, zoom and panning ------------------------------------------------------------
+
+  /// Offers the press to the click events (series, axis, legend, background), then starts a
+  /// zoom (ZoomButton) or panning (PanButton) drag unless a handler kept SuppressMouse set.
+  void MouseDown(fw::TMouseButton button, fw::TShiftState shift, int32_t x, int32_t y) override;
+  /// Moves the zoom frame, pans the axes, or shows the cursor of a series under the mouse.
+  void MouseMove(fw::TShiftState shift, int32_t x, int32_t y) override;
+  /// Ends the drags: a zoom drag of more than 16 pixels both ways zooms (right and down) or
+  /// undoes the zoom (any other direction).
+  void MouseUp(fw::TMouseButton button, fw::TShiftState shift, int32_t x, int32_t y) override;
+  /// The wheel scrolls the vertical axes by 3 % of their range (down: toward higher values).
+  bool MouseWheelDown(fw::TShiftState shift, int32_t x, int32_t y) override;
+  bool MouseWheelUp(fw::TShiftState shift, int32_t x, int32_t y) override;
+
+  /// The element under (x, y): series point, axis, title, foot, plot area or legend item.
+  THitResult HitTestChart(int32_t x, int32_t y) const;
+  /// Zooms the four side axes to the values under the frame of ZoomDrag.
+  virtual void ZoomToFrame();
+  /// Zooms the left, right, top and bottom axes to their targets (animated when AnimatedZoom),
+  /// saving the axis scales first unless they are held already; raises OnZoom.
+  void ApplyZoom(const TAxisZoomTarget& left, const TAxisZoomTarget& right, const TAxisZoomTarget& top,
+                 const TAxisZoomTarget& bottom);
+  /// Undo of zoom and panning: the saved axis scales return (when held); raises OnUndoZoom.
+  void RestoreZoom();
+  void UndoZoom() { RestoreZoom(); }
+  /// Records / restores the range settings of the top, left, right and bottom axes.
+  void SnapshotAxisScales();
+  void RecallAxisScales();
+  /// Moves every vertical axis (the depth axis too) by 3 % of its range; up moves toward higher values.
+  void WheelScrollVertical(bool up);
+
+  /// A snapshot of the axis scales is held (taken by the first zoom or pan after an undo).
+  bool SavedScalesValid() const { return mSavedScalesValid; }
+  /// Saved scales of the top, left, right and bottom axes, in this order.
+  const std::array<TAxisSavedScale, 4>& SavedScales() const { return mSavedScales; }
+
+  TChartAllowScrollEvent OnAllowScroll;  ///< may change or refuse each axis' move while panning
+  TChartClickAxis OnClickAxis;
+  TChartClickSeries OnClickSeries;
+  TChartClick OnClickLegend;
+  TChartClick OnClickBackground;
+
 private:
+  void OfferBackgroundClick(fw::TMouseButton button, fw::TShiftState shift, int32_t x, int32_t y, bool& handled);
+  void StartZoomOrPan(fw::TMouseButton button, fw::TShiftState shift, int32_t x, int32_t y, bool& handled);
+  void MoveZoomFrame(int32_t x, int32_t y);
+  void PanByDrag(int32_t x, int32_t y);
+  void PanDirection(bool horizontal, int32_t newPos, int32_t oldPos, bool& moved);
+  void ShiftAxisByDrag(TCustomChartAxis& axis, int32_t oldPos, int32_t newPos);
+  bool SeriesUnderMouse(fw::TShiftState shift, int32_t x, int32_t y);
+  void EndZoomDrag(int32_t x, int32_t y);
+  bool StepAxesToward(const TAxisZoomTarget (&targets)[4]);
+  std::array<TCustomChartAxis*, 4> SavedScaleAxes() const;
+
+  bool mSavedScalesValid = false;
+  std::array<TAxisSavedScale, 4> mSavedScales{};
   void PaintBackWall();
   void PaintSideWalls();
 
