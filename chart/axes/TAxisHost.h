@@ -63,6 +63,8 @@ public:
   virtual int32_t WidestLabelText() const = 0;
   virtual int32_t WidestMark() const = 0;
   virtual std::string LegendTitleOf(int32_t n) const = 0;
+  /// The marks text of point `index` of the series (as its marks show it).
+  virtual std::string SeriesMarkText(TChartSeries& series, int32_t index) = 0;
 
   // ---- the chart's label events (empty functions when unassigned) ----------------------------
   virtual const TAxisOnGetLabel& GetAxisLabelHandler() const = 0;

@@ -1,11 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <string>
 
-namespace fw {
-class TFont;
-}
+#include "chart/panel/TChartFontObject.h"
 
 namespace chart {
 
@@ -13,12 +10,9 @@ class TCustomChartAxis;
 
 /// The title of an axis: a caption drawn along the axis in its own font at an angle.
 /// Any change repaints the chart that owns the axis.
-class TChartAxisTitle {
+class TChartAxisTitle : public TChartFontObject {
 public:
   explicit TChartAxisTitle(TCustomChartAxis& axis);
-  ~TChartAxisTitle();
-  TChartAxisTitle(const TChartAxisTitle&) = delete;
-  TChartAxisTitle& operator=(const TChartAxisTitle&) = delete;
 
   /// Degrees, counter-clockwise (default: the axis' default title angle). The angle check
   /// rejects values outside 0..359 with its ChartException; the old value stays.
@@ -26,9 +20,6 @@ public:
   void SetAngle(int32_t value);
   const std::string& Caption() const { return mCaption; }
   void SetCaption(const std::string& value);
-  /// The chart's default font to begin with; setting copies the values.
-  fw::TFont& Font() const { return *mFont; }
-  void SetFont(const fw::TFont& value);
   TCustomChartAxis& Axis() const { return *mAxis; }
 
   /// Copies Angle, Caption and the font.
@@ -40,7 +31,6 @@ private:
   int32_t mAngle = 0;
   TCustomChartAxis* mAxis;  // not owned: the axis owns its title
   std::string mCaption;
-  std::unique_ptr<fw::TFont> mFont;
 };
 
 }  // namespace chart

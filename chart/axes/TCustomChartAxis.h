@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "chart/axes/AxisTypes.h"
 #include "chart/axes/TAxisHost.h"
@@ -219,7 +220,7 @@ public:
   double IncrementForLabelCount(int32_t maxLabels) const;
   TAxisLabelStyle EffectiveLabelStyle() const;
   /// Label text of a value (date-time or number format, OnGetAxisLabel, multi-line blanks).
-  std::string FormatAxisValue(double value) const;
+  std::string FormatAxisValue(double value);
   /// Width of the widest end label plus a blank, for the labels band.
   int32_t WidestLabelWidth();
 
@@ -247,8 +248,11 @@ protected:
   }
 
 private:
+  enum TSide { sideBottom, sideTop, sideLeft, sideRight };
+
   // label passes
   void RunLabelPass(double inc);
+  void DefaultPass(double inc);
   void ValuePass(double inc);
   void LogPass();
   void CustomPass(double inc);
@@ -256,23 +260,24 @@ private:
   void DepthPass();
   void EmitLabelAt(double value);
   int32_t LabelSizeAlongAxis(const std::string& text);
-  bool SeriesCarriesLabels(const TChartSeries& series) const;
-  // drawing
-  bool IsLeftAxis() const { return !mIsHorizontal && !mIsOtherSide && !mIsDepth; }
+  bool SeriesCarriesLabels(TChartSeries& series) const;
+  // space and drawing
+  TSide Side() const;  ///< the depth axis sits on the right
   int32_t EdgeOf(const fw::TRect& rect) const;
   void ShrinkForAxis(fw::TRect& rect, int32_t n) const;
   int32_t MoveOutward(int32_t pos, int32_t n) const;
   int32_t ApplyPositionPercent(int32_t pos, const fw::TRect& rect) const;
   int32_t MeasureBand(const fw::TFont& font, int32_t angle, int32_t fixedSize, const std::string* text);
+  int32_t WallThicknessOfAxisAt(int32_t index) const;
   void DrawTitle();
   void DrawAxisLine(int32_t w);
   void DrawTick(int32_t p, int32_t d, int32_t len, int32_t w);
   void DrawGridLine(int32_t p);
   void DrawGrid();
   void DrawMinor(bool asGrid, int32_t w);
+  void DrawMinorAt(int32_t q, bool asGrid, int32_t w);
   void ApplyPen(const TChartPen& pen);
   void PrepareText(const fw::TFont& font);
-  void ChangeOwnedObject();
 
   TAxisHost* mOwner;  // not owned; the chart outlives its axes
 
@@ -329,6 +334,7 @@ private:
   TTickPositions mTickPositions;
   int32_t mPassStep = 25;
   bool mLabelEventDetached = false;  // WidestLabelWidth measures without OnGetAxisLabel
+  std::vector<TChartSeries*> mListedSeries;  // series of the series pass; not owned
 };
 
 }  // namespace chart

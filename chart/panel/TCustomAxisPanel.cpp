@@ -395,8 +395,11 @@ void TCustomAxisPanel::ComputeDepthSizes() {
     SetDepthSizes(0, 0);
     return;
   }
-  const double factor = View3DOptions().Orthogonal() ? 1.0 : 2.0;
-  const int32_t s = fw::RoundHalfEven(static_cast<long double>(PlotWidth()) * Chart3DPercent() * 0.001 * factor);
+  // Width x percent x 0.001 x factor, evaluated exactly: the product is an integer, so the
+  // quotient by 1000 lands on a tie exactly when the true value does.
+  const int64_t factor = View3DOptions().Orthogonal() ? 1 : 2;
+  const int64_t thousandths = int64_t{PlotWidth()} * Chart3DPercent() * factor;
+  const int32_t s = fw::RoundHalfEven(static_cast<long double>(thousandths) / 1000.0L);
   mSeriesDepth = fw::TPoint{s, s};
   const int64_t k = StackSeriesInDepth() ? std::max(1, mMaxDepthLevel + 1) : 1;
   const auto total = static_cast<int32_t>(std::clamp<int64_t>(k * s, INT32_MIN, INT32_MAX));
@@ -518,5 +521,11 @@ void TCustomAxisPanel::Assign(const TCustomChartPanel& source) {
   }
   TCustomChartPanelExtended::Assign(source);
 }
+
+}  // namespace chart
+
+namespace chart {
+
+std::string TCustomAxisPanel::SeriesMarkText(TChartSeries& series, int32_t index) { return series.MarkText(index); }
 
 }  // namespace chart

@@ -150,6 +150,7 @@ public:
   int32_t WidestLabelText() const override;
   /// Widest mark over the active series.
   int32_t WidestMark() const override;
+  std::string SeriesMarkText(TChartSeries& series, int32_t index) override;
 
   // ---- paging -----------------------------------------------------------------------------------
 

@@ -16,6 +16,19 @@ namespace {
 
 bool HoldsKeys(fw::TShiftState shift, fw::TShiftState keys) { return (shift & keys) == keys; }
 
+// Clears the chart's SuppressMouse when a press has been handled, also when a click handler
+// throws: a flag left over from a failed handler would silently swallow the next press.
+class SuppressMouseReset {
+public:
+  explicit SuppressMouseReset(TCustomChart& chart) : mChart(chart) {}
+  ~SuppressMouseReset() { mChart.SetSuppressMouse(false); }
+  SuppressMouseReset(const SuppressMouseReset&) = delete;
+  SuppressMouseReset& operator=(const SuppressMouseReset&) = delete;
+
+private:
+  TCustomChart& mChart;
+};
+
 }  // namespace
 
 // ---- hit test -----------------------------------------------------------------------------------
@@ -68,6 +81,7 @@ void TCustomChart::MouseDown(fw::TMouseButton button, fw::TShiftState shift, int
     SetSuppressMouse(false);
     return;
   }
+  const SuppressMouseReset reset(*this);
   const THitResult hit = HitTestChart(x, y);
   bool handled = false;
   switch (hit.HitKind) {
@@ -104,7 +118,6 @@ void TCustomChart::MouseDown(fw::TMouseButton button, fw::TShiftState shift, int
     case hkNone: break;
   }
   if (!handled) OfferBackgroundClick(button, shift, x, y, handled);
-  SetSuppressMouse(false);
 }
 
 void TCustomChart::OfferBackgroundClick(fw::TMouseButton button, fw::TShiftState shift, int32_t x, int32_t y,

@@ -1,0 +1,48 @@
+// One full frame of the main window's chart (2001 points at L = 2000) into the off-screen
+// bitmap, and one paint served from that bitmap.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "chart/canvas/TChartCanvas3D.h"
+#include "framework/graphics/TBitmap.h"
+#include "tools/MainChartScene.h"
+
+namespace {
+
+void BM_FullFrame(benchmark::State& state) {
+  scene::MainChart scene;
+  scene.Fill(2000, 0, 0);
+  fw::TBitmap window(961, 529);
+  const fw::TRect rect{0, 0, 961, 529};
+  for (auto _ : state) {
+    scene.Chart->Canvas().MarkDirty();
+    scene.Chart->DrawToCanvas(window.Canvas(), rect);
+    benchmark::DoNotOptimize(window.Canvas().GetPixel(480, 264));
+  }
+}
+BENCHMARK(BM_FullFrame)->Unit(benchmark::kMillisecond);
+
+void BM_PaintFromBuffer(benchmark::State& state) {
+  scene::MainChart scene;
+  scene.Fill(2000, 0, 0);
+  fw::TBitmap window(961, 529);
+  scene.Chart->DrawToCanvas(window.Canvas(), fw::TRect{0, 0, 961, 529});
+  scene.Chart->Canvas().AttachSurface(&window.Canvas());
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(scene.Chart->Canvas().RepaintFromBuffer());
+    benchmark::DoNotOptimize(window.Canvas().GetPixel(480, 264));
+  }
+}
+BENCHMARK(BM_PaintFromBuffer)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
