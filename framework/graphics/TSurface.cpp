@@ -234,10 +234,13 @@ struct TSurface::Impl {
     drawable = QRect(0, 0, width, height);
     if (clipped) drawable &= clip.boundingRect();
     if (!painter.isActive()) return;
-    if (clipped)
+    if (clipped) {
+      // A region set while clipping is switched off does not take effect for fills.
+      painter.setClipping(true);
       painter.setClipRegion(clip);
-    else
+    } else {
       painter.setClipping(false);
+    }
   }
 
   void SetClip(const QRegion& region) {

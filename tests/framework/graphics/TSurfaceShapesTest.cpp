@@ -257,4 +257,17 @@ TEST(SurfaceShapes, PolygonClipIntersects) {
   EXPECT_EQ(s.GetPixel(9, 8), clWhite);
 }
 
+TEST(SurfaceShapes, PolygonClipAfterRemovalStillClipsFills) {
+  TBitmap bmp(10, 10);
+  TSurface& s = bmp.Canvas();
+  const std::vector<TPoint> triangle = {{0, 0}, {10, 0}, {0, 10}};
+  s.IntersectClipRect({0, 0, 10, 10});
+  s.RemoveClipping();
+  s.IntersectClipPolygon(triangle);
+  s.Brush().SetColor(clBlack);
+  s.FillRect({0, 0, 10, 10});
+  EXPECT_EQ(s.GetPixel(1, 1), clBlack);
+  EXPECT_EQ(s.GetPixel(8, 8), clWhite);  // outside the triangle
+}
+
 }  // namespace
