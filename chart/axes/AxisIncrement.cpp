@@ -26,7 +26,11 @@ int32_t MaxLabelsForSize(int32_t labelSize, int32_t labelsSeparation, int32_t ax
   using axisdetail::RoundHalfEven;
   if (labelSize <= 0) return 1;
   double size = labelSize;
-  if (labelsSeparation > 0) size += std::nearbyint(labelsSeparation * 0.01 * size);
+  if (labelsSeparation > 0) {
+    // A gap beyond the 32-bit range would wrap when rounded; it only has to be huge.
+    const double gap = labelsSeparation * 0.01 * size;
+    size += gap < 2147483647.0 ? RoundHalfEven(gap) : gap;
+  }
   return RoundHalfEven(axisLength * 1.0 / size);
 }
 
