@@ -8,5 +8,6 @@ int main() {
   application->Initialize();
   application->CreateForm<app::TForm1>();
   application->Run();
+  fw::ReleaseApplication();
   return 0;
 }

@@ -30,5 +30,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  fw::ReleaseApplication();
   return 0;
 }

@@ -118,12 +118,18 @@ int TApplication::MessageBox(const std::string& text, const std::string& caption
   return fw::MessageBox(text, caption, flags);
 }
 
+namespace {
+std::unique_ptr<TApplication>& OwnedInstance() {
+  static std::unique_ptr<TApplication> instance;
+  return instance;
+}
+}  // namespace
+
 TApplication* Application() {
-  if (!gInstance) {
-    static std::unique_ptr<TApplication> instance;
-    instance = std::make_unique<TApplication>();
-  }
+  if (!gInstance) OwnedInstance() = std::make_unique<TApplication>();
   return gInstance;
 }
+
+void ReleaseApplication() { OwnedInstance().reset(); }
 
 }  // namespace fw

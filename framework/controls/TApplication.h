@@ -78,4 +78,9 @@ private:
 /// The program's application object (created on first use).
 TApplication* Application();
 
+/// Frees the program's application object made by Application(): its forms first, then the
+/// platform's application. The program's entry calls it last, so that nothing of the window
+/// system is torn down during static destruction (when the platform's own globals may be gone).
+void ReleaseApplication();
+
 }  // namespace fw
