@@ -30,6 +30,8 @@ public:
   TChartValueList(const TChartValueList&) = delete;
   TChartValueList& operator=(const TChartValueList&) = delete;
 
+  std::string ClassName() const { return "TChartValueList"; }
+
   TChartSeries* Owner() const { return mOwner; }
 
   // ---- published properties ----
@@ -63,7 +65,7 @@ public:
     if (index < 0 || index >= ValueCount()) RaiseIndexError(index);
     return mValues[static_cast<size_t>(index)] * mMultiplier;
   }
-  /// Stored value without the multiplier (no index check beyond the list's bounds check).
+  /// Stored value without the multiplier; the list-index error outside 0..count-1.
   double RawValueAt(int32_t index) const {
     if (index < 0 || index >= ValueCount()) RaiseIndexError(index);
     return mValues[static_cast<size_t>(index)];
