@@ -3,9 +3,12 @@
 // platform.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+
 #include "app/Main.h"
 #include "app/Simulation.h"
 #include "framework/controls/TApplication.h"
+#include "framework/controls/TTimer.h"
 
 namespace {
 
@@ -25,7 +28,7 @@ BENCHMARK(BM_Tick)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
   fw::Application()->Initialize();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

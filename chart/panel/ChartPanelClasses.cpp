@@ -91,7 +91,15 @@ void RegisterPanelLayers() {
       .Object("Frame", &TCustomChart::Frame)
       .Object("LeftWall", &TCustomChart::LeftWall)
       .Object("Legend", &TCustomChart::Legend)
-      .Object("Title", &TCustomChart::Title);
+      .Object("Title", &TCustomChart::Title)
+      .Event("OnAllowScroll", &TCustomChart::OnAllowScroll)
+      .Event("OnClickAxis", &TCustomChart::OnClickAxis)
+      .Event("OnClickBackground", &TCustomChart::OnClickBackground)
+      .Event("OnClickLegend", &TCustomChart::OnClickLegend)
+      .Event("OnClickSeries", &TCustomChart::OnClickSeries)
+      .Event("OnGetLegendPos", &TCustomChart::OnGetLegendPos)
+      .Event("OnGetLegendRect", &TCustomChart::OnGetLegendRect)
+      .Event("OnGetLegendText", &TCustomChart::OnGetLegendText);
 
   fw::RegisterClass<TChart>("TChart").Inherits<TCustomChart>().Creatable();
 }

@@ -294,6 +294,10 @@ struct TSurface::Impl {
       q = static_cast<int64_t>(num / (2 * a));
       r = static_cast<int64_t>(num % (2 * a));
     }
+    if (penPeriod == 0 && penMode == pmCopy && (!clipped || clipRects.size() == 1)) {
+      SolidCopyRun(xMajor, m1, n1, sm, sn, a, b, iLo, iHi, q, r, nlo, nhi);
+      return;
+    }
     const bool opaqueGaps = penPeriod != 0 && bkMode == OPAQUE;
     const uint32_t gapRgb = ToQRgb(bkColor);
     for (int64_t i = iLo; i < iHi; ++i) {
@@ -311,6 +315,29 @@ struct TSurface::Impl {
       if (r >= 2 * a) {
         r -= 2 * a;
         ++q;
+      }
+    }
+  }
+
+  /// The common case of RasterLine (solid pen, copy mode, the drawable box as the only clip):
+  /// the same pixels, stepping an index into the image instead of re-deriving each pixel.
+  void SolidCopyRun(bool xMajor, int64_t m1, int64_t n1, int sm, int sn, int64_t a, int64_t b, int64_t iLo,
+                    int64_t iHi, int64_t q, int64_t r, int64_t nlo, int64_t nhi) {
+    const int64_t rowStride = stride;
+    const int64_t stepM = xMajor ? sm : sm * rowStride;
+    const int64_t stepN = xMajor ? sn * rowStride : sn;
+    int64_t n = n1 + sn * q;
+    const int64_t m = m1 + sm * iLo;
+    int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
+    const uint32_t rgb = penRgb;
+    for (int64_t i = iLo; i < iHi; ++i) {
+      if (n >= nlo && n < nhi) bits[index] = rgb;
+      index += stepM;
+      r += 2 * b;
+      if (r >= 2 * a) {
+        r -= 2 * a;
+        n += sn;
+        index += stepN;
       }
     }
   }
