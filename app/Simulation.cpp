@@ -22,7 +22,15 @@ long double BoundedSine(long double x) {
   constexpr long double TwoPow63 = 9223372036854775808.0L;
   if (std::isnan(x)) throw fw::EInvalidOp();
   if (std::fabs(x) >= TwoPow63) return 0;  // also covers infinities
+#if defined(__x86_64__) || defined(__i386__)
+  // The processor's own extended-precision sine: its domain ends exactly at 2^63, and it is
+  // several times faster than the library's software sine on the per-sample path.
+  long double result;
+  __asm__("fsin" : "=t"(result) : "0"(x));
+  return result;
+#else
   return std::sin(x);
+#endif
 }
 
 double TSimulation::SampleWave(int32_t i) {
