@@ -527,11 +527,36 @@ struct TSurface::Impl {
     }
   }
 
+  /// Fonts built before, with their metrics: building a font and its metrics costs far more
+  /// than drawing a short text, and a chart frame selects the same few fonts again and again.
+  struct TFontCacheEntry {
+    std::string Name;
+    uint32_t Style;
+    int32_t Height;
+    QFont Font;
+    QFontMetrics Metrics;
+  };
+  std::vector<TFontCacheEntry> fontCache;
+  static constexpr size_t FontCacheSize = 16;
+
   void SelectFont(const TFont& f) {
     orientation = f.Orientation();
     textColor = ColorToRGB(f.Color());
     metrics.reset();
     if (!HaveGuiApplication()) return;  // fonts need the GUI application: text draws and measures nothing
+    for (const TFontCacheEntry& e : fontCache) {
+      if (e.Height == f.Height() && e.Style == static_cast<uint32_t>(f.Style()) && e.Name == f.Name()) {
+        font = e.Font;
+        metrics.emplace(e.Metrics);
+        return;
+      }
+    }
+    BuildFont(f);
+    if (fontCache.size() == FontCacheSize) fontCache.erase(fontCache.begin());
+    fontCache.push_back({f.Name(), static_cast<uint32_t>(f.Style()), f.Height(), font, *metrics});
+  }
+
+  void BuildFont(const TFont& f) {
     QString family = QString::fromStdString(f.Name());
     if (family.compare(QStringLiteral("MS Sans Serif"), Qt::CaseInsensitive) == 0) family = QStringLiteral("Sans Serif");
     QFont qf(family);
@@ -916,7 +941,12 @@ TSize TSurface::TextExtent(const std::string& text) {
 
 int32_t TSurface::TextWidth(const std::string& text) { return TSurface::TextExtent(text).cx; }
 
-int32_t TSurface::TextHeight(const std::string& text) { return TSurface::TextExtent(text).cy; }
+int32_t TSurface::TextHeight(const std::string& text) {
+  // The height of a line does not depend on its characters: no need to lay the text out.
+  RequireState();
+  if (text.empty() || !mImpl->metrics) return 0;
+  return mImpl->metrics->ascent() + mImpl->metrics->descent();
+}
 
 void TSurface::IntersectClipRect(const TRect& rect) {
   RequireState();
