@@ -1,6 +1,6 @@
 #include "chart/data/TSeriesMarks.h"
 
-#include "chart/axes/AxisDefaultFont.h"
+#include "chart/panel/TChartFontObject.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/data/TChartSeries.h"
 #include "framework/graphics/TFont.h"
@@ -12,7 +12,7 @@ TSeriesMarks::TSeriesMarks(TChartSeries& parent)
       mArrow(std::make_unique<TChartArrowPen>([this] { Changed(); })),
       mFrame(std::make_unique<TChartPen>([this] { Changed(); })),
       mFont(std::make_unique<fw::TFont>()) {
-  AssignAxisDefaultFont(*mFont);
+  ChartDefaultFont(*mFont);
   mFont->OnChange = [this] { Changed(); };
 }
 
