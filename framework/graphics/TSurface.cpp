@@ -226,6 +226,7 @@ struct TextPicture {
   bool cached = false;        // false: this text is drawn by the painter every time
   std::vector<TextRun> ink;   // pixels in the text colour
   std::vector<TextRun> cell;  // the cell, filled first in opaque background mode
+  int32_t left = 0, top = 0, right = 0, bottom = 0;  // bounds of ink and cell, exclusive
 };
 
 // A text picture larger than this is not kept (huge fonts, long texts).
@@ -609,12 +610,14 @@ struct TSurface::Impl {
     QFont Font;
     QFontMetrics Metrics;
     uint64_t Id;
+    int32_t Cell;  // ascent + descent
   };
   std::vector<TFontCacheEntry> fontCache;
   static constexpr size_t FontCacheSize = 16;
   // Every font built gets a new id, so a cached text can never be taken for another font's.
   uint64_t fontId = 0;
   uint64_t nextFontId = 1;
+  int32_t cellHeight = 0;  // of the selected font
 
   /// Laid-out texts: the advance widths and the pixels of texts drawn before, so that a frame
   /// that draws the same labels again shapes none of them.
@@ -632,13 +635,15 @@ struct TSurface::Impl {
         font = e.Font;
         metrics.emplace(e.Metrics);
         fontId = e.Id;
+        cellHeight = e.Cell;
         return;
       }
     }
     BuildFont(f);
     fontId = nextFontId++;
+    cellHeight = metrics->ascent() + metrics->descent();
     if (fontCache.size() == FontCacheSize) fontCache.erase(fontCache.begin());
-    fontCache.push_back({f.Name(), static_cast<uint32_t>(f.Style()), f.Height(), font, *metrics, fontId});
+    fontCache.push_back({f.Name(), static_cast<uint32_t>(f.Style()), f.Height(), font, *metrics, fontId, cellHeight});
   }
 
   static QString ToQString(const std::string& text) {
@@ -661,8 +666,7 @@ struct TSurface::Impl {
       const TextPicture* picture = textPictures.Find(key);
       if (picture == nullptr) picture = &textPictures.Insert(key, RenderTextPicture(ToQString(text), align));
       if (picture->cached) {
-        if (bkMode == OPAQUE) FillRuns(picture->cell, x, y, ToQRgb(bkColor));
-        FillRuns(picture->ink, x, y, ToQRgb(textColor));
+        DrawPicture(*picture, x, y);
         return;
       }
     }
@@ -670,6 +674,30 @@ struct TSurface::Impl {
     const QColor cellColor = QColor::fromRgb(ToQRgb(bkColor)), inkColor = QColor::fromRgb(ToQRgb(textColor));
     PaintText(painter, ClampTo(x, RectLimit), ClampTo(y, RectLimit), orientation, PlaceText(*metrics, s, align), font,
               s, bkMode == OPAQUE ? &cellColor : nullptr, &inkColor);
+  }
+
+  void DrawPicture(const TextPicture& picture, int64_t x, int64_t y) {
+    if (picture.left >= picture.right) return;  // nothing to draw (a blank)
+    const QRect& box = DrawableBox();
+    const bool inside = !(clipped && clipRects.size() > 1) && x + picture.left >= box.left() &&
+                        y + picture.top >= box.top() && x + picture.right <= int64_t{box.right()} + 1 &&
+                        y + picture.bottom <= int64_t{box.bottom()} + 1;
+    if (inside) {
+      // Wholly drawable: no run needs cutting.
+      const int64_t anchor = y * stride + x;  // may lie outside the image; every run lies inside
+      if (bkMode == OPAQUE) FillRunsInside(picture.cell, anchor, ToQRgb(bkColor));
+      FillRunsInside(picture.ink, anchor, ToQRgb(textColor));
+      return;
+    }
+    if (bkMode == OPAQUE) FillRuns(picture.cell, x, y, ToQRgb(bkColor));
+    FillRuns(picture.ink, x, y, ToQRgb(textColor));
+  }
+
+  void FillRunsInside(const std::vector<TextRun>& runs, int64_t anchor, uint32_t rgb) const {
+    for (const TextRun& run : runs) {
+      uint32_t* p = bits + (anchor + int64_t{run.y} * stride + run.x);
+      for (int32_t i = 0; i < run.length; ++i) p[i] = rgb;
+    }
   }
 
   /// Sets the runs, placed at the anchor, to the colour inside the clip region.
@@ -727,6 +755,19 @@ struct TSurface::Impl {
     if (!RenderRuns(scratch, [&](QPainter& p) { PaintText(p, ox, oy, orientation, t, font, s, nullptr, &mark); }, ox,
                     oy, picture.ink))
       return picture;
+    picture.left = INT32_MAX;
+    picture.top = INT32_MAX;
+    picture.right = INT32_MIN;
+    picture.bottom = INT32_MIN;
+    for (const std::vector<TextRun>* runs : {&picture.cell, &picture.ink}) {
+      for (const TextRun& run : *runs) {
+        picture.left = std::min(picture.left, run.x);
+        picture.top = std::min(picture.top, run.y);
+        picture.right = std::max(picture.right, run.x + run.length);
+        picture.bottom = std::max(picture.bottom, run.y + 1);
+      }
+    }
+    if (picture.left > picture.right) picture.left = picture.top = picture.right = picture.bottom = 0;
     picture.cached = true;
     return picture;
   }
@@ -1117,8 +1158,7 @@ void TSurface::TextOut(int32_t x, int32_t y, const std::string& text) {
 TSize TSurface::TextExtent(const std::string& text) {
   RequireState();
   if (text.empty() || !mImpl->metrics) return {};
-  const QFontMetrics& fm = *mImpl->metrics;
-  return {mImpl->TextWidthOf(text), fm.ascent() + fm.descent()};
+  return {mImpl->TextWidthOf(text), mImpl->cellHeight};
 }
 
 int32_t TSurface::TextWidth(const std::string& text) { return TSurface::TextExtent(text).cx; }
@@ -1127,7 +1167,7 @@ int32_t TSurface::TextHeight(const std::string& text) {
   // The height of a line does not depend on its characters: no need to lay the text out.
   RequireState();
   if (text.empty() || !mImpl->metrics) return 0;
-  return mImpl->metrics->ascent() + mImpl->metrics->descent();
+  return mImpl->cellHeight;
 }
 
 void TSurface::IntersectClipRect(const TRect& rect) {
