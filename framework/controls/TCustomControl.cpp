@@ -23,6 +23,18 @@ public:
   }
 
 protected:
+  bool event(QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::Show:
+      case QEvent::Hide:
+      case QEvent::ParentChange:
+        mControl->ForgetQueuedUpdate();
+        break;
+      default:
+        break;
+    }
+    return QWidget::event(event);
+  }
   void paintEvent(QPaintEvent* event) override {
     if (!detail::ControlOf(this)) return;
     const QRect r = event->rect();
@@ -69,7 +81,17 @@ void TCustomControl::Resized() {
 
 void TCustomControl::Invalidate() {
   mPaintPending = true;
-  if (QWidget* w = detail::WidgetOf(this)) w->update();
+  QueueUpdate();
+}
+
+void TCustomControl::QueueUpdate() {
+  if (mUpdateQueued) return;
+  QWidget* w = detail::WidgetOf(this);
+  if (!w) return;
+  w->update();
+  // The window system drops an update of a hidden widget, one whose updates are off and one
+  // without area: only a request it keeps may stand for the next ones.
+  mUpdateQueued = w->isVisible() && w->updatesEnabled() && w->width() > 0 && w->height() > 0;
 }
 
 void TCustomControl::Repaint() {
@@ -79,7 +101,7 @@ void TCustomControl::Repaint() {
 
 void TCustomControl::ScheduleCopy() {
   mCopyPending = true;
-  if (QWidget* w = detail::WidgetOf(this)) w->update();
+  QueueUpdate();
 }
 
 void TCustomControl::PaintRequest(const TRect& rect) {
@@ -87,6 +109,8 @@ void TCustomControl::PaintRequest(const TRect& rect) {
   // A request that only follows drawing outside a paint copies the image as it is; any other
   // (an invalidation, or the window system exposing the control) paints first.
   const bool copyOnly = mCopyPending && !mPaintPending;
+  // Cleared before Paint(): an invalidation from inside the paint must queue a new update.
+  mUpdateQueued = false;
   mCopyPending = false;
   mPaintPending = false;
   if (!copyOnly) {

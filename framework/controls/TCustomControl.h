@@ -45,6 +45,10 @@ private:
   void UpdateWindowImage();
   /// Drawing outside a paint landed in the window image: show it without painting.
   void ScheduleCopy();
+  /// Asks the window system for a paint of the whole control unless one is already queued.
+  void QueueUpdate();
+  /// The queued update was answered, or dropped by the window system (hidden, reparented).
+  void ForgetQueuedUpdate() { mUpdateQueued = false; }
   /// Handles one paint request of the window system for the rectangle (client coordinates).
   void PaintRequest(const TRect& rect);
 
@@ -52,6 +56,10 @@ private:
   bool mPainting = false;
   bool mPaintPending = false;   // Invalidate or Repaint asked for Paint()
   bool mCopyPending = false;    // drawing outside a paint asked for a copy only
+  // An update of the whole widget is queued and a paint will answer it: further requests
+  // would only merge into it. Cleared by the paint and whenever the window system may drop
+  // the request (hide, show, reparenting), so at worst one request too many goes out.
+  bool mUpdateQueued = false;
 };
 
 }  // namespace fw

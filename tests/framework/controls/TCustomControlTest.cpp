@@ -200,3 +200,144 @@ TEST_F(ShownControl, AnExceptionInPaintIsShownOnceAfterThePaint) {
   EXPECT_EQ(boxes.Boxes[0].Flags, fw::MB_OK | fw::MB_ICONERROR);
   control->ThrowInPaint = false;
 }
+
+// ---- merged invalidation: a queued update stands for later ones, but never gets stuck ----
+
+namespace {
+
+// Lets the window system deliver what it still has for the control (a shown widget is painted
+// a little later, not in the same round of the event loop).
+void Settle() {
+  QTest::qWait(20);
+  QApplication::processEvents();
+}
+
+// Invalidates on a settled control and tells whether Paint runs for it.
+bool InvalidateIsPainted(Drawn& control) {
+  Settle();
+  const int before = control.Paints;
+  control.Invalidate();
+  return QTest::qWaitFor([&] { return control.Paints > before; }, 2000);
+}
+
+}  // namespace
+
+TEST_F(ShownControl, EveryInvalidationAfterAPaintIsPaintedAgain) {
+  for (int round = 0; round < 4; ++round) {
+    const int before = control->Paints;
+    for (int i = 0; i < 100; ++i) control->Invalidate();
+    QApplication::processEvents();
+    EXPECT_EQ(control->Paints, before + 1) << "round " << round;
+  }
+}
+
+TEST_F(ShownControl, InvalidationDuringPaintIsPaintedByTheNextRound) {
+  struct Reinvalidating : Drawn {
+    using Drawn::Drawn;
+    int Remaining = 0;
+    void Paint() override {
+      Drawn::Paint();
+      if (Remaining > 0) {
+        --Remaining;
+        Invalidate();
+      }
+    }
+  };
+  auto* c = new Reinvalidating(&form);
+  c->SetParent(&form);
+  c->SetBounds(150, 10, 40, 40);
+  QApplication::processEvents();
+  c->Remaining = 2;
+  const int before = c->Paints;
+  c->Invalidate();
+  for (int i = 0; i < 5 && c->Paints < before + 3; ++i) QApplication::processEvents();
+  EXPECT_EQ(c->Paints, before + 3);
+  EXPECT_TRUE(InvalidateIsPainted(*c));
+}
+
+TEST_F(ShownControl, PaintsOutsideTheEventLoopLeaveLaterInvalidationsWorking) {
+  control->Invalidate();
+  control->Repaint();  // answers the pending request synchronously
+  EXPECT_TRUE(InvalidateIsPainted(*control));
+  control->Invalidate();
+  W(control)->grab();  // renders through the paint handler, not through the window
+  QApplication::processEvents();
+  EXPECT_TRUE(InvalidateIsPainted(*control));
+}
+
+TEST_F(ShownControl, InvalidationWhileHiddenOrWithoutAreaIsNotLost) {
+  control->SetVisible(false);
+  QApplication::processEvents();
+  int before = control->Paints;
+  control->Invalidate();
+  QApplication::processEvents();
+  EXPECT_EQ(control->Paints, before);
+  control->SetVisible(true);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return control->Paints > before; }));
+  EXPECT_TRUE(InvalidateIsPainted(*control));
+
+  control->SetBounds(10, 10, 0, 0);
+  QApplication::processEvents();
+  control->Invalidate();
+  QApplication::processEvents();
+  control->SetBounds(10, 10, 60, 30);
+  QApplication::processEvents();
+  EXPECT_TRUE(InvalidateIsPainted(*control));
+}
+
+TEST_F(ShownControl, UpdateDroppedByHidingIsRequestedAgainAfterShowing) {
+  control->Invalidate();  // queued, then dropped by the hide below
+  control->SetVisible(false);
+  QApplication::processEvents();
+  control->SetVisible(true);
+  QApplication::processEvents();
+  EXPECT_TRUE(InvalidateIsPainted(*control));
+
+  control->Invalidate();
+  form.Hide();  // the whole window goes, and with it the queued update
+  QApplication::processEvents();
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(W(&form)));
+  QApplication::processEvents();
+  EXPECT_TRUE(InvalidateIsPainted(*control));
+}
+
+TEST_F(ShownControl, UpdateQueuedInAnotherWindowDoesNotStandAfterReparenting) {
+  fw::TForm other;
+  other.SetBounds(320, 0, 200, 150);
+  other.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(W(&other)));
+  control->Invalidate();
+  control->SetParent(&other);
+  QApplication::processEvents();
+  EXPECT_TRUE(InvalidateIsPainted(*control));
+  control->Invalidate();
+  control->SetParent(&form);
+  QApplication::processEvents();
+  EXPECT_TRUE(InvalidateIsPainted(*control));
+}
+
+TEST_F(ShownControl, UpdatesSwitchedOffAndOnAgainPaintTheInvalidation) {
+  control->Invalidate();
+  W(control)->setUpdatesEnabled(false);
+  QApplication::processEvents();
+  const int before = control->Paints;
+  W(control)->setUpdatesEnabled(true);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return control->Paints > before; }));
+  EXPECT_TRUE(InvalidateIsPainted(*control));
+}
+
+TEST_F(ShownControl, DrawingOutsidePaintAfterAPaintIsCopiedAgain) {
+  PaintEventCounter counter;
+  W(control)->installEventFilter(&counter);
+  fw::TSurface& canvas = control->Canvas();
+  for (int round = 0; round < 3; ++round) {
+    const int events = counter.Count;
+    canvas.Brush().SetColor(round % 2 ? fw::clBlue : fw::clLime);
+    canvas.FillRect({0, 0, 10, 10});
+    canvas.FillRect({20, 0, 30, 10});
+    QApplication::processEvents();
+    EXPECT_EQ(counter.Count, events + 1) << "round " << round;
+  }
+  W(control)->removeEventFilter(&counter);
+}
