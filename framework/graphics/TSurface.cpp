@@ -277,6 +277,33 @@ struct TSurface::Impl {
 
   std::vector<std::pair<double, QPoint>> styledOutline;  // scratch of DrawRowShape, capacity kept
 
+  /// A vertical run of solid copy-mode line pixels not yet written. Consecutive steep lines of
+  /// a dense curve cover much of the same column again and again; their runs are merged here
+  /// and each pixel is written once. Any other drawing or reading completes the run first.
+  struct TColumnRun {
+    bool Active = false;
+    int64_t X = 0, Top = 0, Bottom = 0;  // rows Top to Bottom - 1
+    uint32_t Rgb = 0;
+  } columnRun;
+
+  void FlushColumnRun() {
+    if (!columnRun.Active) return;
+    columnRun.Active = false;
+    uint32_t* p = bits + columnRun.Top * static_cast<int64_t>(stride) + columnRun.X;
+    for (int64_t y = columnRun.Top; y < columnRun.Bottom; ++y, p += stride) *p = columnRun.Rgb;
+  }
+
+  void AddColumnRun(int64_t x, int64_t top, int64_t bottom, uint32_t rgb) {
+    TColumnRun& run = columnRun;
+    if (run.Active && run.X == x && run.Rgb == rgb && top <= run.Bottom && bottom >= run.Top) {
+      run.Top = std::min(run.Top, top);
+      run.Bottom = std::max(run.Bottom, bottom);
+      return;
+    }
+    FlushColumnRun();
+    run = {true, x, top, bottom, rgb};
+  }
+
   bool Painting() const { return bits != nullptr; }
 
   void Begin() {
@@ -296,6 +323,7 @@ struct TSurface::Impl {
   }
 
   void End() {
+    if (Painting()) FlushColumnRun();
     if (painter.isActive()) painter.end();
     bits = nullptr;
     stride = 0;
@@ -368,23 +396,54 @@ struct TSurface::Impl {
       q = static_cast<int64_t>(num / (2 * a));
       r = static_cast<int64_t>(num % (2 * a));
     }
-    if (penPeriod == 0 && penMode == pmCopy && (!clipped || clipRects.size() == 1)) {
-      SolidCopyRun(xMajor, m1, n1, sm, sn, a, b, iLo, iHi, q, r, nlo, nhi);
+    const bool boxClip = !clipped || clipRects.size() == 1;
+    if (penPeriod == 0 && penMode == pmCopy && boxClip) {
+      SolidCopyRuns(xMajor, m1, n1, sm, sn, a, b, iLo, iHi, q, r, nlo, nhi);
       return;
     }
+    FlushColumnRun();  // the pixels below may be read or overwritten in another colour
     const bool opaqueGaps = penPeriod != 0 && bkMode == OPAQUE;
     const uint32_t gapRgb = ToQRgb(bkColor);
+    const uint32_t rgb = penRgb;
+    const TPenMode mode = penMode;
+    int phase = penPeriod != 0 ? static_cast<int>(iLo % penPeriod) : 0;
+    if (boxClip && mode == pmCopy) {
+      // Patterned copy lines (grids): step an index into the image, as the solid runs do.
+      const int64_t rowStride = stride;
+      const int64_t stepM = xMajor ? sm : sm * rowStride, stepN = xMajor ? sn * rowStride : sn;
+      int64_t n = n1 + sn * q;
+      const int64_t m = m1 + sm * iLo;
+      int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
+      for (int64_t i = iLo; i < iHi; ++i) {
+        if (n >= nlo && n < nhi) {
+          if (penMask[static_cast<size_t>(phase)])
+            bits[index] = rgb;
+          else if (opaqueGaps)
+            bits[index] = gapRgb;
+        }
+        if (++phase == penPeriod) phase = 0;
+        index += stepM;
+        r += 2 * b;
+        if (r >= 2 * a) {
+          r -= 2 * a;
+          n += sn;
+          index += stepN;
+        }
+      }
+      return;
+    }
     for (int64_t i = iLo; i < iHi; ++i) {
       const int64_t m = m1 + sm * i, n = n1 + sn * q;
       if (n >= nlo && n < nhi) {
         const int x = static_cast<int>(xMajor ? m : n), y = static_cast<int>(xMajor ? n : m);
-        if (ClipAllows(x, y)) {
-          if (penPeriod == 0 || penMask[static_cast<size_t>(i % penPeriod)])
-            Plot(x, y, penRgb, penMode);
+        if (boxClip || ClipAllows(x, y)) {
+          if (penPeriod == 0 || penMask[static_cast<size_t>(phase)])
+            Plot(x, y, rgb, mode);
           else if (opaqueGaps)
-            Plot(x, y, gapRgb, penMode);
+            Plot(x, y, gapRgb, mode);
         }
       }
+      if (penPeriod != 0 && ++phase == penPeriod) phase = 0;
       r += 2 * b;
       if (r >= 2 * a) {
         r -= 2 * a;
@@ -393,26 +452,36 @@ struct TSurface::Impl {
     }
   }
 
-  /// The common case of RasterLine (solid pen, copy mode, the drawable box as the only clip):
-  /// the same pixels, stepping an index into the image instead of re-deriving each pixel.
-  void SolidCopyRun(bool xMajor, int64_t m1, int64_t n1, int sm, int sn, int64_t a, int64_t b, int64_t iLo,
-                    int64_t iHi, int64_t q, int64_t r, int64_t nlo, int64_t nhi) {
+  /// The common case of RasterLine (solid pen, copy mode, the drawable box as the only clip),
+  /// drawn as runs of steps that share one minor coordinate: the same pixels as stepping one
+  /// pixel at a time, with the minor clip test and the rounding done once per run.
+  void SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int sn, int64_t a, int64_t b, int64_t iLo,
+                     int64_t iHi, int64_t q, int64_t r, int64_t nlo, int64_t nhi) {
     const int64_t rowStride = stride;
-    const int64_t stepM = xMajor ? sm : sm * rowStride;
-    const int64_t stepN = xMajor ? sn * rowStride : sn;
-    int64_t n = n1 + sn * q;
-    const int64_t m = m1 + sm * iLo;
-    int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
     const uint32_t rgb = penRgb;
-    for (int64_t i = iLo; i < iHi; ++i) {
-      if (n >= nlo && n < nhi) bits[index] = rgb;
-      index += stepM;
-      r += 2 * b;
-      if (r >= 2 * a) {
-        r -= 2 * a;
-        n += sn;
-        index += stepN;
+    int64_t n = n1 + sn * q;
+    int64_t i = iLo;
+    while (i < iHi) {
+      // Steps until the minor coordinate moves: the least k >= 1 with r + 2bk >= 2a (r < 2a).
+      const int64_t k = b == 0 ? iHi - i : (2 * a - r + 2 * b - 1) / (2 * b);
+      const int64_t end = std::min(i + k, iHi);
+      if (n >= nlo && n < nhi) {
+        const int64_t mFirst = m1 + sm * i, mLast = m1 + sm * (end - 1);
+        const int64_t mLo = std::min(mFirst, mLast), count = end - i;
+        if (xMajor) {
+          if (columnRun.Rgb != rgb) FlushColumnRun();  // same colour: the order does not matter
+          std::fill_n(bits + n * rowStride + mLo, count, rgb);
+        } else {
+          AddColumnRun(n, mLo, mLo + count, rgb);
+        }
       }
+      if (end == i + k) {
+        r += 2 * b * k - 2 * a;
+        n += sn;
+        // Past the minor clip in the direction of travel: nothing further can be drawn.
+        if ((sn > 0 && n >= nhi) || (sn < 0 && n < nlo)) return;
+      }
+      i = end;
     }
   }
 
@@ -446,6 +515,7 @@ struct TSurface::Impl {
       RasterLine(x1, y1, x2, y2);
       return;
     }
+    FlushColumnRun();
     painter.setCompositionMode(CompositionFor(penMode));
     painter.setPen(QtPen(penRgb, false));
     QLineF line(x1, y1, x2, y2);
@@ -919,6 +989,11 @@ int32_t TSurface::Width() const { return mImpl->target != nullptr ? mImpl->targe
 int32_t TSurface::Height() const { return mImpl->target != nullptr ? mImpl->target->height() : 0; }
 bool TSurface::Monochrome() const { return mImpl->monochrome; }
 
+void TSurface::RequireState() {
+  if (mImpl->columnRun.Active) mImpl->FlushColumnRun();
+  if (mDirty != 0) SelectObjects();
+}
+
 void TSurface::SelectObjects() {
   // Font first, brush next: the order matches the device, where the last selection wins.
   if (mDirty & dirtyFont) mImpl->SelectFont(*mFont);
@@ -980,7 +1055,7 @@ void TSurface::MoveTo(int32_t x, int32_t y) { mPenPos = {x, y}; }
 void TSurface::LineTo(int32_t x, int32_t y) {
   if (x == mPenPos.X && y == mPenPos.Y) return;  // nothing to draw: the end pixel is excluded
   Changing();
-  RequireState();
+  RequireSelection();
   mImpl->Segment(mPenPos.X, mPenPos.Y, x, y);
   mPenPos = {x, y};
   Changed();
@@ -988,7 +1063,7 @@ void TSurface::LineTo(int32_t x, int32_t y) {
 
 void TSurface::Polyline(std::span<const TPoint> points) {
   Changing();
-  RequireState();
+  RequireSelection();
   for (size_t i = 1; i < points.size(); ++i)
     mImpl->Segment(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y);
   Changed();
@@ -1272,6 +1347,7 @@ bool SurfaceAccess::CreateImage(TSurface& surface, int32_t width, int32_t height
 QImage* SurfaceAccess::Image(TSurface& surface) {
   TSurface::Impl& d = *surface.mImpl;
   if (!d.Painting()) return nullptr;
+  d.FlushColumnRun();
   d.PrepareForReading();
   return d.target;
 }
