@@ -45,7 +45,7 @@ int32_t TAxisScale::LinearValueToPixel(double value) const {
   if (WorkingRange == 0) return CenterPixel;
   const double t = (value - WorkingMinimum) * AxisLength / WorkingRange;
   if (!(std::fabs(t) < MaxPixelOffset)) return CenterPixel;
-  const int32_t r = RoundHalfEven(t);
+  const int32_t r = fw::RoundDoubleHalfEven(t);
   if (IsHorizontal) return Inverted ? FromEnd(r) : FromStart(r);
   return Inverted ? FromStart(r) : FromEnd(r);
 }
@@ -59,7 +59,7 @@ int32_t TAxisScale::LogValueToPixel(double value) const {
   const double b = Inverted ? lnMax - std::log(value) : std::log(value) - lnMin;
   const double t = AxisLength * b / logSpan;
   if (!(std::fabs(t) < MaxPixelOffset)) return CenterPixel;
-  const int32_t r = RoundHalfEven(t);
+  const int32_t r = fw::RoundDoubleHalfEven(t);
   return IsHorizontal ? FromStart(r) : FromEnd(r);
 }
 

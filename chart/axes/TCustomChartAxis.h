@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/axes/AxisTypes.h"
+#include "chart/axes/TAxisLabelTexts.h"
 #include "chart/axes/TAxisHost.h"
 #include "chart/axes/TAxisScale.h"
 #include "chart/axes/TTickPositions.h"
@@ -335,6 +336,7 @@ private:
   int32_t mPassStep = 25;
   bool mLabelEventDetached = false;  // WidestLabelWidth measures without OnGetAxisLabel
   std::vector<TChartSeries*> mListedSeries;  // series of the series pass; not owned
+  TAxisLabelTexts mLabelTexts;               // number labels formatted in earlier frames
 };
 
 }  // namespace chart

@@ -211,7 +211,8 @@ void TCustomChartAxis::PlaceLabel(int32_t p, const std::string& text) {
 
 void TCustomChartAxis::DrawLabelText(int32_t x, int32_t y, int32_t angle, const std::string& text) {
   TCanvas3D& canvas = mOwner->Canvas3D();
-  const int32_t h = canvas.CharacterHeight() / 2;
+  const int32_t lineHeight = canvas.CharacterHeight();
+  const int32_t h = lineHeight / 2;
   const TSide side = Side();
   uint32_t flags = TA_LEFT | TA_TOP;
   switch (angle) {
@@ -256,7 +257,7 @@ void TCustomChartAxis::DrawLabelText(int32_t x, int32_t y, int32_t angle, const 
   // Lines: every break ends one; text after the last break is one more.
   const int32_t breaks = static_cast<int32_t>(std::count(text.begin(), text.end(), LineBreakChar));
   const int32_t n = breaks + (!text.empty() && text.back() != LineBreakChar ? 1 : 0);
-  int32_t lh = canvas.CharacterHeight();
+  int32_t lh = lineHeight;
   if (angle == 180 || angle == 270) lh = -lh;
   const int32_t total = n * lh;
   const int32_t blockShift = RoundHalfEven(lh * 0.5 * (n + 1));

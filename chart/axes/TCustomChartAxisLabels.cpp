@@ -10,7 +10,6 @@
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/data/TChartSeries.h"
 #include "framework/runtime/DateTime.h"
-#include "framework/runtime/FormatFloat.h"
 
 namespace chart {
 namespace {
@@ -47,7 +46,7 @@ std::string TCustomChartAxis::FormatAxisValue(double value) {
       text = fw::FormatDateTime(format, value);
     }
   } else {
-    text = fw::FormatFloat(mAxisValuesFormat, value);
+    text = mLabelTexts.Format(mAxisValuesFormat, value);
   }
   if (!mLabelEventDetached) {
     const TAxisOnGetLabel& handler = mOwner->GetAxisLabelHandler();

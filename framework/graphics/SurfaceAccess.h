@@ -25,6 +25,9 @@ struct SurfaceAccess {
   /// Monochrome presentation: images are drawn in colour and thresholded to black and white
   /// whenever they are read.
   static void SetMonochrome(TSurface& surface, bool value);
+  /// Texts are laid out once and their pixels kept for the next time (the default); switched
+  /// off, every text is shaped and drawn by the painter. Both give the same pixels.
+  static void SetTextCache(TSurface& surface, bool enabled);
   /// Draws an image stretched into the rectangle of the surface (a monochrome image maps
   /// black to the text colour and white to the background colour, as device bitmaps do).
   static void StretchImage(TSurface& surface, const TRect& rect, const QImage& image, bool monochrome);

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRegion>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
@@ -21,6 +22,7 @@
 #include "framework/graphics/SurfaceAccess.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TGraphic.h"
+#include "framework/graphics/TTextCache.h"
 
 namespace fw {
 
@@ -158,6 +160,78 @@ bool LimitLine(QLineF& line) {
 
 bool HaveGuiApplication() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
 
+/// Where a text lies relative to its anchor, in the text's own (unrotated) frame: the cell's
+/// top-left corner by the alignment flags, the advance width, the ascent and the cell height.
+struct TextPlacement {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int ascent = 0;
+  int cell = 0;
+};
+
+TextPlacement PlaceText(const QFontMetrics& fm, const QString& s, int32_t align) {
+  TextPlacement t;
+  t.width = fm.horizontalAdvance(s);
+  t.ascent = fm.ascent();
+  t.cell = fm.ascent() + fm.descent();
+  if ((align & TA_CENTER) == TA_CENTER)
+    t.left = -t.width / 2;
+  else if ((align & TA_CENTER) == TA_RIGHT)
+    t.left = -t.width;
+  if ((align & TA_BASELINE) == TA_BASELINE)
+    t.top = -t.ascent;
+  else if ((align & TA_BASELINE) == TA_BOTTOM)
+    t.top = -t.cell;
+  return t;
+}
+
+/// The one place where text reaches pixels through the painter: the surface draws with it and
+/// the text cache renders its pictures with it, so both agree pixel for pixel. The cell is
+/// filled when a cell colour is given, the text drawn when a text colour is given.
+void PaintText(QPainter& p, int x, int y, int32_t orientation, const TextPlacement& t, const QFont& font,
+               const QString& s, const QColor* cellColor, const QColor* textColor) {
+  p.save();
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.translate(x, y);
+  if (orientation % 3600 != 0) p.rotate(-orientation / 10.0);
+  if (cellColor != nullptr) p.fillRect(QRect(t.left, t.top, t.width, t.cell), *cellColor);
+  if (textColor != nullptr) {
+    p.setFont(font);
+    p.setPen(*textColor);
+    p.drawText(QPoint(t.left, t.top + t.ascent), s);
+  }
+  p.restore();
+}
+
+/// Rotations whose transform has exact sines and cosines (Qt builds the quarter turns other
+/// than -180 degrees from exact values): a text drawn with one of them at any whole-pixel
+/// anchor is the same picture shifted. Other angles are drawn by the painter every time.
+bool ExactTextRotation(int32_t orientation) {
+  if (orientation % 3600 == 0) return true;
+  const double a = -orientation / 10.0;
+  return a == 90 || a == -90 || a == 180 || a == 270 || a == -270;
+}
+
+/// A horizontal run of pixels relative to a text's anchor.
+struct TextRun {
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t length = 0;
+};
+
+/// The pixels of one text drawn with one font, rotation and alignment. Text is drawn without
+/// antialiasing, so every pixel is either the text colour or untouched.
+struct TextPicture {
+  bool cached = false;        // false: this text is drawn by the painter every time
+  std::vector<TextRun> ink;   // pixels in the text colour
+  std::vector<TextRun> cell;  // the cell, filled first in opaque background mode
+  int32_t left = 0, top = 0, right = 0, bottom = 0;  // bounds of ink and cell, exclusive
+};
+
+// A text picture larger than this is not kept (huge fonts, long texts).
+constexpr int64_t MaxTextPicturePixels = 1 << 20;
+
 }  // namespace
 
 struct TSurface::Impl {
@@ -203,6 +277,33 @@ struct TSurface::Impl {
 
   std::vector<std::pair<double, QPoint>> styledOutline;  // scratch of DrawRowShape, capacity kept
 
+  /// A vertical run of solid copy-mode line pixels not yet written. Consecutive steep lines of
+  /// a dense curve cover much of the same column again and again; their runs are merged here
+  /// and each pixel is written once. Any other drawing or reading completes the run first.
+  struct TColumnRun {
+    bool Active = false;
+    int64_t X = 0, Top = 0, Bottom = 0;  // rows Top to Bottom - 1
+    uint32_t Rgb = 0;
+  } columnRun;
+
+  void FlushColumnRun() {
+    if (!columnRun.Active) return;
+    columnRun.Active = false;
+    uint32_t* p = bits + columnRun.Top * static_cast<int64_t>(stride) + columnRun.X;
+    for (int64_t y = columnRun.Top; y < columnRun.Bottom; ++y, p += stride) *p = columnRun.Rgb;
+  }
+
+  void AddColumnRun(int64_t x, int64_t top, int64_t bottom, uint32_t rgb) {
+    TColumnRun& run = columnRun;
+    if (run.Active && run.X == x && run.Rgb == rgb && top <= run.Bottom && bottom >= run.Top) {
+      run.Top = std::min(run.Top, top);
+      run.Bottom = std::max(run.Bottom, bottom);
+      return;
+    }
+    FlushColumnRun();
+    run = {true, x, top, bottom, rgb};
+  }
+
   bool Painting() const { return bits != nullptr; }
 
   void Begin() {
@@ -222,6 +323,7 @@ struct TSurface::Impl {
   }
 
   void End() {
+    if (Painting()) FlushColumnRun();
     if (painter.isActive()) painter.end();
     bits = nullptr;
     stride = 0;
@@ -294,23 +396,54 @@ struct TSurface::Impl {
       q = static_cast<int64_t>(num / (2 * a));
       r = static_cast<int64_t>(num % (2 * a));
     }
-    if (penPeriod == 0 && penMode == pmCopy && (!clipped || clipRects.size() == 1)) {
-      SolidCopyRun(xMajor, m1, n1, sm, sn, a, b, iLo, iHi, q, r, nlo, nhi);
+    const bool boxClip = !clipped || clipRects.size() == 1;
+    if (penPeriod == 0 && penMode == pmCopy && boxClip) {
+      SolidCopyRuns(xMajor, m1, n1, sm, sn, a, b, iLo, iHi, q, r, nlo, nhi);
       return;
     }
+    FlushColumnRun();  // the pixels below may be read or overwritten in another colour
     const bool opaqueGaps = penPeriod != 0 && bkMode == OPAQUE;
     const uint32_t gapRgb = ToQRgb(bkColor);
+    const uint32_t rgb = penRgb;
+    const TPenMode mode = penMode;
+    int phase = penPeriod != 0 ? static_cast<int>(iLo % penPeriod) : 0;
+    if (boxClip && mode == pmCopy) {
+      // Patterned copy lines (grids): step an index into the image, as the solid runs do.
+      const int64_t rowStride = stride;
+      const int64_t stepM = xMajor ? sm : sm * rowStride, stepN = xMajor ? sn * rowStride : sn;
+      int64_t n = n1 + sn * q;
+      const int64_t m = m1 + sm * iLo;
+      int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
+      for (int64_t i = iLo; i < iHi; ++i) {
+        if (n >= nlo && n < nhi) {
+          if (penMask[static_cast<size_t>(phase)])
+            bits[index] = rgb;
+          else if (opaqueGaps)
+            bits[index] = gapRgb;
+        }
+        if (++phase == penPeriod) phase = 0;
+        index += stepM;
+        r += 2 * b;
+        if (r >= 2 * a) {
+          r -= 2 * a;
+          n += sn;
+          index += stepN;
+        }
+      }
+      return;
+    }
     for (int64_t i = iLo; i < iHi; ++i) {
       const int64_t m = m1 + sm * i, n = n1 + sn * q;
       if (n >= nlo && n < nhi) {
         const int x = static_cast<int>(xMajor ? m : n), y = static_cast<int>(xMajor ? n : m);
-        if (ClipAllows(x, y)) {
-          if (penPeriod == 0 || penMask[static_cast<size_t>(i % penPeriod)])
-            Plot(x, y, penRgb, penMode);
+        if (boxClip || ClipAllows(x, y)) {
+          if (penPeriod == 0 || penMask[static_cast<size_t>(phase)])
+            Plot(x, y, rgb, mode);
           else if (opaqueGaps)
-            Plot(x, y, gapRgb, penMode);
+            Plot(x, y, gapRgb, mode);
         }
       }
+      if (penPeriod != 0 && ++phase == penPeriod) phase = 0;
       r += 2 * b;
       if (r >= 2 * a) {
         r -= 2 * a;
@@ -319,26 +452,36 @@ struct TSurface::Impl {
     }
   }
 
-  /// The common case of RasterLine (solid pen, copy mode, the drawable box as the only clip):
-  /// the same pixels, stepping an index into the image instead of re-deriving each pixel.
-  void SolidCopyRun(bool xMajor, int64_t m1, int64_t n1, int sm, int sn, int64_t a, int64_t b, int64_t iLo,
-                    int64_t iHi, int64_t q, int64_t r, int64_t nlo, int64_t nhi) {
+  /// The common case of RasterLine (solid pen, copy mode, the drawable box as the only clip),
+  /// drawn as runs of steps that share one minor coordinate: the same pixels as stepping one
+  /// pixel at a time, with the minor clip test and the rounding done once per run.
+  void SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int sn, int64_t a, int64_t b, int64_t iLo,
+                     int64_t iHi, int64_t q, int64_t r, int64_t nlo, int64_t nhi) {
     const int64_t rowStride = stride;
-    const int64_t stepM = xMajor ? sm : sm * rowStride;
-    const int64_t stepN = xMajor ? sn * rowStride : sn;
-    int64_t n = n1 + sn * q;
-    const int64_t m = m1 + sm * iLo;
-    int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
     const uint32_t rgb = penRgb;
-    for (int64_t i = iLo; i < iHi; ++i) {
-      if (n >= nlo && n < nhi) bits[index] = rgb;
-      index += stepM;
-      r += 2 * b;
-      if (r >= 2 * a) {
-        r -= 2 * a;
-        n += sn;
-        index += stepN;
+    int64_t n = n1 + sn * q;
+    int64_t i = iLo;
+    while (i < iHi) {
+      // Steps until the minor coordinate moves: the least k >= 1 with r + 2bk >= 2a (r < 2a).
+      const int64_t k = b == 0 ? iHi - i : (2 * a - r + 2 * b - 1) / (2 * b);
+      const int64_t end = std::min(i + k, iHi);
+      if (n >= nlo && n < nhi) {
+        const int64_t mFirst = m1 + sm * i, mLast = m1 + sm * (end - 1);
+        const int64_t mLo = std::min(mFirst, mLast), count = end - i;
+        if (xMajor) {
+          if (columnRun.Rgb != rgb) FlushColumnRun();  // same colour: the order does not matter
+          std::fill_n(bits + n * rowStride + mLo, count, rgb);
+        } else {
+          AddColumnRun(n, mLo, mLo + count, rgb);
+        }
       }
+      if (end == i + k) {
+        r += 2 * b * k - 2 * a;
+        n += sn;
+        // Past the minor clip in the direction of travel: nothing further can be drawn.
+        if ((sn > 0 && n >= nhi) || (sn < 0 && n < nlo)) return;
+      }
+      i = end;
     }
   }
 
@@ -372,6 +515,7 @@ struct TSurface::Impl {
       RasterLine(x1, y1, x2, y2);
       return;
     }
+    FlushColumnRun();
     painter.setCompositionMode(CompositionFor(penMode));
     painter.setPen(QtPen(penRgb, false));
     QLineF line(x1, y1, x2, y2);
@@ -535,9 +679,21 @@ struct TSurface::Impl {
     int32_t Height;
     QFont Font;
     QFontMetrics Metrics;
+    uint64_t Id;
+    int32_t Cell;  // ascent + descent
   };
   std::vector<TFontCacheEntry> fontCache;
   static constexpr size_t FontCacheSize = 16;
+  // Every font built gets a new id, so a cached text can never be taken for another font's.
+  uint64_t fontId = 0;
+  uint64_t nextFontId = 1;
+  int32_t cellHeight = 0;  // of the selected font
+
+  /// Laid-out texts: the advance widths and the pixels of texts drawn before, so that a frame
+  /// that draws the same labels again shapes none of them.
+  bool textCacheEnabled = true;
+  TTextCache<int32_t> textWidths{512};
+  TTextCache<TextPicture> textPictures{256};
 
   void SelectFont(const TFont& f) {
     orientation = f.Orientation();
@@ -548,12 +704,174 @@ struct TSurface::Impl {
       if (e.Height == f.Height() && e.Style == static_cast<uint32_t>(f.Style()) && e.Name == f.Name()) {
         font = e.Font;
         metrics.emplace(e.Metrics);
+        fontId = e.Id;
+        cellHeight = e.Cell;
         return;
       }
     }
     BuildFont(f);
+    fontId = nextFontId++;
+    cellHeight = metrics->ascent() + metrics->descent();
     if (fontCache.size() == FontCacheSize) fontCache.erase(fontCache.begin());
-    fontCache.push_back({f.Name(), static_cast<uint32_t>(f.Style()), f.Height(), font, *metrics});
+    fontCache.push_back({f.Name(), static_cast<uint32_t>(f.Style()), f.Height(), font, *metrics, fontId, cellHeight});
+  }
+
+  static QString ToQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  }
+
+  /// Advance width of a text in the selected font (metrics present).
+  int32_t TextWidthOf(const std::string& text) {
+    if (!textCacheEnabled) return metrics->horizontalAdvance(ToQString(text));
+    const TTextKey key{fontId, 0, 0, text};
+    if (const int32_t* width = textWidths.Find(key)) return *width;
+    return textWidths.Insert(key, metrics->horizontalAdvance(ToQString(text)));
+  }
+
+  /// Text with the selected font, alignment, colours and background mode (metrics present).
+  void DrawText(int32_t x, int32_t y, const std::string& text) {
+    const int32_t align = textAlign & (TA_CENTER | TA_BASELINE);
+    if (textCacheEnabled && target->devicePixelRatio() == 1.0) {
+      const TTextKey key{fontId, orientation, align, text};
+      const TextPicture* picture = textPictures.Find(key);
+      if (picture == nullptr) picture = &textPictures.Insert(key, RenderTextPicture(ToQString(text), align));
+      if (picture->cached) {
+        DrawPicture(*picture, x, y);
+        return;
+      }
+    }
+    const QString s = ToQString(text);
+    const QColor cellColor = QColor::fromRgb(ToQRgb(bkColor)), inkColor = QColor::fromRgb(ToQRgb(textColor));
+    PaintText(painter, ClampTo(x, RectLimit), ClampTo(y, RectLimit), orientation, PlaceText(*metrics, s, align), font,
+              s, bkMode == OPAQUE ? &cellColor : nullptr, &inkColor);
+  }
+
+  void DrawPicture(const TextPicture& picture, int64_t x, int64_t y) {
+    if (picture.left >= picture.right) return;  // nothing to draw (a blank)
+    const QRect& box = DrawableBox();
+    const bool inside = !(clipped && clipRects.size() > 1) && x + picture.left >= box.left() &&
+                        y + picture.top >= box.top() && x + picture.right <= int64_t{box.right()} + 1 &&
+                        y + picture.bottom <= int64_t{box.bottom()} + 1;
+    if (inside) {
+      // Wholly drawable: no run needs cutting.
+      const int64_t anchor = y * stride + x;  // may lie outside the image; every run lies inside
+      if (bkMode == OPAQUE) FillRunsInside(picture.cell, anchor, ToQRgb(bkColor));
+      FillRunsInside(picture.ink, anchor, ToQRgb(textColor));
+      return;
+    }
+    if (bkMode == OPAQUE) FillRuns(picture.cell, x, y, ToQRgb(bkColor));
+    FillRuns(picture.ink, x, y, ToQRgb(textColor));
+  }
+
+  void FillRunsInside(const std::vector<TextRun>& runs, int64_t anchor, uint32_t rgb) const {
+    for (const TextRun& run : runs) {
+      uint32_t* p = bits + (anchor + int64_t{run.y} * stride + run.x);
+      for (int32_t i = 0; i < run.length; ++i) p[i] = rgb;
+    }
+  }
+
+  /// Sets the runs, placed at the anchor, to the colour inside the clip region.
+  void FillRuns(const std::vector<TextRun>& runs, int64_t x, int64_t y, uint32_t rgb) {
+    const QRect& box = DrawableBox();
+    const bool regionClip = clipped && clipRects.size() > 1;
+    for (const TextRun& run : runs) {
+      const int64_t py = y + run.y;
+      if (py < box.top() || py > box.bottom()) continue;
+      const int64_t l = std::max<int64_t>(x + run.x, box.left());
+      const int64_t r = std::min<int64_t>(x + run.x + run.length - 1, box.right());
+      if (l > r) continue;
+      uint32_t* row = bits + static_cast<qsizetype>(py) * stride;
+      if (!regionClip) {
+        std::fill(row + l, row + r + 1, rgb);
+        continue;
+      }
+      for (int64_t px = l; px <= r; ++px)
+        if (ClipAllows(static_cast<int>(px), static_cast<int>(py))) row[px] = rgb;
+    }
+  }
+
+  /// Draws the text once into a scratch image, exactly as the painter draws it on the surface,
+  /// and keeps its cell and its ink as runs. The picture stays uncached for rotations that are
+  /// not exact, for very large texts, and whenever the scratch shows anything but whole pixels
+  /// of one colour well inside its border.
+  TextPicture RenderTextPicture(const QString& s, int32_t align) {
+    TextPicture picture;
+    if (!ExactTextRotation(orientation)) return picture;
+    const TextPlacement t = PlaceText(*metrics, s, align);
+    QTransform rotation;
+    if (orientation % 3600 != 0) rotation.rotate(-orientation / 10.0);
+    int minX = INT32_MAX, minY = INT32_MAX, maxX = INT32_MIN, maxY = INT32_MIN;
+    for (const QPoint corner : {QPoint(t.left, t.top), QPoint(t.left + t.width, t.top), QPoint(t.left, t.top + t.cell),
+                                QPoint(t.left + t.width, t.top + t.cell)}) {
+      const QPoint p = rotation.map(corner);
+      minX = std::min(minX, p.x());
+      minY = std::min(minY, p.y());
+      maxX = std::max(maxX, p.x());
+      maxY = std::max(maxY, p.y());
+    }
+    // Glyphs may overhang their cell (italics, bearings); a margin of a cell height holds them.
+    const int64_t margin = int64_t{t.cell} + 8;
+    const int64_t w = int64_t{maxX} - minX + 2 * margin, h = int64_t{maxY} - minY + 2 * margin;
+    if (w * h > MaxTextPicturePixels) return picture;
+    const int ox = static_cast<int>(margin - minX), oy = static_cast<int>(margin - minY);
+    QImage scratch(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
+    if (scratch.isNull()) return picture;
+    scratch.setDotsPerMeterX(target->dotsPerMeterX());
+    scratch.setDotsPerMeterY(target->dotsPerMeterY());
+    const QColor mark(Qt::black);
+    if (!RenderRuns(scratch, [&](QPainter& p) { PaintText(p, ox, oy, orientation, t, font, s, &mark, nullptr); }, ox,
+                    oy, picture.cell))
+      return picture;
+    if (!RenderRuns(scratch, [&](QPainter& p) { PaintText(p, ox, oy, orientation, t, font, s, nullptr, &mark); }, ox,
+                    oy, picture.ink))
+      return picture;
+    picture.left = INT32_MAX;
+    picture.top = INT32_MAX;
+    picture.right = INT32_MIN;
+    picture.bottom = INT32_MIN;
+    for (const std::vector<TextRun>* runs : {&picture.cell, &picture.ink}) {
+      for (const TextRun& run : *runs) {
+        picture.left = std::min(picture.left, run.x);
+        picture.top = std::min(picture.top, run.y);
+        picture.right = std::max(picture.right, run.x + run.length);
+        picture.bottom = std::max(picture.bottom, run.y + 1);
+      }
+    }
+    if (picture.left > picture.right) picture.left = picture.top = picture.right = picture.bottom = 0;
+    picture.cached = true;
+    return picture;
+  }
+
+  /// Paints into the scratch (white first, painter set up as the surface's) and collects the
+  /// black pixels as runs relative to (ox, oy). False when a pixel is neither white nor black or
+  /// ink reaches the border, where it might have been cut off.
+  template <class Paint>
+  static bool RenderRuns(QImage& scratch, const Paint& paint, int ox, int oy, std::vector<TextRun>& runs) {
+    constexpr uint32_t White = 0xFFFFFFFFu, Black = 0xFF000000u;
+    scratch.fill(White);
+    {
+      QPainter p(&scratch);
+      p.setRenderHint(QPainter::Antialiasing, false);
+      p.setRenderHint(QPainter::TextAntialiasing, false);
+      p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+      paint(p);
+    }
+    const int w = scratch.width(), h = scratch.height();
+    for (int y = 0; y < h; ++y) {
+      const auto* row = reinterpret_cast<const uint32_t*>(scratch.constScanLine(y));
+      for (int x = 0; x < w;) {
+        if (row[x] == White) {
+          ++x;
+          continue;
+        }
+        const int start = x;
+        while (x < w && row[x] == Black) ++x;
+        if (x == start || (x < w && row[x] != White)) return false;
+        if (y == 0 || y == h - 1 || start == 0 || x == w) return false;
+        runs.push_back({start - ox, y - oy, x - start});
+      }
+    }
+    return true;
   }
 
   void BuildFont(const TFont& f) {
@@ -671,6 +989,11 @@ int32_t TSurface::Width() const { return mImpl->target != nullptr ? mImpl->targe
 int32_t TSurface::Height() const { return mImpl->target != nullptr ? mImpl->target->height() : 0; }
 bool TSurface::Monochrome() const { return mImpl->monochrome; }
 
+void TSurface::RequireState() {
+  if (mImpl->columnRun.Active) mImpl->FlushColumnRun();
+  if (mDirty != 0) SelectObjects();
+}
+
 void TSurface::SelectObjects() {
   // Font first, brush next: the order matches the device, where the last selection wins.
   if (mDirty & dirtyFont) mImpl->SelectFont(*mFont);
@@ -732,7 +1055,7 @@ void TSurface::MoveTo(int32_t x, int32_t y) { mPenPos = {x, y}; }
 void TSurface::LineTo(int32_t x, int32_t y) {
   if (x == mPenPos.X && y == mPenPos.Y) return;  // nothing to draw: the end pixel is excluded
   Changing();
-  RequireState();
+  RequireSelection();
   mImpl->Segment(mPenPos.X, mPenPos.Y, x, y);
   mPenPos = {x, y};
   Changed();
@@ -740,7 +1063,7 @@ void TSurface::LineTo(int32_t x, int32_t y) {
 
 void TSurface::Polyline(std::span<const TPoint> points) {
   Changing();
-  RequireState();
+  RequireSelection();
   for (size_t i = 1; i < points.size(); ++i)
     mImpl->Segment(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y);
   Changed();
@@ -903,40 +1226,14 @@ void TSurface::TextOut(int32_t x, int32_t y, const std::string& text) {
   Changing();
   RequireState();
   Impl& d = *mImpl;
-  if (d.Painting() && !text.empty() && d.metrics) {
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const QFontMetrics& fm = *d.metrics;
-    const int w = fm.horizontalAdvance(s), ascent = fm.ascent(), cell = fm.ascent() + fm.descent();
-    int left = 0;
-    if ((d.textAlign & TA_CENTER) == TA_CENTER)
-      left = -w / 2;
-    else if ((d.textAlign & TA_CENTER) == TA_RIGHT)
-      left = -w;
-    int top = 0;
-    if ((d.textAlign & TA_BASELINE) == TA_BASELINE)
-      top = -ascent;
-    else if ((d.textAlign & TA_BASELINE) == TA_BOTTOM)
-      top = -cell;
-    QPainter& p = d.painter;
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.translate(ClampTo(x, RectLimit), ClampTo(y, RectLimit));
-    if (d.orientation % 3600 != 0) p.rotate(-d.orientation / 10.0);
-    if (d.bkMode == OPAQUE) p.fillRect(QRect(left, top, w, cell), QColor::fromRgb(ToQRgb(d.bkColor)));
-    p.setFont(d.font);
-    p.setPen(QColor::fromRgb(ToQRgb(d.textColor)));
-    p.drawText(QPoint(left, top + ascent), s);
-    p.restore();
-  }
+  if (d.Painting() && !text.empty() && d.metrics) d.DrawText(x, y, text);
   Changed();
 }
 
 TSize TSurface::TextExtent(const std::string& text) {
   RequireState();
   if (text.empty() || !mImpl->metrics) return {};
-  const QFontMetrics& fm = *mImpl->metrics;
-  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  return {fm.horizontalAdvance(s), fm.ascent() + fm.descent()};
+  return {mImpl->TextWidthOf(text), mImpl->cellHeight};
 }
 
 int32_t TSurface::TextWidth(const std::string& text) { return TSurface::TextExtent(text).cx; }
@@ -945,7 +1242,7 @@ int32_t TSurface::TextHeight(const std::string& text) {
   // The height of a line does not depend on its characters: no need to lay the text out.
   RequireState();
   if (text.empty() || !mImpl->metrics) return 0;
-  return mImpl->metrics->ascent() + mImpl->metrics->descent();
+  return mImpl->cellHeight;
 }
 
 void TSurface::IntersectClipRect(const TRect& rect) {
@@ -1050,11 +1347,14 @@ bool SurfaceAccess::CreateImage(TSurface& surface, int32_t width, int32_t height
 QImage* SurfaceAccess::Image(TSurface& surface) {
   TSurface::Impl& d = *surface.mImpl;
   if (!d.Painting()) return nullptr;
+  d.FlushColumnRun();
   d.PrepareForReading();
   return d.target;
 }
 
 void SurfaceAccess::SetMonochrome(TSurface& surface, bool value) { surface.mImpl->monochrome = value; }
+
+void SurfaceAccess::SetTextCache(TSurface& surface, bool enabled) { surface.mImpl->textCacheEnabled = enabled; }
 
 void SurfaceAccess::StretchImage(TSurface& surface, const TRect& rect, const QImage& image, bool monochrome) {
   surface.RequireState();

@@ -155,10 +155,9 @@ public:
   virtual void StretchDraw(const TRect& rect, const TGraphic* graphic);
 
 protected:
-  /// Selects whatever of pen, brush and font changed since the last selection.
-  void RequireState() {
-    if (mDirty != 0) SelectObjects();
-  }
+  /// Completes the pixels of line runs still held back, then selects whatever of pen, brush
+  /// and font changed since the last selection. Every operation that draws or reads calls it.
+  void RequireState();
   void Changing() {
     if (OnChanging) OnChanging();
   }
@@ -173,6 +172,10 @@ private:
   enum : uint32_t { dirtyPen = 1, dirtyBrush = 2, dirtyFont = 4 };
 
   void SelectObjects();
+  /// RequireState without completing held-back line runs: for lines, which extend them.
+  void RequireSelection() {
+    if (mDirty != 0) SelectObjects();
+  }
 
   std::unique_ptr<TPen> mPen;
   std::unique_ptr<TBrush> mBrush;

@@ -1,4 +1,5 @@
 #pragma once
+#include <bit>
 #include <cstdint>
 
 namespace fw {
@@ -11,6 +12,34 @@ int64_t RoundHalfEven64(long double value);
 /// RoundHalfEven64 keeping the low 32 bits of the 64-bit result (two's complement wrap).
 /// NaN, infinities and out-of-range values therefore give 0.
 int32_t RoundHalfEven(long double value);
+
+/// RoundHalfEven of a double, for per-point paths: inline and on the bits of the value, so it
+/// needs neither the extended format nor a library call. Same result as
+/// RoundHalfEven(static_cast<long double>(value)).
+inline int32_t RoundDoubleHalfEven(double value) {
+  const uint64_t bits = std::bit_cast<uint64_t>(value);
+  const int exponent = static_cast<int>((bits >> 52) & 0x7FF);
+  if (exponent == 0x7FF) return 0;  // NaN and infinities: the low half of INT64_MIN
+  uint64_t significand = bits & ((uint64_t{1} << 52) - 1);
+  if (exponent != 0) significand |= uint64_t{1} << 52;
+  const bool negative = (bits >> 63) != 0;
+  // value = significand * 2^-fractionBits
+  const int fractionBits = 1075 - (exponent == 0 ? 1 : exponent);
+  uint64_t rounded;
+  if (fractionBits <= 0) {
+    if (fractionBits <= -11) return 0;  // |value| >= 2^63: out of range, low half of INT64_MIN
+    rounded = significand << -fractionBits;
+  } else if (fractionBits > 53) {
+    return 0;  // |value| < 1/2
+  } else {
+    const uint64_t whole = significand >> fractionBits;
+    const uint64_t fraction = significand & ((uint64_t{1} << fractionBits) - 1);
+    const uint64_t half = uint64_t{1} << (fractionBits - 1);
+    rounded = whole + ((fraction > half || (fraction == half && (whole & 1) != 0)) ? 1 : 0);
+  }
+  const uint64_t result = negative ? uint64_t{0} - rounded : rounded;
+  return static_cast<int32_t>(static_cast<uint32_t>(result));
+}
 
 /// a * b / c with a 64-bit intermediate, rounded to the nearest integer, halves away from zero.
 /// Returns -1 when c is 0 or the result does not fit in 32 bits.

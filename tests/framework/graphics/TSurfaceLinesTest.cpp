@@ -1,6 +1,8 @@
 // Lines: device end-pixel rule, sequences equal to separate lines, raster operations, styles.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -73,6 +75,173 @@ TEST(SurfaceLines, LineSequencePolylineAndSeparateLinesGiveTheSamePixels) {
     }
     EXPECT_EQ(Picture(seq.Canvas(), 40, 40), Picture(sep.Canvas(), 40, 40)) << "round " << round;
     EXPECT_EQ(Picture(poly.Canvas(), 40, 40), Picture(sep.Canvas(), 40, 40)) << "round " << round;
+  }
+}
+
+/// The line rule written out per step: step i of a steps sets the major coordinate m1 + i and
+/// the minor coordinate n1 + floor((2 i b + a) / 2a), mirrored for negative directions.
+std::vector<std::string> ReferenceLine(int w, int h, const TRect& clip, TPoint p1, TPoint p2) {
+  std::vector<std::string> rows(static_cast<size_t>(h), std::string(static_cast<size_t>(w), '.'));
+  const int64_t dx = int64_t{p2.X} - p1.X, dy = int64_t{p2.Y} - p1.Y;
+  const bool xMajor = std::abs(dx) >= std::abs(dy);
+  const int64_t a = xMajor ? std::abs(dx) : std::abs(dy), b = xMajor ? std::abs(dy) : std::abs(dx);
+  const int64_t sm = (xMajor ? dx : dy) > 0 ? 1 : -1, sn = (xMajor ? dy : dx) >= 0 ? 1 : -1;
+  for (int64_t i = 0; i < a; ++i) {
+    const int64_t m = (xMajor ? p1.X : p1.Y) + sm * i;
+    const int64_t n = (xMajor ? p1.Y : p1.X) + sn * ((2 * i * b + a) / (2 * a));
+    const int64_t x = xMajor ? m : n, y = xMajor ? n : m;
+    if (x >= std::max(0, clip.Left) && x < std::min(w, clip.Right) && y >= std::max(0, clip.Top) &&
+        y < std::min(h, clip.Bottom))
+      rows[static_cast<size_t>(y)][static_cast<size_t>(x)] = '#';
+  }
+  return rows;
+}
+
+TEST(SurfaceLines, EveryDirectionAndClipMatchesTheStepRule) {
+  // Steep, shallow, diagonal and axis-parallel lines with ends inside and far outside the
+  // image, under no clip, a box clip and a two-box clip (which takes the general path).
+  std::mt19937 rng(23);
+  constexpr int W = 37, H = 29;
+  auto coord = [&rng](int size) {
+    switch (rng() % 4) {
+      case 0: return static_cast<int32_t>(rng() % 400) - 200;
+      default: return static_cast<int32_t>(rng() % (size + 10)) - 5;
+    }
+  };
+  for (int round = 0; round < 600; ++round) {
+    TPoint p1{coord(W), coord(H)}, p2{coord(W), coord(H)};
+    if (round % 5 == 0) p2.X = p1.X + static_cast<int32_t>(rng() % 3) - 1;  // near-vertical
+    if (round % 7 == 0) p2.Y = p1.Y + static_cast<int32_t>(rng() % 3) - 1;  // near-horizontal
+    const int clipKind = round % 3;
+    const TRect box{static_cast<int32_t>(rng() % 15), static_cast<int32_t>(rng() % 12),
+                    static_cast<int32_t>(18 + rng() % 20), static_cast<int32_t>(14 + rng() % 16)};
+    TBitmap bmp(W, H);
+    TSurface& s = bmp.Canvas();
+    std::vector<std::string> expected;
+    if (clipKind == 0) {
+      expected = ReferenceLine(W, H, {0, 0, W, H}, p1, p2);
+    } else if (clipKind == 1) {
+      s.IntersectClipRect(box);
+      expected = ReferenceLine(W, H, box, p1, p2);
+    } else {
+      // An L-shaped clip (two rectangles, the general path): the line unclipped, cut to the
+      // pixels a fill under the same clip reaches.
+      const std::vector<TPoint> shape{{0, 0}, {12, 0}, {12, 15}, {W, 15}, {W, H}, {0, H}};
+      s.IntersectClipPolygon(shape);
+      TBitmap mask(W, H);
+      mask.Canvas().IntersectClipPolygon(shape);
+      mask.Canvas().Brush().SetColor(clBlack);
+      mask.Canvas().FillRect({0, 0, W, H});
+      const std::vector<std::string> allowed = Picture(mask.Canvas(), W, H);
+      expected = ReferenceLine(W, H, {0, 0, W, H}, p1, p2);
+      for (size_t y = 0; y < expected.size(); ++y)
+        for (size_t x = 0; x < expected[y].size(); ++x)
+          if (allowed[y][x] == '.') expected[y][x] = '.';
+    }
+    s.MoveTo(p1.X, p1.Y);
+    s.LineTo(p2.X, p2.Y);
+    ASSERT_EQ(Picture(s, W, H), expected)
+        << "round " << round << ": (" << p1.X << "," << p1.Y << ") to (" << p2.X << "," << p2.Y << ")";
+  }
+}
+
+TEST(SurfaceLines, DottedLinesKeepTheirPhaseAcrossTheClip) {
+  // The pattern counts steps from the start point, also for steps cut away by the clip.
+  std::mt19937 rng(5);
+  for (int round = 0; round < 200; ++round) {
+    const TPoint p1{static_cast<int32_t>(rng() % 60) - 10, static_cast<int32_t>(rng() % 60) - 10};
+    const TPoint p2{static_cast<int32_t>(rng() % 60) - 10, static_cast<int32_t>(rng() % 60) - 10};
+    TBitmap full(40, 40), cut(40, 40), shaped(40, 40), mask(40, 40);
+    const bool opaque = round % 2 == 0;
+    for (TBitmap* b : {&full, &cut, &shaped}) {
+      b->Canvas().Pen().SetStyle(round % 3 == 0 ? psDashDot : psDot);
+      b->Canvas().SetBkMode(opaque ? OPAQUE : TRANSPARENT);
+      b->Canvas().SetBkColor(clLime);
+    }
+    const TRect box{5, 7, 31, 29};
+    cut.Canvas().IntersectClipRect(box);
+    // An L-shaped clip is two rectangles: the pixel-by-pixel clip test, not the box.
+    const std::vector<TPoint> shape{{0, 0}, {12, 0}, {12, 15}, {40, 15}, {40, 40}, {0, 40}};
+    shaped.Canvas().IntersectClipPolygon(shape);
+    mask.Canvas().IntersectClipPolygon(shape);
+    mask.Canvas().Brush().SetColor(clBlack);
+    mask.Canvas().FillRect({0, 0, 40, 40});
+    for (TBitmap* b : {&full, &cut, &shaped}) {
+      b->Canvas().MoveTo(p1.X, p1.Y);
+      b->Canvas().LineTo(p2.X, p2.Y);
+    }
+    for (int32_t y = 0; y < 40; ++y)
+      for (int32_t x = 0; x < 40; ++x) {
+        const bool inside = x >= box.Left && x < box.Right && y >= box.Top && y < box.Bottom;
+        const TColor want = inside ? full.Canvas().GetPixel(x, y) : clWhite;
+        ASSERT_EQ(cut.Canvas().GetPixel(x, y), want) << "round " << round << " at " << x << "," << y;
+        const bool allowed = mask.Canvas().GetPixel(x, y) == clBlack;
+        ASSERT_EQ(shaped.Canvas().GetPixel(x, y), allowed ? full.Canvas().GetPixel(x, y) : clWhite)
+            << "round " << round << " at " << x << "," << y;
+      }
+  }
+}
+
+std::vector<std::vector<TColor>> Colours(TSurface& s) {
+  std::vector<std::vector<TColor>> rows(static_cast<size_t>(s.Height()));
+  for (int32_t y = 0; y < s.Height(); ++y)
+    for (int32_t x = 0; x < s.Width(); ++x) rows[static_cast<size_t>(y)].push_back(s.GetPixel(x, y));
+  return rows;
+}
+
+TEST(SurfaceLines, DenseCurvesMixedWithOtherDrawingKeepTheDrawingOrder) {
+  // Steep zigzags (whose column runs the surface merges before writing) interleaved with pen
+  // changes, wide and styled pens, raster operations, fills and copies. The same calls with a
+  // pixel read after each one (which completes any held-back run) must give the same picture.
+  std::mt19937 rng(31);
+  const TColor colours[] = {clRed, clBlue, clLime, clBlack};
+  for (int round = 0; round < 60; ++round) {
+    TBitmap batched(30, 40), immediate(30, 40), copyA(30, 40), copyB(30, 40);
+    std::vector<std::function<void(TSurface&)>> calls;
+    int32_t x = static_cast<int32_t>(rng() % 30);
+    calls.push_back([x](TSurface& s) { s.MoveTo(x, 2); });
+    for (int k = 0; k < 40; ++k) {
+      const uint32_t what = rng() % 12;
+      if (what == 0) {
+        const TColor c = colours[rng() % 4];
+        calls.push_back([c](TSurface& s) { s.Pen().SetColor(c); });
+      } else if (what == 1) {
+        const int32_t w = 1 + static_cast<int32_t>(rng() % 3);
+        calls.push_back([w](TSurface& s) { s.Pen().SetWidth(w); });
+      } else if (what == 2) {
+        const TPenMode m = rng() % 2 ? pmNotXor : pmCopy;
+        calls.push_back([m](TSurface& s) { s.Pen().SetMode(m); });
+      } else if (what == 3) {
+        const TPenStyle st = rng() % 2 ? psDot : psSolid;
+        calls.push_back([st](TSurface& s) { s.Pen().SetStyle(st); });
+      } else if (what == 4) {
+        const TRect r{static_cast<int32_t>(rng() % 30), static_cast<int32_t>(rng() % 40), 0, 0};
+        calls.push_back([r](TSurface& s) {
+          s.Brush().SetColor(clYellow);
+          s.FillRect({r.Left, r.Top, r.Left + 6, r.Top + 9});
+        });
+      } else if (what == 5) {
+        calls.push_back([](TSurface& s) { s.Rectangle(3, 4, 20, 30); });
+      } else {
+        // A zigzag between two rows, moving right by at most one pixel per pair.
+        x = std::clamp<int32_t>(x + static_cast<int32_t>(rng() % 3) - 1, -2, 31);
+        const int32_t top = static_cast<int32_t>(rng() % 20) - 3, bottom = 18 + static_cast<int32_t>(rng() % 25);
+        calls.push_back([x, top, bottom](TSurface& s) {
+          s.LineTo(x, bottom);
+          s.LineTo(x, top);
+        });
+      }
+    }
+    for (auto& call : calls) call(batched.Canvas());
+    for (auto& call : calls) {
+      call(immediate.Canvas());
+      immediate.Canvas().GetPixel(0, 0);
+    }
+    // A copy taken from a surface whose last run may still be held back shows it.
+    copyA.Canvas().BlockCopy(0, 0, 30, 40, batched.Canvas(), 0, 0);
+    copyB.Canvas().BlockCopy(0, 0, 30, 40, immediate.Canvas(), 0, 0);
+    ASSERT_EQ(Colours(copyA.Canvas()), Colours(copyB.Canvas())) << "round " << round;
+    ASSERT_EQ(Colours(batched.Canvas()), Colours(immediate.Canvas())) << "round " << round;
   }
 }
 

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "framework/runtime/Rounding.h"
 
@@ -53,6 +56,60 @@ TEST(RoundHalfEvenTest, IsTotalOutsideTheSixtyFourBitRange) {
   EXPECT_EQ(RoundHalfEven64(twoPow63 - 1), INT64_MAX);
   EXPECT_EQ(RoundHalfEven(twoPow63 - 1), -1);
   EXPECT_EQ(RoundHalfEven(1e300), 0);  // double argument
+}
+
+// The rule written with floor: the nearest integer, ties to the even one.
+int64_t ReferenceRound(long double v) {
+  const long double twoPow63 = 9223372036854775808.0L;
+  if (!(v >= -twoPow63 && v < twoPow63)) return INT64_MIN;
+  long double f = std::floor(v);
+  const long double fraction = v - f;
+  if (fraction > 0.5L || (fraction == 0.5L && std::fmod(f, 2.0L) != 0)) f += 1;
+  return f >= twoPow63 ? INT64_MIN : static_cast<int64_t>(f);
+}
+
+TEST(RoundHalfEvenTest, AgreesWithTheFloorRuleAcrossTheWholeRange) {
+  std::mt19937_64 rng(99);
+  std::vector<long double> values{0.0L, -0.0L, 0.25L, 0.75L, -0.75L, 1e-4000L, -1e-4000L,
+                                  std::numeric_limits<long double>::denorm_min(), 4611686018427387904.5L,
+                                  9223372036854775807.5L, -9223372036854775807.5L, -9223372036854775808.0L,
+                                  9223372036854775806.5L, 9223372036854775805.5L};
+  for (int i = 0; i < 20000; ++i) {
+    // Halves, near-halves and arbitrary values at every scale up to beyond 2^63.
+    const int scale = static_cast<int>(rng() % 70) - 4;
+    const long double whole = std::ldexp(static_cast<long double>(rng() >> 1), scale - 63);
+    const long double base = std::floor(whole);
+    switch (rng() % 4) {
+      case 0: values.push_back(base + 0.5L); break;
+      case 1: values.push_back(std::nextafter(base + 0.5L, 0.0L)); break;
+      case 2: values.push_back(std::nextafter(base + 0.5L, 1e30L)); break;
+      default: values.push_back(whole); break;
+    }
+    values.push_back(-values.back());
+  }
+  for (long double v : values) {
+    ASSERT_EQ(RoundHalfEven64(v), ReferenceRound(v)) << static_cast<double>(v);
+    ASSERT_EQ(RoundHalfEven(v), static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(ReferenceRound(v)))));
+  }
+}
+
+TEST(RoundHalfEvenTest, DoubleVersionAgreesWithTheExtendedOne) {
+  std::mt19937_64 rng(3);
+  std::vector<double> values{0.0, -0.0, 0.5, -0.5, 1.5, 2.5, -2.5, 0.49999999999999994, 2147483648.5,
+                             9223372036854775808.0, -9223372036854775808.0, 9223372036854774784.0,
+                             std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN(), 4503599627370497.0, 1e300};
+  for (int i = 0; i < 20000; ++i) {
+    // Every bit pattern is a double; halves are added on purpose.
+    values.push_back(std::bit_cast<double>(rng()));
+    const double scaled = std::ldexp(static_cast<double>(rng() >> 11), static_cast<int>(rng() % 80) - 60);
+    values.push_back(scaled);
+    values.push_back(std::floor(scaled) + 0.5);
+    values.push_back(-(std::floor(scaled) + 0.5));
+  }
+  for (double v : values)
+    ASSERT_EQ(fw::RoundDoubleHalfEven(v), RoundHalfEven(static_cast<long double>(v))) << v;
 }
 
 TEST(MulDivTest, RoundsHalvesAwayFromZero) {
