@@ -52,6 +52,17 @@ void BM_SeriesFill_Sine(benchmark::State& state) {
 }
 BENCHMARK(BM_SeriesFill_Sine);
 
+// The wave model alone: the samples of one frame, no series.
+void BM_SampleWaveOnly(benchmark::State& state) {
+  for (auto _ : state) {
+    double sum = 0;
+    for (int32_t i = 0; i < Points; ++i) sum += SampleWave(i);
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(state.iterations() * Points);
+}
+BENCHMARK(BM_SampleWaveOnly);
+
 // Reference: 2001 points that all arrive in order (pure appends).
 void BM_SeriesFill_InOrder(benchmark::State& state) {
   chart::TChartSeries series;

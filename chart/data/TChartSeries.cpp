@@ -104,7 +104,7 @@ void TChartSeries::MaterializeColors() {
   mDefaultColorCount = 0;
 }
 
-void TChartSeries::InsertColorAndLabel(int32_t index, fw::TColor color, const std::string& label) {
+void TChartSeries::InsertOwnColorOrLabel(int32_t index, fw::TColor color, const std::string& label) {
   // Lists filled behind the series' back may be shorter than the value lists: pad them so the
   // new point's colour and label land at its index.
   const size_t at = static_cast<size_t>(index);

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -329,7 +330,14 @@ protected:
   /// lists call it from their own add operations).
   void InsertFurtherPendingValues(int32_t index);
   /// Stores a point's colour and label at index (after the value lists took it).
-  void InsertColorAndLabel(int32_t index, fw::TColor color, const std::string& label);
+  void InsertColorAndLabel(int32_t index, fw::TColor color, const std::string& label) {
+    const size_t at = static_cast<size_t>(index);
+    if (color == fw::clDefault && mColors.empty() && label.empty() && mLabels.size() <= at) {
+      mDefaultColorCount = std::max(mDefaultColorCount, at) + 1;  // nothing to store but the count
+      return;
+    }
+    InsertOwnColorOrLabel(index, color, label);
+  }
   /// Draws one mark at `position` with the point's colour; series types may move it first.
   virtual void DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position);
   /// Steps 1 to 3 of RemoveAllPoints: every list emptied, mark positions forgotten.
@@ -351,6 +359,8 @@ private:
   size_t ColorCount() const { return mColors.empty() ? mDefaultColorCount : mColors.size(); }
   /// Writes out the colour list of a series whose points all have clDefault.
   void MaterializeColors();
+  /// InsertColorAndLabel for a point with a colour of its own or a label (or following one).
+  void InsertOwnColorOrLabel(int32_t index, fw::TColor color, const std::string& label);
   void ValidateDataSource(fw::TComponent* source) const;
   void AttachDataSource(fw::TComponent* source);
   void DetachDataSource(fw::TComponent* source);

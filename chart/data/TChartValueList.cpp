@@ -63,12 +63,6 @@ void TChartValueList::SetValueAt(int32_t index, double value) {
   if (mOwner) mOwner->NotifyDependents(seValueChanged, index);
 }
 
-bool TChartValueList::Precedes(double a, double b) const {
-  if (std::isnan(a)) return false;
-  if (std::isnan(b)) return true;
-  return mOrder == loDescending ? a > b : a < b;
-}
-
 bool TChartValueList::IsInOrder() const {
   if (mOrder == loNone) return true;
   const int32_t count = ValueCount();
@@ -83,9 +77,8 @@ void TChartValueList::UpdateInOrderAround(int32_t index) {
   if (index + 1 < ValueCount() && Precedes(RawAt(index + 1), RawAt(index))) mInOrder = false;
 }
 
-void TChartValueList::CheckRoomForOneMore() const {
-  if (ValueCount() >= MaxValueCount)
-    throw fw::Exception("List capacity out of bounds (" + std::to_string(ValueCount()) + ")");
+void TChartValueList::RaiseCapacityError(int32_t count) {
+  throw fw::Exception("List capacity out of bounds (" + std::to_string(count) + ")");
 }
 
 // ---- gap buffer ----
@@ -126,7 +119,7 @@ void TChartValueList::CloseGap() {
   mGapStart = 0;
 }
 
-void TChartValueList::StoreAt(int32_t index, double value) {
+void TChartValueList::StoreAtFar(int32_t index, double value) {
   const int32_t count = ValueCount();
   // An append goes to the end of the storage unless the gap is there to take it.
   if (index == count && (mGapLength == 0 || mGapStart != count)) {
@@ -191,34 +184,16 @@ int32_t TChartValueList::UpperBound(double value) const {
   return static_cast<int32_t>(std::upper_bound(data + begin, data + follows, value, precedes) - data);
 }
 
-// The position after the last value that `value` does not precede: scanning back from the end
-// while `value` precedes the stored value. On values known to be in order that is the upper
-// bound, found by binary search; otherwise the scan runs as stated.
-int32_t TChartValueList::OrderedPosition(double value) {
-  const int32_t count = ValueCount();
-  if (count == 0 || mOrder == loNone) return count;
-  if (!Precedes(value, RawAt(count - 1))) return count;
+// The position after the last value that `value` does not precede, for a value that the last
+// value follows: scanning back from the end while `value` precedes the stored value. On values
+// known to be in order that is the upper bound, searched from the gap; otherwise the scan runs
+// as stated.
+int32_t TChartValueList::InnerPosition(double value) {
   if (!mInOrder) mInOrder = IsInOrder();
   if (mInOrder) return UpperBound(value);
-  int32_t k = count - 1;
+  int32_t k = ValueCount() - 1;
   while (k >= 0 && Precedes(value, RawAt(k))) --k;
   return k + 1;
-}
-
-int32_t TChartValueList::AddInOrder(double value) {
-  CheckRoomForOneMore();
-  const int32_t index = OrderedPosition(value);
-  StoreAt(index, value);
-  MarkChanged();
-  return index;
-}
-
-void TChartValueList::InsertAt(int32_t index, double value) {
-  if (index < 0 || index > ValueCount()) RaiseIndexError(index);
-  CheckRoomForOneMore();
-  StoreAt(index, value);
-  UpdateInOrderAround(index);
-  MarkChanged();
 }
 
 void TChartValueList::RemoveAt(int32_t index) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -129,6 +130,8 @@ private:
   double RawAt(int32_t index) const { return mStore[Slot(index)]; }
   /// Stores `value` at index 0..count, moving the gap there when it is not an append.
   void StoreAt(int32_t index, double value);
+  /// StoreAt for the cases the inline part does not take.
+  void StoreAtFar(int32_t index, double value);
   /// Removes the value at index by widening the gap over it.
   void EraseAt(int32_t index);
   /// Moves the gap so that it starts at index `to` (values between move across it).
@@ -137,13 +140,21 @@ private:
   void CloseGap();
   /// Upper bound of `value` under Order, on values known to be in order, searched from the gap.
   int32_t UpperBound(double value) const;
-  void CheckRoomForOneMore() const;
+  void CheckRoomForOneMore() const {
+    if (ValueCount() >= MaxValueCount) RaiseCapacityError(ValueCount());
+  }
+  [[noreturn]] static void RaiseCapacityError(int32_t count);
   /// True when `a` must stand before `b` under Order (NaN after every number).
-  bool Precedes(double a, double b) const;
+  bool Precedes(double a, double b) const {
+    if (std::isnan(a)) return false;
+    if (std::isnan(b)) return true;
+    return mOrder == loDescending ? a > b : a < b;
+  }
   bool IsInOrder() const;
   /// Keeps mInOrder after a value was stored at `index` by a direct write.
   void UpdateInOrderAround(int32_t index);
-  int32_t OrderedPosition(double value);
+  /// Where an ordered list puts a value that does not go at the end.
+  int32_t InnerPosition(double value);
   void ReleaseStorage();
 
   bool mDateTime = false;
@@ -169,5 +180,46 @@ private:
   mutable double mCachedSum = 0.0;
   mutable double mCachedAbsSum = 0.0;
 };
+
+// The per-point operations of a series fill, inline: an append, or an insert next to the gap.
+
+inline void TChartValueList::StoreAt(int32_t index, double value) {
+  if (mGapLength == 0) {
+    if (index == ValueCount()) {
+      mStore.push_back(value);
+      return;
+    }
+  } else if (index >= mGapStart && index - mGapStart <= 2 && index < ValueCount() + 1) {
+    // At most two values move from behind the gap to its front, then the value fills its
+    // first slot (an insert at the count lands behind the last value, wherever the gap is).
+    double* data = mStore.data();
+    const size_t gap = mGapLength;
+    size_t at = static_cast<size_t>(mGapStart);
+    for (const size_t end = static_cast<size_t>(index); at < end; ++at) data[at] = data[at + gap];
+    data[at] = value;
+    mGapStart = index + 1;
+    --mGapLength;
+    return;
+  }
+  StoreAtFar(index, value);
+}
+
+inline int32_t TChartValueList::AddInOrder(double value) {
+  CheckRoomForOneMore();
+  const int32_t count = ValueCount();
+  const int32_t index =
+      mOrder != loNone && count > 0 && Precedes(value, RawAt(count - 1)) ? InnerPosition(value) : count;
+  StoreAt(index, value);
+  MarkChanged();
+  return index;
+}
+
+inline void TChartValueList::InsertAt(int32_t index, double value) {
+  if (index < 0 || index > ValueCount()) RaiseIndexError(index);
+  CheckRoomForOneMore();
+  StoreAt(index, value);
+  if (mInOrder && mOrder != loNone) UpdateInOrderAround(index);
+  MarkChanged();
+}
 
 }  // namespace chart
