@@ -30,6 +30,19 @@ struct TSimulation {
   /// and p = i otherwise. No point when LastIndex < FirstIndex. Allocates nothing itself.
   template <class AddPoint>
   void ComputeFramePoints(bool pinned, AddPoint&& addPoint);
+
+private:
+  /// f0, f1 and f2 as last computed, with the exact c, L and beta (bit patterns) they came
+  /// from: the same inputs give the same values, so they are not computed again.
+  struct TFrequencies {
+    bool Valid = false;
+    uint64_t WaveSpeedBits = 0, StringLengthBits = 0, VelocityBits = 0;
+    double Base = 0, Forward = 0, Backward = 0;
+  };
+  /// Stores f0, f1 and f2 for the current c, L and beta (from the cache when they are unchanged).
+  void StoreFrequencies();
+
+  TFrequencies mFrequencies;
 };
 
 /// Simulation time added per animation tick (extended precision).

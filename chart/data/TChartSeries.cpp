@@ -98,12 +98,23 @@ int32_t TChartSeries::AppendNullPoint(double x, double y, const std::string& lab
   return AppendPoint(x, y, label, fw::clNone);
 }
 
+void TChartSeries::MaterializeColors() {
+  if (!mColors.empty() || mDefaultColorCount == 0) return;
+  mColors.assign(mDefaultColorCount, fw::clDefault);
+  mDefaultColorCount = 0;
+}
+
 void TChartSeries::InsertColorAndLabel(int32_t index, fw::TColor color, const std::string& label) {
   // Lists filled behind the series' back may be shorter than the value lists: pad them so the
   // new point's colour and label land at its index.
   const size_t at = static_cast<size_t>(index);
-  if (mColors.size() < at) mColors.resize(at, fw::clDefault);
-  mColors.insert(mColors.begin() + index, color);
+  if (color == fw::clDefault && mColors.empty()) {
+    mDefaultColorCount = std::max(mDefaultColorCount, at) + 1;
+  } else {
+    MaterializeColors();
+    if (mColors.size() < at) mColors.resize(at, fw::clDefault);
+    mColors.insert(mColors.begin() + index, color);
+  }
   // Labels are stored up to the last point that has one: an empty label past that needs no
   // entry (reading beyond the list gives the empty text), so unlabelled series keep none.
   if (label.empty() && mLabels.size() <= at) return;
@@ -117,7 +128,7 @@ void TChartSeries::InsertFurtherPendingValues(int32_t index) {
 
 void TChartSeries::AddedPoint(int32_t index) {
   if (OnAfterAdd) OnAfterAdd(this, index);
-  NotifyDependents(seAdd, index);
+  if (!mDependents.empty()) NotifyDependents(seAdd, index);
   if (mActive) RequestRepaint();
 }
 
@@ -128,6 +139,7 @@ void TChartSeries::ClearLists() {
     std::vector<fw::TColor>().swap(mColors);
   else
     mColors.clear();
+  mDefaultColorCount = 0;
   std::vector<std::string>().swap(mLabels);
   if (mMarks) mMarks->ClearMarkPositions();
 }
@@ -143,7 +155,12 @@ void TChartSeries::DeletePoint(int32_t index) {
   CheckPointIndex(index);
   for (TChartValueList* list : mValueLists)
     if (index < list->ValueCount()) list->RemoveAt(index);
-  if (static_cast<size_t>(index) < mColors.size()) mColors.erase(mColors.begin() + index);
+  if (static_cast<size_t>(index) < ColorCount()) {
+    if (mColors.empty())
+      --mDefaultColorCount;
+    else
+      mColors.erase(mColors.begin() + index);
+  }
   if (static_cast<size_t>(index) < mLabels.size()) mLabels.erase(mLabels.begin() + index);
   mMarks->DeleteMarkPosition(index);
   NotifyDependents(seDelete, index);
@@ -158,9 +175,13 @@ void TChartSeries::ExchangePoints(int32_t i, int32_t j) {
     if (i < list->ValueCount() && j < list->ValueCount()) list->ExchangeValues(i, j);
   const size_t a = static_cast<size_t>(i), b = static_cast<size_t>(j);
   const size_t needed = std::max(a, b) + 1;
-  if (mColors.size() > std::min(a, b)) {
-    if (mColors.size() < needed) mColors.resize(needed, fw::clDefault);
-    std::swap(mColors[a], mColors[b]);
+  if (ColorCount() > std::min(a, b)) {
+    if (mColors.empty()) {
+      mDefaultColorCount = std::max(mDefaultColorCount, needed);  // two clDefault entries swap
+    } else {
+      if (mColors.size() < needed) mColors.resize(needed, fw::clDefault);
+      std::swap(mColors[a], mColors[b]);
+    }
   }
   if (mLabels.size() > std::min(a, b)) {
     if (mLabels.size() < needed) mLabels.resize(needed);
@@ -171,8 +192,8 @@ void TChartSeries::ExchangePoints(int32_t i, int32_t j) {
 // ---------------------------------------------------------------- reading points
 
 fw::TColor TChartSeries::ColorOfPoint(int32_t index) const {
-  if (index < 0 || static_cast<size_t>(index) >= mColors.size()) return mSeriesColor;
-  const fw::TColor stored = mColors[static_cast<size_t>(index)];
+  if (index < 0 || static_cast<size_t>(index) >= ColorCount()) return mSeriesColor;
+  const fw::TColor stored = mColors.empty() ? fw::clDefault : mColors[static_cast<size_t>(index)];
   if (stored != fw::clDefault) return stored;
   if (mColorEachPoint) return PaletteColor(index);
   return mSeriesColor;
@@ -180,8 +201,14 @@ fw::TColor TChartSeries::ColorOfPoint(int32_t index) const {
 
 void TChartSeries::SetColorOfPoint(int32_t index, fw::TColor color) {
   CheckPointIndex(index);
-  if (mColors.size() <= static_cast<size_t>(index)) mColors.resize(static_cast<size_t>(index) + 1, fw::clDefault);
-  mColors[static_cast<size_t>(index)] = color;
+  const size_t at = static_cast<size_t>(index);
+  if (color == fw::clDefault && mColors.empty()) {
+    mDefaultColorCount = std::max(mDefaultColorCount, at + 1);
+  } else {
+    MaterializeColors();
+    if (mColors.size() <= at) mColors.resize(at + 1, fw::clDefault);
+    mColors[at] = color;
+  }
   RequestRepaint();
 }
 
@@ -436,10 +463,12 @@ void TChartSeries::SetColorEachPoint(bool value) {
   mColorEachPoint = value;
   RequestRepaint();
   if (value) return;
-  for (size_t i = 0; i < mColors.size(); ++i) {
-    mColors[i] = fw::clDefault;
-    RequestRepaint();
-  }
+  // Every entry is reset to clDefault, each with its repaint request; the list is then kept in
+  // its compact form.
+  const size_t count = ColorCount();
+  mColors.clear();
+  mDefaultColorCount = count;
+  for (size_t i = 0; i < count; ++i) RequestRepaint();
 }
 
 void TChartSeries::SetMarks(const TSeriesMarks& value) { mMarks->Assign(value); }
@@ -575,7 +604,8 @@ void TChartSeries::RecalculateFromSources() {
 }
 
 fw::TColor TChartSeries::StoredColorOf(int32_t index) const {
-  return index >= 0 && static_cast<size_t>(index) < mColors.size() ? mColors[static_cast<size_t>(index)] : fw::clDefault;
+  if (index < 0 || mColors.empty() || static_cast<size_t>(index) >= mColors.size()) return fw::clDefault;
+  return mColors[static_cast<size_t>(index)];
 }
 
 int32_t TChartSeries::AddValueFromSource(const TChartSeries& source, int32_t index) {

@@ -347,6 +347,10 @@ private:
   void RegisterValueList(TChartValueList* list);
   void UnregisterValueList(TChartValueList* list);
   void CheckPointIndex(int32_t index) const;
+  /// Number of entries of the colour list (points beyond it have none).
+  size_t ColorCount() const { return mColors.empty() ? mDefaultColorCount : mColors.size(); }
+  /// Writes out the colour list of a series whose points all have clDefault.
+  void MaterializeColors();
   void ValidateDataSource(fw::TComponent* source) const;
   void AttachDataSource(fw::TComponent* source);
   void DetachDataSource(fw::TComponent* source);
@@ -358,7 +362,11 @@ private:
   bool mActive = true;
   fw::TColor mSeriesColor = fw::clDefault;
   bool mColorEachPoint = false;
-  std::vector<fw::TColor> mColors;     // one per point; clDefault = none of its own
+  // One colour per point (clDefault = none of its own). While every point has clDefault the
+  // vector stays empty and only mDefaultColorCount counts the entries, so the usual fill with
+  // clDefault shifts no colours; the first other colour writes the list out in full.
+  std::vector<fw::TColor> mColors;
+  size_t mDefaultColorCount = 0;
   std::string mColorSource;
   int16_t mCursor = 0;
   std::vector<fw::TComponent*> mDataSources;  // not owned

@@ -57,7 +57,7 @@ void TChartValueList::SetValueSource(const std::string& value) {
 
 void TChartValueList::SetValueAt(int32_t index, double value) {
   if (index < 0 || index >= ValueCount()) RaiseIndexError(index);
-  mValues[static_cast<size_t>(index)] = value;
+  mStore[Slot(index)] = value;
   UpdateInOrderAround(index);
   MarkChanged();
   if (mOwner) mOwner->NotifyDependents(seValueChanged, index);
@@ -71,44 +71,144 @@ bool TChartValueList::Precedes(double a, double b) const {
 
 bool TChartValueList::IsInOrder() const {
   if (mOrder == loNone) return true;
-  for (size_t i = 1; i < mValues.size(); ++i)
-    if (Precedes(mValues[i], mValues[i - 1])) return false;
+  const int32_t count = ValueCount();
+  for (int32_t i = 1; i < count; ++i)
+    if (Precedes(RawAt(i), RawAt(i - 1))) return false;
   return true;
 }
 
 void TChartValueList::UpdateInOrderAround(int32_t index) {
   if (!mInOrder || mOrder == loNone) return;
-  const size_t i = static_cast<size_t>(index);
-  if (i > 0 && Precedes(mValues[i], mValues[i - 1])) mInOrder = false;
-  if (i + 1 < mValues.size() && Precedes(mValues[i + 1], mValues[i])) mInOrder = false;
+  if (index > 0 && Precedes(RawAt(index), RawAt(index - 1))) mInOrder = false;
+  if (index + 1 < ValueCount() && Precedes(RawAt(index + 1), RawAt(index))) mInOrder = false;
 }
 
 void TChartValueList::CheckRoomForOneMore() const {
-  if (mValues.size() >= static_cast<size_t>(MaxValueCount))
-    throw fw::Exception("List capacity out of bounds (" + std::to_string(mValues.size()) + ")");
+  if (ValueCount() >= MaxValueCount)
+    throw fw::Exception("List capacity out of bounds (" + std::to_string(ValueCount()) + ")");
+}
+
+// ---- gap buffer ----
+
+void TChartValueList::MoveGap(int32_t to) {
+  if (mGapLength == 0 || to == mGapStart) {
+    mGapStart = to;
+    return;
+  }
+  double* data = mStore.data();
+  const size_t gap = mGapLength;
+  const size_t from = static_cast<size_t>(mGapStart);
+  const size_t target = static_cast<size_t>(to);
+  // A sweep of inserts moves the gap by a value or two: a plain loop is cheaper than a copy call.
+  constexpr size_t ShortMove = 8;
+  if (target < from) {
+    // Values to..gapStart-1 move up behind the gap.
+    if (from - target <= ShortMove) {
+      for (size_t i = from; i-- > target;) data[i + gap] = data[i];
+    } else {
+      std::copy_backward(data + target, data + from, data + from + gap);
+    }
+  } else {
+    // Values that follow the gap, up to index to-1, move down in front of it.
+    if (target - from <= ShortMove) {
+      for (size_t i = from; i < target; ++i) data[i] = data[i + gap];
+    } else {
+      std::copy(data + from + gap, data + target + gap, data + from);
+    }
+  }
+  mGapStart = to;
+}
+
+void TChartValueList::CloseGap() {
+  if (mGapLength == 0) return;
+  mStore.erase(mStore.begin() + mGapStart, mStore.begin() + mGapStart + static_cast<std::ptrdiff_t>(mGapLength));
+  mGapLength = 0;
+  mGapStart = 0;
+}
+
+void TChartValueList::StoreAt(int32_t index, double value) {
+  const int32_t count = ValueCount();
+  // An append goes to the end of the storage unless the gap is there to take it.
+  if (index == count && (mGapLength == 0 || mGapStart != count)) {
+    mStore.push_back(value);
+    return;
+  }
+  if (mGapLength == 0) {
+    // A new gap, sized with the list so that its re-openings add up to linear time.
+    const size_t gap = std::max<size_t>(16, static_cast<size_t>(count) / 2);
+    mStore.insert(mStore.begin() + index, gap, 0.0);
+    mGapStart = index;
+    mGapLength = gap;
+  } else {
+    MoveGap(index);
+  }
+  mStore[static_cast<size_t>(mGapStart)] = value;
+  ++mGapStart;
+  --mGapLength;
+}
+
+void TChartValueList::EraseAt(int32_t index) {
+  if (index == ValueCount() - 1 && (mGapLength == 0 || mGapStart <= index)) {
+    mStore.pop_back();  // the last value sits at the end of the storage
+    mGapStart = std::min(mGapStart, ValueCount());
+    return;
+  }
+  MoveGap(index);
+  ++mGapLength;
+}
+
+// Searches outward from the gap, where the previous insert or removal happened: a value that
+// belongs next to it is found in a few comparisons, one far away in about twice the steps of a
+// binary search.
+int32_t TChartValueList::UpperBound(double value) const {
+  const auto precedes = [this](double v, double stored) { return Precedes(v, stored); };
+  const double* data = mStore.data();
+  const double* after = data + mGapStart + mGapLength;  // values from index mGapStart on
+  const int32_t afterCount = ValueCount() - mGapStart;
+  if (afterCount > 0 && !Precedes(value, after[0])) {
+    // The position lies after the gap: gallop forward from its far side.
+    int32_t known = 0;  // after[known] does not follow value
+    int32_t probe = 1;
+    while (probe < afterCount && !Precedes(value, after[probe])) {
+      known = probe;
+      probe = probe < afterCount / 2 ? probe * 2 : afterCount;
+    }
+    const int32_t end = std::min(probe, afterCount);
+    return mGapStart + static_cast<int32_t>(std::upper_bound(after + known + 1, after + end, value, precedes) - after);
+  }
+  // The position lies before the gap (or is the gap itself): gallop back from its near side.
+  const int32_t before = mGapStart;
+  if (before == 0 || !Precedes(value, data[before - 1])) return before;
+  int32_t follows = before - 1;  // data[follows] follows value
+  int32_t step = 1;
+  int32_t probe = before - 1 - step;
+  while (probe >= 0 && Precedes(value, data[probe])) {
+    follows = probe;
+    step = step < before / 2 ? step * 2 : before;
+    probe = before - 1 - step;
+  }
+  const int32_t begin = std::max(probe + 1, 0);
+  return static_cast<int32_t>(std::upper_bound(data + begin, data + follows, value, precedes) - data);
 }
 
 // The position after the last value that `value` does not precede: scanning back from the end
 // while `value` precedes the stored value. On values known to be in order that is the upper
 // bound, found by binary search; otherwise the scan runs as stated.
 int32_t TChartValueList::OrderedPosition(double value) {
-  if (mValues.empty() || mOrder == loNone) return ValueCount();
-  if (!Precedes(value, mValues.back())) return ValueCount();
+  const int32_t count = ValueCount();
+  if (count == 0 || mOrder == loNone) return count;
+  if (!Precedes(value, RawAt(count - 1))) return count;
   if (!mInOrder) mInOrder = IsInOrder();
-  if (mInOrder) {
-    auto it = std::upper_bound(mValues.begin(), mValues.end(), value,
-                               [this](double v, double stored) { return Precedes(v, stored); });
-    return static_cast<int32_t>(it - mValues.begin());
-  }
-  int64_t k = static_cast<int64_t>(mValues.size()) - 1;
-  while (k >= 0 && Precedes(value, mValues[static_cast<size_t>(k)])) --k;
-  return static_cast<int32_t>(k + 1);
+  if (mInOrder) return UpperBound(value);
+  int32_t k = count - 1;
+  while (k >= 0 && Precedes(value, RawAt(k))) --k;
+  return k + 1;
 }
 
 int32_t TChartValueList::AddInOrder(double value) {
   CheckRoomForOneMore();
   const int32_t index = OrderedPosition(value);
-  mValues.insert(mValues.begin() + index, value);
+  StoreAt(index, value);
   MarkChanged();
   return index;
 }
@@ -116,22 +216,24 @@ int32_t TChartValueList::AddInOrder(double value) {
 void TChartValueList::InsertAt(int32_t index, double value) {
   if (index < 0 || index > ValueCount()) RaiseIndexError(index);
   CheckRoomForOneMore();
-  mValues.insert(mValues.begin() + index, value);
+  StoreAt(index, value);
   UpdateInOrderAround(index);
   MarkChanged();
 }
 
 void TChartValueList::RemoveAt(int32_t index) {
   if (index < 0 || index >= ValueCount()) RaiseIndexError(index);
-  mValues.erase(mValues.begin() + index);
+  EraseAt(index);
   MarkChanged();
 }
 
 void TChartValueList::ReleaseStorage() {
-  if (mValues.capacity() > KeptCapacity)
-    std::vector<double>().swap(mValues);
+  if (mStore.capacity() > KeptCapacity)
+    std::vector<double>().swap(mStore);
   else
-    mValues.clear();
+    mStore.clear();
+  mGapStart = 0;
+  mGapLength = 0;
 }
 
 void TChartValueList::RemoveAllValues() {
@@ -141,8 +243,9 @@ void TChartValueList::RemoveAllValues() {
 }
 
 void TChartValueList::RotateFirstToLast() {
-  if (mValues.size() < 2) return;
-  std::rotate(mValues.begin(), mValues.begin() + 1, mValues.end());
+  if (ValueCount() < 2) return;
+  CloseGap();
+  std::rotate(mStore.begin(), mStore.begin() + 1, mStore.end());
   if (mOrder != loNone) mInOrder = false;
 }
 
@@ -150,13 +253,14 @@ void TChartValueList::ExchangeValues(int32_t a, int32_t b) {
   if (a < 0 || a >= ValueCount()) RaiseIndexError(a);
   if (b < 0 || b >= ValueCount()) RaiseIndexError(b);
   if (a == b) return;
-  std::swap(mValues[static_cast<size_t>(a)], mValues[static_cast<size_t>(b)]);
+  std::swap(mStore[Slot(a)], mStore[Slot(b)]);
   if (mOrder != loNone) mInOrder = false;
 }
 
 int32_t TChartValueList::FindValue(double value) const {
-  for (size_t i = 0; i < mValues.size(); ++i)
-    if (mValues[i] * mMultiplier == value) return static_cast<int32_t>(i);
+  const int32_t count = ValueCount();
+  for (int32_t i = 0; i < count; ++i)
+    if (RawAt(i) * mMultiplier == value) return i;
   return -1;
 }
 
@@ -167,9 +271,9 @@ void TChartValueList::FillIndexSequence() {
 void TChartValueList::UpdateStats() const {
   bool any = false;
   double mn = 0, mx = 0, sum = 0, absSum = 0;
-  for (double raw : mValues) {
+  const auto each = [&](double raw) {
     const double v = raw * mMultiplier;
-    if (std::isnan(v)) continue;
+    if (std::isnan(v)) return;
     if (!any) {
       mn = mx = v;
       any = true;
@@ -180,7 +284,11 @@ void TChartValueList::UpdateStats() const {
     }
     sum += v;
     absSum += std::fabs(v);
-  }
+  };
+  // In index order: the part before the gap, then the part after it.
+  const double* data = mStore.data();
+  std::for_each(data, data + mGapStart, each);
+  std::for_each(data + mGapStart + mGapLength, data + mStore.size(), each);
   mCachedMin = mn;
   mCachedMax = mx;
   mCachedSum = sum;
@@ -209,11 +317,12 @@ double TChartValueList::TotalAbsValue() const {
 }
 
 void TChartValueList::SortByOrder() {
-  if (mOrder == loNone || mValues.size() < 2) return;
-  const size_t n = mValues.size();
+  if (mOrder == loNone || ValueCount() < 2) return;
+  CloseGap();
+  const size_t n = mStore.size();
   // Compare on the multiplied values, as they are read; NaN after every number.
   std::vector<double> keys(n);
-  for (size_t i = 0; i < n; ++i) keys[i] = mValues[i] * mMultiplier;
+  for (size_t i = 0; i < n; ++i) keys[i] = mStore[i] * mMultiplier;
   std::vector<int32_t> order(n);  // order[k] = index of the point that must end at k
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(),

@@ -59,16 +59,16 @@ public:
   void SetPendingValue(double value) { mPendingValue = value; }
 
   // ---- values ----
-  int32_t ValueCount() const { return static_cast<int32_t>(mValues.size()); }
+  int32_t ValueCount() const { return static_cast<int32_t>(mStore.size() - mGapLength); }
   /// Stored value × Multiplier. Throws the list-index error outside 0..count-1.
   double ValueAt(int32_t index) const {
     if (index < 0 || index >= ValueCount()) RaiseIndexError(index);
-    return mValues[static_cast<size_t>(index)] * mMultiplier;
+    return mStore[Slot(index)] * mMultiplier;
   }
   /// Stored value without the multiplier; the list-index error outside 0..count-1.
   double RawValueAt(int32_t index) const {
     if (index < 0 || index >= ValueCount()) RaiseIndexError(index);
-    return mValues[static_cast<size_t>(index)];
+    return mStore[Slot(index)];
   }
   /// ValueAt(count - 1); the list-index error (index -1) when empty.
   double LastValue() const { return ValueAt(ValueCount() - 1); }
@@ -76,8 +76,9 @@ public:
   void SetValueAt(int32_t index, double value);
 
   /// Stores `value` where Order puts it (after equal values) and returns its index.
-  /// Appending in order costs constant time; an out-of-order value in an ordered list is
-  /// placed by binary search.
+  /// Appending in order costs constant time. An out-of-order value in an ordered list is placed
+  /// by a search outward from the previous insert, so a run of inserts moving forward through
+  /// the list (a second sweep merged into the first) costs about constant time per value.
   int32_t AddInOrder(double value);
   /// Inserts at index 0..count, shifting later values up.
   void InsertAt(int32_t index, double value);
@@ -121,6 +122,21 @@ private:
 
   [[noreturn]] static void RaiseIndexError(int32_t index);
   void MarkChanged() { mStatsDirty = true; }
+  /// Storage slot of value `index` (the values after the gap sit mGapLength slots further on).
+  size_t Slot(int32_t index) const {
+    return static_cast<size_t>(index) + (index >= mGapStart ? mGapLength : 0);
+  }
+  double RawAt(int32_t index) const { return mStore[Slot(index)]; }
+  /// Stores `value` at index 0..count, moving the gap there when it is not an append.
+  void StoreAt(int32_t index, double value);
+  /// Removes the value at index by widening the gap over it.
+  void EraseAt(int32_t index);
+  /// Moves the gap so that it starts at index `to` (values between move across it).
+  void MoveGap(int32_t to);
+  /// Closes the gap: the values become contiguous in mStore.
+  void CloseGap();
+  /// Upper bound of `value` under Order, on values known to be in order, searched from the gap.
+  int32_t UpperBound(double value) const;
   void CheckRoomForOneMore() const;
   /// True when `a` must stand before `b` under Order (NaN after every number).
   bool Precedes(double a, double b) const;
@@ -131,7 +147,13 @@ private:
   void ReleaseStorage();
 
   bool mDateTime = false;
-  std::vector<double> mValues;  // raw values, contiguous
+  // Raw values in a gap buffer: values 0..mGapStart-1, then mGapLength unused slots, then the
+  // rest. Inserts and removals move the gap to their index, so a sweep of inserts moving
+  // forward through the list (the animation folding its second half into the first) moves each
+  // value once instead of shifting the whole tail per insert.
+  std::vector<double> mStore;
+  int32_t mGapStart = 0;  // never beyond the count, also while the gap is empty
+  size_t mGapLength = 0;
   double mMultiplier = 1.0;
   std::string mName;
   TChartListOrder mOrder = loNone;

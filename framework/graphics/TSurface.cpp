@@ -236,6 +236,8 @@ struct TextPicture {
 
 // A text picture larger than this is not kept (huge fonts, long texts).
 constexpr int64_t MaxTextPicturePixels = 1 << 20;
+// Nor one of more runs than this, so that the cache stays small whatever it holds.
+constexpr size_t MaxTextPictureRuns = 1 << 14;
 
 }  // namespace
 
@@ -873,6 +875,7 @@ struct TSurface::Impl {
         while (x < w && row[x] == Black) ++x;
         if (x == start || (x < w && row[x] != White)) return false;
         if (y == 0 || y == h - 1 || start == 0 || x == w) return false;
+        if (runs.size() >= MaxTextPictureRuns) return false;
         runs.push_back({start - ox, y - oy, x - start});
       }
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "app/Simulation.h"
@@ -215,3 +216,96 @@ TEST(FramePointsTest, HalfwayTravelRoundsToEven) {
 }
 
 }  // namespace
+
+// ---- the frequencies are kept while c, L and beta stay the same ----
+
+namespace {
+
+// The wave formula step by step, without anything kept between calls.
+struct Reference {
+  double F0 = 0, F1 = 0, F2 = 0;
+  double Sample(double c, double L, double beta, double t, int32_t i) {
+    const long double cl = c, b = beta;
+    F0 = static_cast<double>(0.5L * cl / static_cast<long double>(L));
+    F1 = static_cast<double>(std::sqrt((1 + b) / (1 - b)) * static_cast<long double>(F0));
+    F2 = static_cast<double>(std::sqrt((1 - b) / (1 + b)) * static_cast<long double>(F0));
+    const long double travel = static_cast<long double>(i) / cl;
+    const long double tl = t;
+    const long double s1 = app::BoundedSine(app::TwoPi * static_cast<long double>(F1) * (tl - travel));
+    const long double s2 = app::BoundedSine(app::TwoPi * static_cast<long double>(F2) * (tl + travel));
+    return static_cast<double>((s1 - s2) * 500);
+  }
+};
+
+bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+}  // namespace
+
+TEST(SampleWaveFrequenciesTest, EveryCallMatchesTheFormulaBitForBitAcrossParameterChanges) {
+  TSimulation s = Model(500, 0, 0);
+  Reference ref;
+  const double lengths[] = {500, 2000, 100, 1234.5, 2000};
+  const double velocities[] = {0, 0.6, 0.999, 0.31, -0.0, 0.5};
+  int32_t i = -3;
+  for (double L : lengths) {
+    for (double beta : velocities) {
+      for (double t : {0.0, 0.02, 7.58}) {
+        // A parameter written between two samples shows in the very next one.
+        s.StringLength = L;
+        s.Velocity = beta;
+        s.SimTime = t;
+        for (int k = 0; k < 3; ++k, i += 37) {
+          const double y = s.SampleWave(i);
+          const double expected = ref.Sample(1000, L, beta, t, i);
+          ASSERT_TRUE(SameBits(y, expected)) << L << " " << beta << " " << t << " " << i;
+          ASSERT_TRUE(SameBits(s.BaseFrequency, ref.F0));
+          ASSERT_TRUE(SameBits(s.ForwardFrequency, ref.F1));
+          ASSERT_TRUE(SameBits(s.BackwardFrequency, ref.F2));
+        }
+      }
+    }
+  }
+  s.WaveSpeed = 343;  // never written by the program, but read at each call all the same
+  EXPECT_TRUE(SameBits(s.SampleWave(5), ref.Sample(343, 2000, 0.5, 7.58, 5)));
+  EXPECT_TRUE(SameBits(s.BaseFrequency, ref.F0));
+}
+
+TEST(SampleWaveFrequenciesTest, StoredFrequenciesAreWrittenAtEveryCall) {
+  TSimulation s = Model(500, 0.6, 0.3);
+  s.SampleWave(1);
+  const double f0 = s.BaseFrequency, f1 = s.ForwardFrequency, f2 = s.BackwardFrequency;
+  s.BaseFrequency = s.ForwardFrequency = s.BackwardFrequency = -1;
+  s.SampleWave(2);
+  EXPECT_EQ(s.BaseFrequency, f0);
+  EXPECT_EQ(s.ForwardFrequency, f1);
+  EXPECT_EQ(s.BackwardFrequency, f2);
+  // A copy carries its parameters and gives the same values.
+  TSimulation copy = s;
+  copy.BaseFrequency = 0;
+  EXPECT_TRUE(SameBits(copy.SampleWave(2), s.SampleWave(2)));
+  EXPECT_EQ(copy.BaseFrequency, f0);
+}
+
+TEST(SampleWaveFrequenciesTest, AFaultIsRaisedAgainAtEveryCallAndKeepsWhatWasStoredBeforeIt) {
+  TSimulation s = Model(500, 0, 0);
+  s.SampleWave(0);
+  s.StringLength = 0;
+  EXPECT_THROW(s.SampleWave(0), fw::EZeroDivide);
+  EXPECT_THROW(s.SampleWave(0), fw::EZeroDivide);
+  s.StringLength = 500;
+  s.SampleWave(0);
+  EXPECT_EQ(s.BaseFrequency, 1);
+  // beta = 1: f0 is stored, then the forward factor divides by zero; again at the next call.
+  s.StringLength = 1000;
+  s.Velocity = 1;
+  s.BackwardFrequency = 42;
+  EXPECT_THROW(s.SampleWave(0), fw::EZeroDivide);
+  EXPECT_EQ(s.BaseFrequency, 0.5);
+  EXPECT_EQ(s.BackwardFrequency, 42);
+  s.BaseFrequency = 0;
+  EXPECT_THROW(s.SampleWave(0), fw::EZeroDivide);
+  EXPECT_EQ(s.BaseFrequency, 0.5);
+  s.Velocity = 0;
+  EXPECT_NO_THROW(s.SampleWave(0));
+  EXPECT_EQ(s.ForwardFrequency, 0.5);
+}
