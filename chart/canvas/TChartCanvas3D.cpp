@@ -146,6 +146,10 @@ void TChartCanvas3D::PresentBuffer(fw::TSurface* destination, fw::TSurface* defa
   AttachSurface(defaultSurface);
 }
 
+void TChartCanvas3D::DiscardBufferContent() {
+  if (mBitmap) mBitmap->Canvas().DiscardContent();
+}
+
 bool TChartCanvas3D::RepaintFromBuffer() {
   if (mDirty || !mBitmap) return false;
   if (mSurface && mSurface != &mBitmap->Canvas()) CopyBitmapTo(*mSurface, 0, 0);

@@ -96,6 +96,9 @@ public:
   void SetProjectionCenter(int32_t depthWidth, const fw::TRect& panelBounds, const fw::TRect& plotRect) override;
   void PresentBuffer(fw::TSurface* destination, fw::TSurface* defaultSurface, const fw::TRect& rect) override;
   bool RepaintFromBuffer() override;
+  /// The next frame redraws every pixel of the frame bitmap: its last picture, if it was moved
+  /// to the window rather than copied, need not come back (see fw::TSurface::BlockCopy).
+  void DiscardBufferContent();
   void DrawArrow(bool filled, fw::TPoint from, fw::TPoint to, int32_t headWidth, int32_t headLength,
                  int32_t z) override;
   void ClipToBox(const fw::TRect& rect, int32_t z0, int32_t z1) override;

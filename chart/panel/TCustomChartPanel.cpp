@@ -167,6 +167,8 @@ fw::TRect TCustomChartPanel::GetPaintArea() const { return ClientRect(); }
 void TCustomChartPanel::Paint() {
   if (mPrintingActive) return;
   if (mCanvas->RepaintFromBuffer()) return;
+  // A window frame starts with the panel background over the whole area.
+  mCanvas->DiscardBufferContent();
   DrawToCanvas(WindowSurface(), GetPaintArea());
 }
 

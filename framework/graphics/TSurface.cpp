@@ -1,5 +1,8 @@
 #include "framework/graphics/TSurface.h"
 
+#include <cstring>
+#include <typeinfo>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -13,8 +16,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <optional>
+#include <typeinfo>
 #include <vector>
 
 #include "framework/graphics/PixelOps.h"
@@ -231,6 +236,8 @@ struct TextPicture {
 
 // A text picture larger than this is not kept (huge fonts, long texts).
 constexpr int64_t MaxTextPicturePixels = 1 << 20;
+// Nor one of more runs than this, so that the cache stays small whatever it holds.
+constexpr size_t MaxTextPictureRuns = 1 << 14;
 
 }  // namespace
 
@@ -868,6 +875,7 @@ struct TSurface::Impl {
         while (x < w && row[x] == Black) ++x;
         if (x == start || (x < w && row[x] != White)) return false;
         if (y == 0 || y == h - 1 || start == 0 || x == w) return false;
+        if (runs.size() >= MaxTextPictureRuns) return false;
         runs.push_back({start - ox, y - oy, x - start});
       }
     }
@@ -983,13 +991,61 @@ TSurface::TSurface()
   mFont->OnChange = [this] { mDirty |= dirtyFont; };
 }
 
-TSurface::~TSurface() { mImpl->End(); }
+TSurface::~TSurface() {
+  if (mOwes != nullptr || mOwedBy != nullptr) SettleLoan(true);
+  mImpl->End();
+}
+
+void TSurface::SettleLoan(bool modifying) {
+  // A surface is in one loan at most: TakeImage settles both sides before it makes one.
+  TSurface* holder = mOwedBy != nullptr ? mOwedBy : this;
+  TSurface* owed = mOwedBy != nullptr ? this : mOwes;
+  if (owed == nullptr || (holder == this && !modifying)) return;
+  holder->mOwes = nullptr;
+  owed->mOwedBy = nullptr;
+  Impl& from = *holder->mImpl;
+  Impl& to = *owed->mImpl;
+  if (!from.Painting() || !to.Painting()) return;
+  from.FlushColumnRun();
+  to.FlushColumnRun();
+  // The loan is only made between images of one size and format.
+  std::memcpy(to.bits, from.bits, static_cast<size_t>(from.target->sizeInBytes()));
+}
+
+void TSurface::DiscardContent() {
+  if (mOwedBy == nullptr) return;
+  mOwedBy->mOwes = nullptr;
+  mOwedBy = nullptr;
+}
+
+bool TSurface::TakeImage(TSurface& source) {
+  Impl& d = *mImpl;
+  Impl& s = *source.mImpl;
+  // Derived surfaces may watch their copies; monochrome images are thresholded when read.
+  if (typeid(*this) != typeid(TSurface) || typeid(source) != typeid(TSurface) || &source == this) return false;
+  if (!d.Painting() || !s.Painting() || d.clipped || d.monochrome || s.monochrome) return false;
+  if (d.target != &d.own || s.target != &s.own) return false;
+  if (d.own.size() != s.own.size() || d.own.format() != s.own.format()) return false;
+  if (d.own.bytesPerLine() != s.own.bytesPerLine()) return false;
+  // Both pictures must be their own before one of them moves.
+  SettleLoan(true);
+  source.SettleLoan(true);
+  d.End();
+  s.End();
+  d.own.swap(s.own);
+  d.Begin();
+  s.Begin();
+  mOwes = &source;
+  source.mOwedBy = this;
+  return true;
+}
 
 int32_t TSurface::Width() const { return mImpl->target != nullptr ? mImpl->target->width() : 0; }
 int32_t TSurface::Height() const { return mImpl->target != nullptr ? mImpl->target->height() : 0; }
 bool TSurface::Monochrome() const { return mImpl->monochrome; }
 
 void TSurface::RequireState() {
+  if (mOwedBy != nullptr) SettleLoan(false);
   if (mImpl->columnRun.Active) mImpl->FlushColumnRun();
   if (mDirty != 0) SelectObjects();
 }
@@ -1281,8 +1337,21 @@ bool TSurface::HasClipping() {
 
 void TSurface::BlockCopy(int32_t x, int32_t y, int32_t width, int32_t height, TSurface& source, int32_t sourceX,
                          int32_t sourceY) {
+  const bool whole = x == 0 && y == 0 && sourceX == 0 && sourceY == 0 && width == source.Width() &&
+                     height == source.Height() && width == Width() && height == Height();
+  if (whole && source.mOwedBy == this && mOwes == &source && !mImpl->clipped) {
+    // This surface already holds the source's picture: the copy changes no pixel, and the
+    // source stays owed it.
+    if (OnChanging) OnChanging();
+    Changed();
+    return;
+  }
   Changing();
   RequireState();
+  if (whole && TakeImage(source)) {
+    Changed();
+    return;
+  }
   Impl& d = *mImpl;
   const QImage* image = SurfaceAccess::Image(source);
   if (d.Painting() && image != nullptr && width > 0 && height > 0) {
@@ -1316,6 +1385,7 @@ void TSurface::StretchDraw(const TRect& rect, const TGraphic* graphic) {
 // ---- framework-internal access ----
 
 void SurfaceAccess::Attach(TSurface& surface, QImage* image) {
+  surface.SettleLoan(true);
   TSurface::Impl& d = *surface.mImpl;
   d.End();
   d.own = QImage();
@@ -1324,6 +1394,7 @@ void SurfaceAccess::Attach(TSurface& surface, QImage* image) {
 }
 
 bool SurfaceAccess::CreateImage(TSurface& surface, int32_t width, int32_t height) {
+  surface.SettleLoan(true);
   TSurface::Impl& d = *surface.mImpl;
   if (width < 0 || height < 0) return false;
   QImage next;
@@ -1345,6 +1416,7 @@ bool SurfaceAccess::CreateImage(TSurface& surface, int32_t width, int32_t height
 }
 
 QImage* SurfaceAccess::Image(TSurface& surface) {
+  surface.SettleLoan(false);
   TSurface::Impl& d = *surface.mImpl;
   if (!d.Painting()) return nullptr;
   d.FlushColumnRun();
@@ -1352,7 +1424,10 @@ QImage* SurfaceAccess::Image(TSurface& surface) {
   return d.target;
 }
 
-void SurfaceAccess::SetMonochrome(TSurface& surface, bool value) { surface.mImpl->monochrome = value; }
+void SurfaceAccess::SetMonochrome(TSurface& surface, bool value) {
+  surface.SettleLoan(true);
+  surface.mImpl->monochrome = value;
+}
 
 void SurfaceAccess::SetTextCache(TSurface& surface, bool enabled) { surface.mImpl->textCacheEnabled = enabled; }
 

@@ -147,8 +147,19 @@ public:
 
   /// Copies width x height pixels at (sourceX, sourceY) of the source surface to (x, y) of
   /// this one, unchanged (a monochrome source is thresholded first). Clipped to both images.
+  ///
+  /// A copy of a whole image between two plain surfaces (this class itself, not a derived
+  /// one) of the same size, with nothing clipping this one, moves the source's image here
+  /// instead of copying it: the source is then owed its picture, which it gets back (copied
+  /// from this surface) just before either of the two is drawn on, before the source is read,
+  /// or when this one goes away, unless the source's content is discarded first. Every
+  /// observable pixel is the same as after a copy.
   virtual void BlockCopy(int32_t x, int32_t y, int32_t width, int32_t height, TSurface& source,
                          int32_t sourceX, int32_t sourceY);
+  /// Declares that the next drawing replaces every pixel of this surface, so a picture it is
+  /// owed by a moved whole-image copy need not come back. The pixels are unspecified until
+  /// drawn: call it only before drawing that covers the whole image.
+  void DiscardContent();
   /// Draws the graphic at (x, y) in its own size; nothing for an absent or empty graphic.
   virtual void Draw(int32_t x, int32_t y, const TGraphic* graphic);
   /// Draws the graphic stretched into the rectangle; nothing for an absent graphic.
@@ -159,6 +170,7 @@ protected:
   /// and font changed since the last selection. Every operation that draws or reads calls it.
   void RequireState();
   void Changing() {
+    if (mOwes != nullptr || mOwedBy != nullptr) SettleLoan(true);
     if (OnChanging) OnChanging();
   }
   void Changed() {
@@ -180,7 +192,15 @@ private:
   std::unique_ptr<TPen> mPen;
   std::unique_ptr<TBrush> mBrush;
   std::unique_ptr<TFont> mFont;
+  /// Ends a moved copy: the owed surface gets its picture back. Before a read only the owed
+  /// side needs it; before a change (modifying) either side does.
+  void SettleLoan(bool modifying);
+  /// Moves source's whole image here in place of a copy when both allow it.
+  bool TakeImage(TSurface& source);
+
   std::unique_ptr<Impl> mImpl;
+  TSurface* mOwes = nullptr;    // holds the picture of that surface, which is owed it
+  TSurface* mOwedBy = nullptr;  // its picture is held by that surface
   TPoint mPenPos;
   uint32_t mDirty = dirtyPen | dirtyBrush | dirtyFont;
 };

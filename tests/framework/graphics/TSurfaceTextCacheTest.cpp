@@ -221,6 +221,14 @@ TEST_F(CachedAndDirect, MeasuresAgree) {
   }
 }
 
+TEST_F(CachedAndDirect, HugeTextsAreDrawnAlike) {
+  // Too large to keep: drawn by the painter, through the cache's surface as well.
+  SetFont({"Arial", -300, fsBold}, 0);
+  Draw(-40, -60, "WWWW", "huge");
+  SetFont({"Arial", -300, fsBold}, 900);
+  Draw(30, 250, "8", "huge rotated");
+}
+
 TEST_F(CachedAndDirect, FarAwayAnchorsDrawNothingAndDoNotFail) {
   SetFont(Fonts[1], 0);
   for (const TPoint at : {TPoint{INT32_MAX, INT32_MAX}, TPoint{INT32_MIN, INT32_MIN}, TPoint{INT32_MIN, 50},
