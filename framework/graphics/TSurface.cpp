@@ -421,6 +421,18 @@ struct TSurface::Impl {
       int64_t n = n1 + sn * q;
       const int64_t m = m1 + sm * iLo;
       int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
+      if (b == 0) {
+        // Along a row or a column: one clip test for the whole line.
+        if (n < nlo || n >= nhi) return;
+        for (int64_t i = iLo; i < iHi; ++i, index += stepM) {
+          if (penMask[static_cast<size_t>(phase)])
+            bits[index] = rgb;
+          else if (opaqueGaps)
+            bits[index] = gapRgb;
+          if (++phase == penPeriod) phase = 0;
+        }
+        return;
+      }
       for (int64_t i = iLo; i < iHi; ++i) {
         if (n >= nlo && n < nhi) {
           if (penMask[static_cast<size_t>(phase)])

@@ -150,7 +150,9 @@ TEST(SurfaceLines, DottedLinesKeepTheirPhaseAcrossTheClip) {
   std::mt19937 rng(5);
   for (int round = 0; round < 200; ++round) {
     const TPoint p1{static_cast<int32_t>(rng() % 60) - 10, static_cast<int32_t>(rng() % 60) - 10};
-    const TPoint p2{static_cast<int32_t>(rng() % 60) - 10, static_cast<int32_t>(rng() % 60) - 10};
+    TPoint p2{static_cast<int32_t>(rng() % 60) - 10, static_cast<int32_t>(rng() % 60) - 10};
+    if (round % 4 == 1) p2.Y = p1.Y;  // grid lines run along rows and columns
+    if (round % 4 == 2) p2.X = p1.X;
     TBitmap full(40, 40), cut(40, 40), shaped(40, 40), mask(40, 40);
     const bool opaque = round % 2 == 0;
     for (TBitmap* b : {&full, &cut, &shaped}) {
