@@ -34,27 +34,33 @@ long double BoundedSine(long double x) {
 #endif
 }
 
-void TSimulation::StoreFrequencies() {
+inline void TSimulation::StoreFrequencies() {
   const uint64_t cBits = std::bit_cast<uint64_t>(WaveSpeed);
   const uint64_t lBits = std::bit_cast<uint64_t>(StringLength);
   const uint64_t betaBits = std::bit_cast<uint64_t>(Velocity);
-  TFrequencies& cache = mFrequencies;
-  if (cache.Valid && cache.WaveSpeedBits == cBits && cache.StringLengthBits == lBits && cache.VelocityBits == betaBits) {
+  const TFrequencies& cache = mFrequencies;
+  if (cache.Valid && cache.WaveSpeedBits == cBits && cache.StringLengthBits == lBits && cache.VelocityBits == betaBits)
+      [[likely]] {
     BaseFrequency = cache.Base;
     ForwardFrequency = cache.Forward;
     BackwardFrequency = cache.Backward;
     return;
   }
+  ComputeFrequencies();
+}
+
+void TSimulation::ComputeFrequencies() {
   // Each value is stored as soon as it is known: a fault in a later step leaves the earlier
   // ones written, and nothing is cached.
-  cache.Valid = false;
+  mFrequencies.Valid = false;
   const long double c = WaveSpeed;
   const long double beta = Velocity;
   BaseFrequency = CheckedToDouble(CheckedDivide(0.5L * c, static_cast<long double>(StringLength)));
   const long double f0 = BaseFrequency;
   ForwardFrequency = CheckedToDouble(CheckedSqrt(CheckedDivide(1 + beta, 1 - beta)) * f0);
   BackwardFrequency = CheckedToDouble(CheckedSqrt(CheckedDivide(1 - beta, 1 + beta)) * f0);
-  cache = {true, cBits, lBits, betaBits, BaseFrequency, ForwardFrequency, BackwardFrequency};
+  mFrequencies = {true, std::bit_cast<uint64_t>(WaveSpeed), std::bit_cast<uint64_t>(StringLength),
+                  std::bit_cast<uint64_t>(Velocity), BaseFrequency, ForwardFrequency, BackwardFrequency};
 }
 
 double TSimulation::SampleWave(int32_t i) {

@@ -41,6 +41,8 @@ private:
   };
   /// Stores f0, f1 and f2 for the current c, L and beta (from the cache when they are unchanged).
   void StoreFrequencies();
+  /// Computes, stores and caches f0, f1 and f2 (raising the floating-point errors on the way).
+  void ComputeFrequencies();
 
   TFrequencies mFrequencies;
 };
