@@ -284,31 +284,90 @@ struct TSurface::Impl {
 
   std::vector<std::pair<double, QPoint>> styledOutline;  // scratch of DrawRowShape, capacity kept
 
-  /// A vertical run of solid copy-mode line pixels not yet written. Consecutive steep lines of
-  /// a dense curve cover much of the same column again and again; their runs are merged here
-  /// and each pixel is written once. Any other drawing or reading completes the run first.
-  struct TColumnRun {
+  /// Vertical runs of solid copy-mode line pixels not yet written, one run per column, all in
+  /// one colour. Consecutive steep lines of a dense curve cover much of the same columns again
+  /// and again: their runs are merged here, and written once, a row of up to eight columns at
+  /// a time where neighbouring columns overlap. The pixels are the same as drawn at once (one
+  /// colour copied: the order does not matter). Any other drawing or reading writes them first.
+  struct TColumnRuns {
     bool Active = false;
-    int64_t X = 0, Top = 0, Bottom = 0;  // rows Top to Bottom - 1
     uint32_t Rgb = 0;
+    int32_t Left = 0, Right = 0;       // columns that may hold a run
+    std::vector<int32_t> Top, Bottom;  // per image column: rows Top to Bottom - 1; empty when equal
   } columnRun;
 
-  void FlushColumnRun() {
-    if (!columnRun.Active) return;
-    columnRun.Active = false;
-    uint32_t* p = bits + columnRun.Top * static_cast<int64_t>(stride) + columnRun.X;
-    for (int64_t y = columnRun.Top; y < columnRun.Bottom; ++y, p += stride) *p = columnRun.Rgb;
+  void WriteColumn(int64_t x, int64_t top, int64_t bottom, uint32_t rgb) {
+    uint32_t* p = bits + top * static_cast<int64_t>(stride) + x;
+    for (int64_t y = top; y < bottom; ++y, p += stride) *p = rgb;
   }
 
-  void AddColumnRun(int64_t x, int64_t top, int64_t bottom, uint32_t rgb) {
-    TColumnRun& run = columnRun;
-    if (run.Active && run.X == x && run.Rgb == rgb && top <= run.Bottom && bottom >= run.Top) {
-      run.Top = std::min(run.Top, top);
-      run.Bottom = std::max(run.Bottom, bottom);
-      return;
+  void FlushColumnRun() {
+    TColumnRuns& runs = columnRun;
+    if (!runs.Active) return;
+    runs.Active = false;
+    constexpr int32_t Group = 8;
+    const uint32_t rgb = runs.Rgb;
+    for (int32_t x0 = runs.Left; x0 <= runs.Right; x0 += Group) {
+      const int32_t n = std::min(Group, runs.Right + 1 - x0);
+      int32_t commonTop = 0, commonBottom = INT32_MAX;
+      for (int32_t x = x0; x < x0 + n; ++x) {
+        commonTop = std::max(commonTop, runs.Top[static_cast<size_t>(x)]);
+        commonBottom = std::min(commonBottom, runs.Bottom[static_cast<size_t>(x)]);
+      }
+      if (commonTop >= commonBottom) commonTop = commonBottom = 0;  // no row is shared by all
+      for (int64_t y = commonTop; y < commonBottom; ++y) {
+        uint32_t* row = bits + y * static_cast<int64_t>(stride) + x0;
+        if (n == Group) {
+          for (int32_t k = 0; k < Group; ++k) row[k] = rgb;
+        } else {
+          std::fill_n(row, n, rgb);
+        }
+      }
+      for (int32_t x = x0; x < x0 + n; ++x) {
+        int32_t& top = runs.Top[static_cast<size_t>(x)];
+        int32_t& bottom = runs.Bottom[static_cast<size_t>(x)];
+        if (top < bottom) {
+          if (commonTop < commonBottom) {
+            WriteColumn(x, top, commonTop, rgb);
+            WriteColumn(x, commonBottom, bottom, rgb);
+          } else {
+            WriteColumn(x, top, bottom, rgb);
+          }
+        }
+        top = bottom = 0;
+      }
     }
-    FlushColumnRun();
-    run = {true, x, top, bottom, rgb};
+  }
+
+  /// Adds rows top to bottom - 1 of column x (inside the image) to the pending runs.
+  void AddColumnRun(int64_t x, int64_t top, int64_t bottom, uint32_t rgb) {
+    TColumnRuns& runs = columnRun;
+    if (runs.Active && runs.Rgb != rgb) FlushColumnRun();
+    if (!runs.Active) {
+      if (runs.Top.size() != static_cast<size_t>(width)) {
+        runs.Top.assign(static_cast<size_t>(width), 0);
+        runs.Bottom.assign(static_cast<size_t>(width), 0);
+      }
+      runs.Active = true;
+      runs.Rgb = rgb;
+      runs.Left = runs.Right = static_cast<int32_t>(x);
+    }
+    int32_t& t = runs.Top[static_cast<size_t>(x)];
+    int32_t& b = runs.Bottom[static_cast<size_t>(x)];
+    if (t >= b) {
+      t = static_cast<int32_t>(top);
+      b = static_cast<int32_t>(bottom);
+    } else if (top <= b && bottom >= t) {
+      t = std::min(t, static_cast<int32_t>(top));
+      b = std::max(b, static_cast<int32_t>(bottom));
+    } else {
+      // A second, separate run in this column: the first one is written now.
+      WriteColumn(x, t, b, rgb);
+      t = static_cast<int32_t>(top);
+      b = static_cast<int32_t>(bottom);
+    }
+    runs.Left = std::min(runs.Left, static_cast<int32_t>(x));
+    runs.Right = std::max(runs.Right, static_cast<int32_t>(x));
   }
 
   bool Painting() const { return bits != nullptr; }
