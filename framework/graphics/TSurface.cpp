@@ -481,14 +481,18 @@ struct TSurface::Impl {
       const int64_t m = m1 + sm * iLo;
       int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
       if (b == 0) {
-        // Along a row or a column: one clip test for the whole line.
+        // Along a row or a column: one clip test for the whole line, then one pass per place
+        // in the pattern (each pixel is written once, so the order does not matter).
         if (n < nlo || n >= nhi) return;
-        for (int64_t i = iLo; i < iHi; ++i, index += stepM) {
-          if (penMask[static_cast<size_t>(phase)])
-            bits[index] = rgb;
-          else if (opaqueGaps)
-            bits[index] = gapRgb;
-          if (++phase == penPeriod) phase = 0;
+        uint32_t* const first = bits + index;
+        const int64_t period = penPeriod;
+        for (int64_t place = 0; place < period; ++place) {
+          const bool on = penMask[static_cast<size_t>((phase + place) % period)] != 0;
+          if (!on && !opaqueGaps) continue;
+          const uint32_t colour = on ? rgb : gapRgb;
+          const int64_t step = stepM * period;
+          uint32_t* p = first + place * stepM;
+          for (int64_t i = iLo + place; i < iHi; i += period, p += step) *p = colour;
         }
         return;
       }
