@@ -92,7 +92,18 @@ void TFastLineSeries::LineTo(TCanvas3D& canvas, bool view3D, int32_t z, int32_t 
 }
 
 void TFastLineSeries::DrawPoint(TCanvas3D& canvas, bool view3D, int32_t z, int32_t index) {
-  const int32_t x = PointX(index);
+  int32_t x;
+  const double xValue = XValueOf(index);
+  if (mInPass && mPassXValid && xValue == mPassXValue) {
+    x = mPassXPixel;  // equal values (also -0 and 0) map to one pixel; NaN never compares equal
+  } else {
+    x = XPixelOfValue(xValue);
+    if (mInPass) {
+      mPassXValid = true;
+      mPassXValue = xValue;
+      mPassXPixel = x;
+    }
+  }
   const int32_t y = PointY(index);
   if (index == FirstVisible()) {
     if (index == 0) {
@@ -124,6 +135,7 @@ void TFastLineSeries::DrawAllPoints() {
   const bool view3D = chart->ChartView3D();
   const int32_t z = DepthMiddle();
   const PassScope pass(mInPass);
+  mPassXValid = false;  // the axes may have changed since the last pass
   for (int32_t i = first; i <= last; ++i) DrawPoint(canvas, view3D, z, i);
 }
 

@@ -96,6 +96,11 @@ private:
   int32_t mLastX = 0;
   int32_t mLastY = 0;
   bool mInPass = false;  // DrawAllPoints set the canvas up and owns the pen position
+  // The last X value mapped in this pass and its pixel: sorted data repeats X values (the
+  // folded string gives two points per X), and the mapping divides.
+  bool mPassXValid = false;
+  double mPassXValue = 0;
+  int32_t mPassXPixel = 0;
 };
 
 /// Registers the published properties of TFastLineSeries (AutoRepaint, LinePen, XValues,

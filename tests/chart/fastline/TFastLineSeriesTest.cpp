@@ -134,6 +134,28 @@ TEST_F(FastLineTest, FirstVisibleAfterZeroEntersFromThePreviousPoint) {
   EXPECT_EQ(geometry[3].Ints, Ints({70, 465}));  // point 7
 }
 
+TEST_F(FastLineTest, RepeatedXValuesFollowTheAxisOfEachPass) {
+  // Folded data gives runs of equal X values; a pass after an axis change must map them anew,
+  // also when it starts with the X value the last pass ended with.
+  AddPoints({{100, 0}, {100, 50}, {100, 200}, {100, 50}});
+  SetVisible(0, 3);
+  Draw();
+  auto geometry = chart.Surface.Geometry();
+  ASSERT_EQ(geometry.size(), 4u);
+  EXPECT_EQ(geometry[0].Ints, Ints({100, 500}));
+  EXPECT_EQ(geometry[1].Ints, Ints({100, 450}));
+  EXPECT_EQ(geometry[2].Ints, Ints({100, 300}));
+  EXPECT_EQ(geometry[3].Ints, Ints({100, 450}));
+  chart.Scales[sarBottomAxis].SetRange(0, 500);  // twice the pixels per unit
+  Draw();
+  geometry = chart.Surface.Geometry();
+  ASSERT_EQ(geometry.size(), 4u);
+  EXPECT_EQ(geometry[0].Ints, Ints({200, 500}));
+  EXPECT_EQ(geometry[1].Ints, Ints({200, 450}));
+  EXPECT_EQ(geometry[2].Ints, Ints({200, 300}));
+  EXPECT_EQ(geometry[3].Ints, Ints({200, 450}));
+}
+
 TEST_F(FastLineTest, PointsOnTheSamePixelCostNoLineCall) {
   // Points 1..3 all land on pixel (10, 490).
   AddPoints({{0, 0}, {10.1, 10.2}, {10.2, 9.9}, {10.3, 10.1}, {20, 20}});
