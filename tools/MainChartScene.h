@@ -5,9 +5,11 @@
 
 #include "app/Simulation.h"
 #include "chart/axes/TChartAxis.h"
+#include "chart/canvas/TChartCanvas3D.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/panel/TCustomChart.h"
 #include "framework/graphics/TFont.h"
+#include "framework/graphics/TSurface.h"
 
 namespace scene {
 
@@ -65,6 +67,14 @@ struct MainChart {
     sim.Velocity = velocity;
     sim.SimTime = time;
     FillFrame(*Series);
+  }
+
+  /// One frame as a window paint draws it: the content changed, the frame redraws the whole
+  /// off-screen bitmap and goes on to the window surface.
+  void DrawWindowFrame(fw::TSurface& window, const fw::TRect& rect) {
+    Chart->Canvas().MarkDirty();
+    Chart->Canvas().DiscardBufferContent();
+    Chart->DrawToCanvas(window, rect);
   }
 };
 

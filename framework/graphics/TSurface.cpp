@@ -1081,7 +1081,7 @@ TSurface::~TSurface() {
 }
 
 void TSurface::SettleLoan(bool modifying) {
-  // A surface is in one loan at most: TakeImage settles both sides before it makes one.
+  // A surface is in one loan at most: BlockCopy settles both sides before it makes one.
   TSurface* holder = mOwedBy != nullptr ? mOwedBy : this;
   TSurface* owed = mOwedBy != nullptr ? this : mOwes;
   if (owed == nullptr || (holder == this && !modifying)) return;
@@ -1111,8 +1111,8 @@ bool TSurface::TakeImage(TSurface& source) {
   if (d.target != &d.own || s.target != &s.own) return false;
   if (d.own.size() != s.own.size() || d.own.format() != s.own.format()) return false;
   if (d.own.bytesPerLine() != s.own.bytesPerLine()) return false;
-  // Both pictures must be their own before one of them moves.
-  SettleLoan(true);
+  // Both pictures must be their own before one of them moves (BlockCopy's Changing() has
+  // settled this surface already).
   source.SettleLoan(true);
   d.End();
   s.End();

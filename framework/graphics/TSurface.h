@@ -195,7 +195,8 @@ private:
   /// Ends a moved copy: the owed surface gets its picture back. Before a read only the owed
   /// side needs it; before a change (modifying) either side does.
   void SettleLoan(bool modifying);
-  /// Moves source's whole image here in place of a copy when both allow it.
+  /// Moves source's whole image here in place of a copy when both allow it. For BlockCopy,
+  /// after its Changing() has settled this surface.
   bool TakeImage(TSurface& source);
 
   std::unique_ptr<Impl> mImpl;

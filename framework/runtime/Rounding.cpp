@@ -23,13 +23,8 @@ int64_t RoundHalfEven64(long double value) {
   const int fractionBits = 16383 + 63 - exponent;
   if (fractionBits <= 0) return INT64_MIN;  // |value| >= 2^63 (-2^63 itself gives the same bits)
   if (fractionBits > 64) return 0;          // |value| < 1/2
-  const uint64_t whole = fractionBits == 64 ? 0 : significand >> fractionBits;
-  const uint64_t fraction = fractionBits == 64 ? significand : significand & ((uint64_t{1} << fractionBits) - 1);
-  const uint64_t half = uint64_t{1} << (fractionBits - 1);
-  uint64_t rounded = whole;
-  if (fraction > half || (fraction == half && (whole & 1) != 0)) ++rounded;
   // 2^63 either way wraps to INT64_MIN, the out-of-range result.
-  return static_cast<int64_t>(negative ? uint64_t{0} - rounded : rounded);
+  return static_cast<int64_t>(detail::RoundScaledHalfEven(significand, fractionBits, negative));
 }
 
 #else

@@ -13,6 +13,18 @@ int64_t RoundHalfEven64(long double value);
 /// NaN, infinities and out-of-range values therefore give 0.
 int32_t RoundHalfEven(long double value);
 
+namespace detail {
+/// significand * 2^-fractionBits (1 <= fractionBits <= 64) rounded to the nearest integer, ties
+/// to even, with the sign applied modulo 2^64 (so 2^63 either way gives INT64_MIN's bits).
+inline uint64_t RoundScaledHalfEven(uint64_t significand, int fractionBits, bool negative) {
+  const uint64_t whole = fractionBits == 64 ? 0 : significand >> fractionBits;
+  const uint64_t fraction = fractionBits == 64 ? significand : significand & ((uint64_t{1} << fractionBits) - 1);
+  const uint64_t half = uint64_t{1} << (fractionBits - 1);
+  const uint64_t rounded = whole + ((fraction > half || (fraction == half && (whole & 1) != 0)) ? 1 : 0);
+  return negative ? uint64_t{0} - rounded : rounded;
+}
+}  // namespace detail
+
 /// RoundHalfEven of a double, for per-point paths: inline and on the bits of the value, so it
 /// needs neither the extended format nor a library call. Same result as
 /// RoundHalfEven(static_cast<long double>(value)).
@@ -25,19 +37,15 @@ inline int32_t RoundDoubleHalfEven(double value) {
   const bool negative = (bits >> 63) != 0;
   // value = significand * 2^-fractionBits
   const int fractionBits = 1075 - (exponent == 0 ? 1 : exponent);
-  uint64_t rounded;
+  if (fractionBits > 53) return 0;    // |value| < 1/2
+  if (fractionBits <= -11) return 0;  // |value| >= 2^63: out of range, low half of INT64_MIN
+  uint64_t result;
   if (fractionBits <= 0) {
-    if (fractionBits <= -11) return 0;  // |value| >= 2^63: out of range, low half of INT64_MIN
-    rounded = significand << -fractionBits;
-  } else if (fractionBits > 53) {
-    return 0;  // |value| < 1/2
+    const uint64_t whole = significand << -fractionBits;
+    result = negative ? uint64_t{0} - whole : whole;
   } else {
-    const uint64_t whole = significand >> fractionBits;
-    const uint64_t fraction = significand & ((uint64_t{1} << fractionBits) - 1);
-    const uint64_t half = uint64_t{1} << (fractionBits - 1);
-    rounded = whole + ((fraction > half || (fraction == half && (whole & 1) != 0)) ? 1 : 0);
+    result = detail::RoundScaledHalfEven(significand, fractionBits, negative);
   }
-  const uint64_t result = negative ? uint64_t{0} - rounded : rounded;
   return static_cast<int32_t>(static_cast<uint32_t>(result));
 }
 
