@@ -20,18 +20,9 @@ TSimulation& Simulation() {
 }
 
 long double BoundedSine(long double x) {
-  constexpr long double TwoPow63 = 9223372036854775808.0L;
   if (std::isnan(x)) throw fw::EInvalidOp();
-  if (std::fabs(x) >= TwoPow63) return 0;  // also covers infinities
-#if defined(__x86_64__) || defined(__i386__)
-  // The processor's own extended-precision sine: its domain ends exactly at 2^63, and it is
-  // several times faster than the library's software sine on the per-sample path.
-  long double result;
-  __asm__("fsin" : "=t"(result) : "0"(x));
-  return result;
-#else
-  return std::sin(x);
-#endif
+  if (std::fabs(x) >= SineBound) return 0;  // also covers infinities
+  return fw::ExtendedSine(x);
 }
 
 inline void TSimulation::StoreFrequencies() {
@@ -68,11 +59,15 @@ double TSimulation::SampleWave(int32_t i) {
   const long double c = WaveSpeed;
   const long double t = SimTime;
   const long double travel = CheckedDivide(static_cast<long double>(i), c);
-  const long double s1 =
-      BoundedSine(CheckFloat(TwoPi * static_cast<long double>(ForwardFrequency) * (t - travel)));
-  const long double s2 =
-      BoundedSine(CheckFloat(TwoPi * static_cast<long double>(BackwardFrequency) * (t + travel)));
-  return CheckedToDouble((s1 - s2) * 500);
+  // Both arguments are formed before either sine: the sines have no side effects and cannot
+  // fail on a finite argument, so the order of the steps is unchanged in every observable way,
+  // and the two sines can then be computed together.
+  const long double forward = CheckFloat(TwoPi * static_cast<long double>(ForwardFrequency) * (t - travel));
+  const long double backward = CheckFloat(TwoPi * static_cast<long double>(BackwardFrequency) * (t + travel));
+  long double s1, s2;
+  BoundedSines(forward, backward, s1, s2);
+  // Both sines lie within [-1, 1], so the result is finite and well inside the double range.
+  return static_cast<double>((s1 - s2) * 500);
 }
 
 double SampleWave(int32_t i) { return Simulation().SampleWave(i); }

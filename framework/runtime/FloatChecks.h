@@ -11,8 +11,10 @@ namespace fw {
 
 /// x unchanged; EInvalidOp for NaN, EOverflow for an infinity.
 inline long double CheckFloat(long double x) {
-  if (std::isnan(x)) throw EInvalidOp();
-  if (std::isinf(x)) throw EOverflow();
+  if (x - x != 0) [[unlikely]] {  // only for infinities and NaN; needs no constant
+    if (std::isnan(x)) throw EInvalidOp();
+    throw EOverflow();
+  }
   return x;
 }
 
