@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/runtime/Exception.h"
+#include "framework/runtime/ExtendedSine.h"
 #include "framework/runtime/FloatChecks.h"
 #include "framework/runtime/Rounding.h"
 
@@ -18,6 +19,11 @@ TSimulation& Simulation() {
   static TSimulation instance;
   return instance;
 }
+
+namespace {
+/// Arguments of this magnitude or more have a sine of 0.
+constexpr long double SineBound = 9223372036854775808.0L;  // 2^63
+}  // namespace
 
 long double BoundedSine(long double x) {
   if (std::isnan(x)) throw fw::EInvalidOp();
@@ -59,13 +65,17 @@ double TSimulation::SampleWave(int32_t i) {
   const long double c = WaveSpeed;
   const long double t = SimTime;
   const long double travel = CheckedDivide(static_cast<long double>(i), c);
-  // Both arguments are formed before either sine: the sines have no side effects and cannot
-  // fail on a finite argument, so the order of the steps is unchanged in every observable way,
-  // and the two sines can then be computed together.
-  const long double forward = CheckFloat(TwoPi * static_cast<long double>(ForwardFrequency) * (t - travel));
-  const long double backward = CheckFloat(TwoPi * static_cast<long double>(BackwardFrequency) * (t + travel));
+  const long double forward = TwoPi * static_cast<long double>(ForwardFrequency) * (t - travel);
+  const long double backward = TwoPi * static_cast<long double>(BackwardFrequency) * (t + travel);
   long double s1, s2;
-  BoundedSines(forward, backward, s1, s2);
+  // Both arguments are formed before either sine. When both lie in the sine table's range they
+  // are finite and their sines are computed together; the sines have no side effects, so the
+  // order of the steps is unchanged in every observable way. Otherwise the steps run one by
+  // one, with their checks.
+  if (!fw::TryTableSines(forward, backward, s1, s2)) {
+    s1 = BoundedSine(CheckFloat(forward));
+    s2 = BoundedSine(CheckFloat(backward));
+  }
   // Both sines lie within [-1, 1], so the result is finite and well inside the double range.
   return static_cast<double>((s1 - s2) * 500);
 }

@@ -1,8 +1,5 @@
 #pragma once
-#include <cmath>
 #include <cstdint>
-
-#include "framework/runtime/ExtendedSine.h"
 
 namespace app {
 
@@ -58,22 +55,10 @@ inline constexpr long double TwoPi = 6.283185307179586477L;
 /// The program's single simulation instance.
 TSimulation& Simulation();
 
-/// Arguments of this magnitude or more have a sine of 0.
-inline constexpr long double SineBound = 9223372036854775808.0L;  // 2^63
-
 /// Sine in extended precision that is 0 for an argument of magnitude 2^63 or more.
 /// Throws fw::EInvalidOp for NaN.
 long double BoundedSine(long double x);
 
-/// BoundedSine of x and of y, bit for bit, computed together; x and y must not be NaN.
-inline void BoundedSines(long double x, long double y, long double& sinX, long double& sinY) {
-  if (std::fabs(x) < SineBound && std::fabs(y) < SineBound) {
-    fw::ExtendedSines(x, y, sinX, sinY);
-    return;
-  }
-  sinX = BoundedSine(x);
-  sinY = BoundedSine(y);
-}
 /// First sample index of a frame: c * beta * t formed in extended precision, rounded to a double,
 /// then RoundHalfEven.
 int32_t ComputeFirstIndex(double c, double beta, double t);

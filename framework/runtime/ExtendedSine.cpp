@@ -3,8 +3,8 @@
 #include <bit>
 #include <cstdint>
 
-// This file is compiled without contraction of a * b + c into one fused operation (see
-// CMakeLists.txt): every step below relies on its own rounding, whatever the target processor.
+// Like the whole project, this file is compiled without contraction of a * b + c into one
+// fused operation (see CMakeLists.txt): every step below relies on its own rounding.
 
 namespace fw::detail {
 namespace {

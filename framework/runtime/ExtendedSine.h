@@ -15,25 +15,30 @@ struct TDoubleDoublePair {
   TDoubleDouble First, Second;
 };
 
-/// sin(x.High + x.Low) for 2^-32 <= |x| < 2^21, with x.Low at most half a unit of x.High's last
-/// place, as an unevaluated sum of two doubles (see ExtendedSine).
-TDoubleDouble TableSine(TDoubleDouble x);
-/// TableSine of two arguments at once (the two computations overlap).
-TDoubleDoublePair TableSines(TDoubleDouble x, TDoubleDouble y);
-
-/// True when ExtendedSine of a value of this magnitude uses the table.
-inline bool UsesSineTable(long double magnitude) { return magnitude >= 0x1p-32L && magnitude < 0x1p21L; }
-
 /// x as High + Low exactly: the 64-bit significand is a double plus at most 11 further bits.
+/// High is x rounded to double (an infinity when x lies beyond the double range).
 inline TDoubleDouble SplitExtended(long double x) {
   const double high = static_cast<double>(x);
   return {high, static_cast<double>(x - high)};
+}
+
+/// True when the sine of x = high + low is taken from the table: 2^-32 <= |high| < 2^21.
+/// Decided on the double high part, so that it is cheap; false for infinities and NaN.
+inline bool UsesSineTable(double high) {
+  const double magnitude = std::fabs(high);
+  return magnitude >= 0x1p-32 && magnitude < 0x1p21;
 }
 
 inline long double Sum(TDoubleDouble x) { return static_cast<long double>(x.High) + static_cast<long double>(x.Low); }
 
 /// The x87 sine instruction (std::sin elsewhere); |x| < 2^63.
 long double ProcessorSine(long double x);
+
+/// sin(x.High + x.Low) for 2^-32 <= |x.High| < 2^21, with x.Low at most half a unit of x.High's
+/// last place, as an unevaluated sum of two doubles (see ExtendedSine).
+TDoubleDouble TableSine(TDoubleDouble x);
+/// TableSine of two arguments at once, in the two lanes of a vector register.
+TDoubleDoublePair TableSines(TDoubleDouble x, TDoubleDouble y);
 
 }  // namespace detail
 
@@ -48,22 +53,29 @@ long double ProcessorSine(long double x);
 /// microcoded). Below 2^-32 the sine rounds to x; from 2^21 on, the x87 instruction is used.
 /// The table path uses no fused multiply-add and gives the same bits on every processor.
 inline long double ExtendedSine(long double x) {
-  const long double magnitude = std::fabs(x);
-  if (detail::UsesSineTable(magnitude)) return detail::Sum(detail::TableSine(detail::SplitExtended(x)));
+  const detail::TDoubleDouble parts = detail::SplitExtended(x);
+  if (detail::UsesSineTable(parts.High)) return detail::Sum(detail::TableSine(parts));
   // Below 2^-32, x - x^3/6 rounds to x in extended precision.
-  if (magnitude < 0x1p-32L) return x;
+  if (std::fabs(x) < 0x1p-32L) return x;
   return detail::ProcessorSine(x);
+}
+
+/// When x and y both lie in the table's range (see ExtendedSine), sets sinX and sinY to their
+/// ExtendedSine, bit for bit, computed together, and returns true. Otherwise, and for
+/// infinities and NaN, returns false and leaves sinX and sinY alone.
+inline bool TryTableSines(long double x, long double y, long double& sinX, long double& sinY) {
+  const detail::TDoubleDouble xParts = detail::SplitExtended(x), yParts = detail::SplitExtended(y);
+  if (!detail::UsesSineTable(xParts.High) || !detail::UsesSineTable(yParts.High)) return false;
+  // Only doubles cross into the table code, so no extended value is stored to memory.
+  const detail::TDoubleDoublePair sines = detail::TableSines(xParts, yParts);
+  sinX = detail::Sum(sines.First);
+  sinY = detail::Sum(sines.Second);
+  return true;
 }
 
 /// ExtendedSine of x and of y, bit for bit; faster than two calls when both use the table.
 inline void ExtendedSines(long double x, long double y, long double& sinX, long double& sinY) {
-  if (detail::UsesSineTable(std::fabs(x)) && detail::UsesSineTable(std::fabs(y))) {
-    // Only doubles cross the call, so no extended value is stored to memory.
-    const detail::TDoubleDoublePair sines = detail::TableSines(detail::SplitExtended(x), detail::SplitExtended(y));
-    sinX = detail::Sum(sines.First);
-    sinY = detail::Sum(sines.Second);
-    return;
-  }
+  if (TryTableSines(x, y, sinX, sinY)) return;
   sinX = ExtendedSine(x);
   sinY = ExtendedSine(y);
 }
