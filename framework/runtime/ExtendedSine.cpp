@@ -64,30 +64,34 @@ template <class V>
   // of the first three pieces of the step is exact. Then r = x - k pi/128 as r + rLow, where
   // rLow stays within a few units of r's last place (the terms of second order in rLow are
   // left out below).
-  const V shift = V{} + 0x1.8p52;
-  const V k = (high * StepsPerRadian + shift) - shift;
-  const V reduced = high - k * StepPiece1;  // exact: near high
-  const V piece2 = k * StepPiece2, piece3 = k * StepPiece3;
+  // Constants as values of V, so that a pair takes them from memory as pairs.
+  const V shift = V{} + 0x1.8p52, stepsPerRadian = V{} + StepsPerRadian;
+  const V step1 = V{} + StepPiece1, step2 = V{} + StepPiece2, step3 = V{} + StepPiece3, step4 = V{} + StepPiece4;
+  const V k = (high * stepsPerRadian + shift) - shift;
+  const V reduced = high - k * step1;  // exact: near high
+  const V piece2 = k * step2, piece3 = k * step3;
   const V r1 = reduced - piece2;
   const V r2 = r1 - piece3;
   const V r = r2 + low;
-  const V rLow = ((SumError(reduced, -piece2, r1) + SumError(r1, -piece3, r2)) + SumError(r2, low, r)) - k * StepPiece4;
+  const V rLow = ((SumError(reduced, -piece2, r1) + SumError(r1, -piece3, r2)) + SumError(r2, low, r)) - k * step4;
 
   // sin(r) - r and cos(r) - 1 for |r| <= pi/256 (Taylor; the next terms are below 2^-66).
+  const V s3 = V{} - 1.0 / 6, s5 = V{} + 1.0 / 120, s7 = V{} - 1.0 / 5040;
+  const V c2 = V{} - 0.5, c4 = V{} + 1.0 / 24, c6 = V{} - 1.0 / 720;
   const V rr = r * r;
-  const V sinTail = r * rr * (-1.0 / 6 + rr * (1.0 / 120 + rr * (-1.0 / 5040)));
-  const V cosTail = rr * (-0.5 + rr * (1.0 / 24 + rr * (-1.0 / 720)));
+  const V sinTail = r * rr * (s3 + rr * (s5 + rr * s7));
+  const V cosTail = rr * (c2 + rr * (c4 + rr * c6));
 
   // sin(x) = S + C (r + rLow + sinTail) + S cosTail with S, C the sine and cosine of k pi/128.
   // S + C r, the large part, is kept exactly as sum + error terms (the product of the two
-  // 26-bit heads is exact); everything else is small against the result.
+  // 26-bit heads is exact); everything else is small against the result, so the order in which
+  // it is added up (a tree, for a short chain of dependent additions) hardly matters.
   const TStepValues<V> t = StepValues(k);
   const V rHead = Head26(r);
   const V product = t.CosHead * rHead;
   sum = t.SinHigh + product;
-  small = ((((SumError(t.SinHigh, product, sum) + t.SinLow) + t.CosHead * (r - rHead)) + t.CosTail * r) +
-           t.CosHigh * rLow) +
-          (t.CosHigh * sinTail + t.SinHigh * cosTail);
+  small = ((SumError(t.SinHigh, product, sum) + t.SinLow) + (t.CosHead * (r - rHead) + t.CosTail * r)) +
+          (t.CosHigh * rLow + (t.CosHigh * sinTail + t.SinHigh * cosTail));
 }
 
 }  // namespace
