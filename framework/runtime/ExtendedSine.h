@@ -16,17 +16,19 @@ struct TDoubleDoublePair {
 };
 
 /// x as High + Low exactly: the 64-bit significand is a double plus at most 11 further bits.
-/// High is x rounded to double (an infinity when x lies beyond the double range).
+/// x must lie within the double range.
 inline TDoubleDouble SplitExtended(long double x) {
   const double high = static_cast<double>(x);
   return {high, static_cast<double>(x - high)};
 }
 
-/// True when the sine of x = high + low is taken from the table: 2^-32 <= |high| < 2^21.
-/// Decided on the double high part, so that it is cheap; false for infinities and NaN.
-inline bool UsesSineTable(double high) {
-  const double magnitude = std::fabs(high);
-  return magnitude >= 0x1p-32 && magnitude < 0x1p21;
+/// When the sine of x is taken from the table, sets parts to x split into two doubles and
+/// returns true: |x| < 2^21 (tested first, so that only such values are converted; false for
+/// NaN) and 2^-32 <= |parts.High| (tested on the double, where it is cheap).
+inline bool SplitForSineTable(long double x, TDoubleDouble& parts) {
+  if (!(std::fabs(x) < 0x1p21L)) return false;
+  parts = SplitExtended(x);
+  return std::fabs(parts.High) >= 0x1p-32;
 }
 
 inline long double Sum(TDoubleDouble x) { return static_cast<long double>(x.High) + static_cast<long double>(x.Low); }
@@ -53,8 +55,8 @@ TDoubleDoublePair TableSines(TDoubleDouble x, TDoubleDouble y);
 /// microcoded). Below 2^-32 the sine rounds to x; from 2^21 on, the x87 instruction is used.
 /// The table path uses no fused multiply-add and gives the same bits on every processor.
 inline long double ExtendedSine(long double x) {
-  const detail::TDoubleDouble parts = detail::SplitExtended(x);
-  if (detail::UsesSineTable(parts.High)) return detail::Sum(detail::TableSine(parts));
+  detail::TDoubleDouble parts;
+  if (detail::SplitForSineTable(x, parts)) return detail::Sum(detail::TableSine(parts));
   // Below 2^-32, x - x^3/6 rounds to x in extended precision.
   if (std::fabs(x) < 0x1p-32L) return x;
   return detail::ProcessorSine(x);
@@ -64,8 +66,8 @@ inline long double ExtendedSine(long double x) {
 /// ExtendedSine, bit for bit, computed together, and returns true. Otherwise, and for
 /// infinities and NaN, returns false and leaves sinX and sinY alone.
 inline bool TryTableSines(long double x, long double y, long double& sinX, long double& sinY) {
-  const detail::TDoubleDouble xParts = detail::SplitExtended(x), yParts = detail::SplitExtended(y);
-  if (!detail::UsesSineTable(xParts.High) || !detail::UsesSineTable(yParts.High)) return false;
+  detail::TDoubleDouble xParts, yParts;
+  if (!detail::SplitForSineTable(x, xParts) || !detail::SplitForSineTable(y, yParts)) return false;
   // Only doubles cross into the table code, so no extended value is stored to memory.
   const detail::TDoubleDoublePair sines = detail::TableSines(xParts, yParts);
   sinX = detail::Sum(sines.First);

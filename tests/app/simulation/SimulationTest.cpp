@@ -309,3 +309,23 @@ TEST(SampleWaveFrequenciesTest, AFaultIsRaisedAgainAtEveryCallAndKeepsWhatWasSto
   EXPECT_NO_THROW(s.SampleWave(0));
   EXPECT_EQ(s.ForwardFrequency, 0.5);
 }
+
+TEST(SampleWaveFrequenciesTest, ArgumentsOnBothSidesOfTheSineTableMatchTheFormula) {
+  // At t = 333772 the forward argument 2 pi (t - i/c) stays below 2^21, where the sines come
+  // from the table, while the backward one passes it from i = 366 on, where they do not.
+  TSimulation s = Model(500, 0, 333772.0);
+  Reference ref;
+  for (int32_t i = 300; i <= 420; ++i)
+    ASSERT_TRUE(SameBits(s.SampleWave(i), ref.Sample(1000, 500, 0, 333772.0, i))) << i;
+  s.SimTime = 5e9;  // both beyond the table
+  for (int32_t i = 0; i <= 40; ++i) ASSERT_TRUE(SameBits(s.SampleWave(i), ref.Sample(1000, 500, 0, 5e9, i))) << i;
+}
+
+TEST(SampleWaveTest, NonFiniteArgumentsRaise) {
+  TSimulation s = Model(500, 0, INFINITY);
+  EXPECT_THROW(s.SampleWave(3), fw::EOverflow);
+  s.SimTime = NAN;
+  EXPECT_THROW(s.SampleWave(3), fw::EInvalidOp);
+  s.SimTime = 1e308;  // finite in extended precision, far beyond 2^63: the sines count as 0
+  EXPECT_EQ(s.SampleWave(3), 0);
+}

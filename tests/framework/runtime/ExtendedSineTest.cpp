@@ -42,7 +42,8 @@ std::vector<long double> TableArguments(int count, uint64_t seed, bool withoutZe
       default: x = std::floor(unit(random) * 600000 + 1) * pi; break;  // next to a zero of the sine
     }
     if (random() & 1) x = -x;
-    if (fw::detail::UsesSineTable(static_cast<double>(x))) values.push_back(x);
+    fw::detail::TDoubleDouble parts;
+    if (fw::detail::SplitForSineTable(x, parts)) values.push_back(x);
   }
   return values;
 }
@@ -57,11 +58,16 @@ TEST(ExtendedSineTest, IsOddAndExactAtTheSmallestArguments) {
 
 TEST(ExtendedSineTest, AgreesWithTheProcessorSineOnEitherSideOfTheTableEnd) {
   // The processor's sine is used from 2^21 on; both are accurate, so they meet closely there.
-  // The range is decided on the argument rounded to double.
-  const long double below = std::nextafter(0x1p21, 0.0);
-  EXPECT_TRUE(fw::detail::UsesSineTable(static_cast<double>(below)));
-  EXPECT_FALSE(fw::detail::UsesSineTable(static_cast<double>(std::nextafter(TableEnd, 0.0L))));
-  EXPECT_EQ(ExtendedSine(std::nextafter(TableEnd, 0.0L)), fw::detail::ProcessorSine(std::nextafter(TableEnd, 0.0L)));
+  fw::detail::TDoubleDouble parts;
+  const long double below = std::nextafter(TableEnd, 0.0L);
+  EXPECT_TRUE(fw::detail::SplitForSineTable(below, parts));
+  EXPECT_EQ(parts.High, 0x1p21);  // rounds up to the end, still inside: the steps stay below 2^27
+  EXPECT_FALSE(fw::detail::SplitForSineTable(TableEnd, parts));
+  EXPECT_FALSE(fw::detail::SplitForSineTable(1e4000L, parts));  // beyond the double range
+  EXPECT_FALSE(fw::detail::SplitForSineTable(NAN, parts));
+  // The lower end is decided on the double: a value just below 2^-32 that rounds up to it is in.
+  EXPECT_TRUE(fw::detail::SplitForSineTable(std::nextafter(0x1p-32L, 0.0L), parts));
+  EXPECT_FALSE(fw::detail::SplitForSineTable(std::nextafter(0x1p-32, 0.0), parts));
   EXPECT_NEAR(static_cast<double>(ExtendedSine(below)), static_cast<double>(ExtendedSine(TableEnd)), 1e-9);
   EXPECT_EQ(ExtendedSine(TableEnd), fw::detail::ProcessorSine(TableEnd));
   // The processor's error grows with the argument (its pi has 66 bits).
