@@ -25,10 +25,22 @@ inline uint64_t RoundScaledHalfEven(uint64_t significand, int fractionBits, bool
 }
 }  // namespace detail
 
-/// RoundHalfEven of a double, for per-point paths: inline and on the bits of the value, so it
-/// needs neither the extended format nor a library call. Same result as
+/// RoundHalfEven of a double, for per-point paths: inline, from the whole part and the fraction
+/// (below 2^31) or the bits of the value, so it needs neither the extended format nor a library
+/// call, nor a particular rounding mode. Same result as
 /// RoundHalfEven(static_cast<long double>(value)).
 inline int32_t RoundDoubleHalfEven(double value) {
+  if (value > -2147483648.0 && value < 2147483648.0) {
+    // The common case, without a branch on the value (a pixel position's fraction is as good
+    // as random): the whole part toward zero and the fraction are both exact, and a tie goes
+    // up or down only from an odd whole part.
+    const int64_t whole = static_cast<int64_t>(value);
+    const double fraction = value - static_cast<double>(whole);
+    const int64_t odd = whole & 1;
+    const int64_t up = static_cast<int64_t>(fraction > 0.5) | (static_cast<int64_t>(fraction == 0.5) & odd);
+    const int64_t down = static_cast<int64_t>(fraction < -0.5) | (static_cast<int64_t>(fraction == -0.5) & odd);
+    return static_cast<int32_t>(whole + up - down);
+  }
   const uint64_t bits = std::bit_cast<uint64_t>(value);
   const int exponent = static_cast<int>((bits >> 52) & 0x7FF);
   if (exponent == 0x7FF) return 0;  // NaN and infinities: the low half of INT64_MIN

@@ -107,7 +107,18 @@ TEST(RoundHalfEvenTest, DoubleVersionAgreesWithTheExtendedOne) {
     values.push_back(scaled);
     values.push_back(std::floor(scaled) + 0.5);
     values.push_back(-(std::floor(scaled) + 0.5));
+    // Pixel-sized values of both signs, their halves and their neighbours, up to the ends of
+    // the 32-bit range where the result wraps.
+    const double pixel = std::ldexp(static_cast<double>(rng() >> 11), -21 - static_cast<int>(rng() % 32));
+    const double half = std::floor(pixel) + 0.5;
+    for (double v : {pixel, half, std::nextafter(half, 0.0), std::nextafter(half, 1e10)}) {
+      values.push_back(v);
+      values.push_back(-v);
+    }
   }
+  for (double v : {2147483647.4, 2147483647.5, 2147483647.6, std::nextafter(2147483648.0, 0.0), -2147483647.5,
+                   -2147483647.6, -2147483648.0, std::nextafter(-2147483648.0, 0.0), -2147483648.5})
+    values.push_back(v);
   for (double v : values)
     ASSERT_EQ(fw::RoundDoubleHalfEven(v), RoundHalfEven(static_cast<long double>(v))) << v;
 }
