@@ -7,10 +7,10 @@ namespace chart {
 
 void ValidateAngle(int32_t value, const std::string& description) {
   if (value >= 0 && value <= 359) return;
-  std::string message = ChartConst::AngleOutOfRange;
-  const auto at = message.find("%s");
-  if (at != std::string::npos) message.replace(at, 2, description);
-  throw ChartException(message);
+  const std::string pattern = ChartConst::AngleOutOfRange;
+  const auto at = pattern.find("%s");
+  if (at == std::string::npos) throw ChartException(pattern);
+  throw ChartException(pattern.substr(0, at) + description + pattern.substr(at + 2));
 }
 
 }  // namespace chart
