@@ -64,7 +64,7 @@ template <class V>
   // of the first three pieces of the step is exact. Then r = x - k pi/128 as r + rLow, where
   // rLow stays within a few units of r's last place (the terms of second order in rLow are
   // left out below).
-  // Constants as values of V, so that a pair takes them from memory as pairs.
+  // Constants as values of V.
   const V shift = V{} + 0x1.8p52, stepsPerRadian = V{} + StepsPerRadian;
   const V step1 = V{} + StepPiece1, step2 = V{} + StepPiece2, step3 = V{} + StepPiece3, step4 = V{} + StepPiece4;
   const V k = (high * stepsPerRadian + shift) - shift;

