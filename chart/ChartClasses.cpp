@@ -12,6 +12,7 @@
 #include "chart/panel/ChartPanelClasses.h"
 #include "chart/panel/TChartFontObject.h"
 #include "chart/panel/TChartLegend.h"
+#include "chart/series/StandardSeries.h"
 #include "framework/graphics/TFont.h"
 #include "framework/streaming/TClassRegistry.h"
 
@@ -209,7 +210,7 @@ void RegisterChartClasses() {
   RegisterLegend();
   RegisterChartPanelClasses();
   RegisterSeriesClasses();
-  RegisterFastLineSeriesClass();
+  RegisterStandardSeries();
 }
 
 }  // namespace chart

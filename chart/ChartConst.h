@@ -40,6 +40,23 @@ inline constexpr const char* AxisTitleAngleDescription = "Axis Title";
 inline constexpr const char* FastLineSeriesEditorName = "TFastLineSeriesEditor";
 inline constexpr const char* MarksPercentOfTotal = "%s of %s";  ///< percentage, total
 
+// Series gallery: page names, entry titles and registry messages.
+inline constexpr const char* GalleryPageStandard = "Standard";
+inline constexpr const char* GalleryLine = "Line";
+inline constexpr const char* GalleryBar = "Bar";
+inline constexpr const char* GalleryHorizBar = "Horiz. Bar";
+inline constexpr const char* GalleryArea = "Area";
+inline constexpr const char* GalleryPoint = "Point";
+inline constexpr const char* GalleryPie = "Pie";
+inline constexpr const char* GalleryFastLine = "Fast Line";
+inline constexpr const char* GalleryUnknownSeriesClass = "Series class is not in the gallery: %s";
+inline constexpr const char* GalleryNotASeriesClass = "Not a creatable series class: %s";
+inline constexpr const char* GalleryCountBelowOne = "Gallery count must be >= 1";
+
+// Series types: point marker, lines and areas.
+inline constexpr const char* PointerSizeRange = "Pointer size must be between 0 and 1000";
+inline constexpr const char* YOriginNotFinite = "Origin must be a finite number";
+
 // Legend settings.
 inline constexpr const char* LegendTopPosRange = "Top Legend Position must be between 0 and 100 %";
 inline constexpr const char* LegendColorWidthRange = "Legend Color Width must be between 0 and 100 %";

@@ -46,6 +46,11 @@ public:
   /// differs from the chart's colours); palette colour 0 when none is free.
   virtual fw::TColor PickSeriesColor(bool checkBackground) = 0;
 
+  /// The chart's series in list order (stacked series find their siblings through it); a
+  /// host without a list of its own answers 0 and nullptr.
+  virtual int32_t ChartSeriesCount() const { return 0; }
+  virtual TChartSeries* ChartSeriesAt(int32_t /*index*/) const { return nullptr; }
+
   // ---- repainting ----
   /// Marks the chart for repainting; the frame is drawn in the next paint, never here.
   virtual void InvalidateChart() = 0;

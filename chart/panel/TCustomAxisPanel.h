@@ -63,6 +63,10 @@ public:
   TChartSeriesList& SeriesList() { return mSeriesList; }
   const TChartSeriesList& SeriesList() const { return mSeriesList; }
   int32_t SeriesCount() const override { return mSeriesList.Count(); }
+  int32_t ChartSeriesCount() const override { return mSeriesList.Count(); }
+  TChartSeries* ChartSeriesAt(int32_t index) const override {
+    return index >= 0 && index < mSeriesList.Count() ? mSeriesList[index] : nullptr;
+  }
   /// Series at index; throws ChartException for an index outside the list.
   TChartSeries& SeriesAt(int32_t index) const override;
   /// Appends the series (nothing when already listed), gives it a free colour when it has none,

@@ -1,0 +1,578 @@
+#include "chart/series/TCustomSeries.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+
+#include "chart/ChartConst.h"
+#include "chart/ChartException.h"
+#include "chart/axes/TCustomChartAxis.h"
+#include "chart/canvas/DarkenColor.h"
+#include "chart/canvas/TCanvas3D.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/data/TFastLineSeries.h"
+#include "chart/data/TSeriesMarks.h"
+#include "chart/panel/TChartBrush.h"
+#include "chart/series/SeriesStacking.h"
+#include "chart/series/TSeriesPointer.h"
+#include "framework/graphics/TBrush.h"
+#include "framework/graphics/TPen.h"
+
+namespace chart {
+
+namespace {
+
+// Faces of a ribbon seen from below and the end of a prism.
+constexpr int32_t SideShade = 128;
+// Polygon corners stay within this many pixels of the origin: far-off points keep their
+// direction closely enough and the platform's polygon fill never sees overflowing coordinates.
+constexpr int32_t PolygonLimit = 1 << 24;
+
+fw::TPoint Limited(fw::TPoint p) {
+  return {std::clamp(p.X, -PolygonLimit, PolygonLimit), std::clamp(p.Y, -PolygonLimit, PolygonLimit)};
+}
+
+void AdjustPenForPrinting(fw::TPen& pen) {
+  if (pen.Style() != fw::psSolid && pen.Width() == 1) pen.SetWidth(0);
+}
+
+// Twice the signed area of the projected quadrilateral; positive when its corners run the way
+// the underside of a ribbon does on the screen.
+int64_t SignedArea(const std::array<fw::TPoint, 4>& q) {
+  int64_t sum = 0;
+  for (size_t i = 0; i < 4; ++i) {
+    const fw::TPoint a = q[i], b = q[(i + 1) % 4];
+    sum += int64_t{a.X} * b.Y - int64_t{b.X} * a.Y;
+  }
+  return sum;
+}
+
+bool gMergeDrawing = true;
+
+// The canvas pen draws a pixel the same whether it is drawn once or twice, and a vertical
+// segment exactly from its start pixel to the pixel before its end.
+bool PenMerges(const fw::TPen& pen) {
+  return pen.Style() == fw::psSolid && pen.Width() <= 1 && pen.Mode() == fw::pmCopy;
+}
+
+template <typename T>
+bool Store(T& field, const T& value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+
+}  // namespace
+
+TCustomSeries::TCustomSeries(fw::TComponent* owner, bool drawLine, bool drawArea, bool pointerVisible)
+    : TChartSeries(owner),
+      mLinePen(std::make_unique<TChartPen>([this] { OwnedChanged(); })),
+      mPointer(std::make_unique<TSeriesPointer>(*this, pointerVisible)),
+      mAreaBrush(std::make_unique<TChartBrush>([this] { OwnedChanged(); })),
+      mAreaLinesPen(std::make_unique<TChartPen>([this] { OwnedChanged(); })),
+      mDrawLine(drawLine),
+      mDrawArea(drawArea) {}
+
+TCustomSeries::~TCustomSeries() = default;
+
+bool TCustomSeries::MergeDrawing() { return gMergeDrawing; }
+void TCustomSeries::SetMergeDrawing(bool value) { gMergeDrawing = value; }
+
+// ---------------------------------------------------------------- properties
+
+void TCustomSeries::SetLinePen(const fw::TPen& value) { mLinePen->Assign(value); }
+void TCustomSeries::SetPointer(const TSeriesPointer& value) { mPointer->Assign(value); }
+void TCustomSeries::SetAreaBrush(const fw::TBrush& value) { mAreaBrush->Assign(value); }
+void TCustomSeries::SetAreaLinesPen(const fw::TPen& value) { mAreaLinesPen->Assign(value); }
+
+void TCustomSeries::SetStairs(bool value) {
+  if (Store(mStairs, value)) RequestRepaint();
+}
+void TCustomSeries::SetInvertedStairs(bool value) {
+  if (Store(mInvertedStairs, value)) RequestRepaint();
+}
+void TCustomSeries::SetDark3D(bool value) {
+  if (Store(mDark3D, value)) RequestRepaint();
+}
+void TCustomSeries::SetMultiArea(TMultiArea value) {
+  if (value < maNone || value > maStacked100) return;
+  if (Store(mMultiArea, value)) RequestRepaint();
+}
+void TCustomSeries::SetUseYOrigin(bool value) {
+  if (Store(mUseYOrigin, value)) RequestRepaint();
+}
+void TCustomSeries::SetYOrigin(double value) {
+  if (!std::isfinite(value)) throw ChartException(ChartConst::YOriginNotFinite);
+  if (Store(mYOrigin, value)) RequestRepaint();
+}
+
+void TCustomSeries::Assign(const TChartSeries& source) {
+  if (&source == this) return;
+  if (auto* other = dynamic_cast<const TCustomSeries*>(&source)) {
+    mLinePen->Assign(*other->mLinePen);
+    mPointer->Assign(*other->mPointer);
+    mAreaBrush->Assign(*other->mAreaBrush);
+    mAreaLinesPen->Assign(*other->mAreaLinesPen);
+    mStairs = other->mStairs;
+    mInvertedStairs = other->mInvertedStairs;
+    mDark3D = other->mDark3D;
+    mMultiArea = other->mMultiArea;
+    mUseYOrigin = other->mUseYOrigin;
+    mYOrigin = other->mYOrigin;
+  }
+  TChartSeries::Assign(source);
+}
+
+// ---------------------------------------------------------------- values as drawn
+
+bool TCustomSeries::IsGap(int32_t index) const {
+  return IsNullPoint(index) || std::isnan(XValueOf(index)) || std::isnan(YValueOf(index));
+}
+
+TSeriesStack TCustomSeries::Stack() const {
+  const TMultiArea mode = mMultiArea;
+  const TCustomChartAxis* horiz = ResolvedHorizAxis();
+  const TCustomChartAxis* vert = ResolvedVertAxis();
+  const std::type_info& type = typeid(*this);
+  return TSeriesStack(*this, [&](const TChartSeries& s) {
+    const auto* other = dynamic_cast<const TCustomSeries*>(&s);
+    return other && typeid(*other) == type && other->mMultiArea == mode && other->ResolvedHorizAxis() == horiz &&
+           other->ResolvedVertAxis() == vert;
+  });
+}
+
+double TCustomSeries::DrawnValue(int32_t index, const TSeriesStack* stack) const {
+  if (!stack) return YValueOf(index);
+  const double own = TSeriesStack::ContributionOf(*this, index);
+  const double top = stack->OriginOf(index) + own;
+  if (mMultiArea != maStacked100) return top;
+  const double total = stack->TotalOf(index);
+  return total == 0 ? 0 : top * 100 / total;
+}
+
+double TCustomSeries::DrawnOrigin(int32_t index, const TSeriesStack* stack) const {
+  if (!stack) return mYOrigin;
+  const double origin = stack->OriginOf(index);
+  if (mMultiArea != maStacked100) return origin;
+  const double total = stack->TotalOf(index);
+  return total == 0 ? 0 : origin * 100 / total;
+}
+
+double TCustomSeries::DrawnValue(int32_t index) const {
+  if (!Stacked()) return YValueOf(index);
+  const TSeriesStack stack = Stack();
+  return DrawnValue(index, &stack);
+}
+
+double TCustomSeries::DrawnOrigin(int32_t index) const {
+  if (!Stacked()) return mYOrigin;
+  const TSeriesStack stack = Stack();
+  return DrawnOrigin(index, &stack);
+}
+
+int32_t TCustomSeries::YPixel(int32_t index) const { return YPixelOfValue(DrawnValue(index)); }
+
+double TCustomSeries::LowestX() const {
+  bool found = false;
+  double result = 0;
+  for (int32_t i = 0; i < PointCount(); ++i) {
+    if (IsGap(i)) continue;
+    const double v = XValueOf(i);
+    if (!found || v < result) result = v;
+    found = true;
+  }
+  return result;
+}
+
+double TCustomSeries::HighestX() const {
+  bool found = false;
+  double result = 0;
+  for (int32_t i = 0; i < PointCount(); ++i) {
+    if (IsGap(i)) continue;
+    const double v = XValueOf(i);
+    if (!found || v > result) result = v;
+    found = true;
+  }
+  return result;
+}
+
+double TCustomSeries::LowestY() const {
+  const bool stacked = Stacked();
+  const TSeriesStack* stack = nullptr;
+  std::unique_ptr<TSeriesStack> owned;
+  if (stacked) {
+    owned = std::make_unique<TSeriesStack>(Stack());
+    stack = owned.get();
+  }
+  bool found = false;
+  double result = 0;
+  for (int32_t i = 0; i < PointCount(); ++i) {
+    if (IsGap(i)) continue;
+    double v = DrawnValue(i, stack);
+    if (mDrawArea && (stacked || mUseYOrigin)) v = std::min(v, DrawnOrigin(i, stack));
+    if (!found || v < result) result = v;
+    found = true;
+  }
+  return result;
+}
+
+double TCustomSeries::HighestY() const {
+  const bool stacked = Stacked();
+  const TSeriesStack* stack = nullptr;
+  std::unique_ptr<TSeriesStack> owned;
+  if (stacked) {
+    owned = std::make_unique<TSeriesStack>(Stack());
+    stack = owned.get();
+  }
+  bool found = false;
+  double result = 0;
+  for (int32_t i = 0; i < PointCount(); ++i) {
+    if (IsGap(i)) continue;
+    double v = DrawnValue(i, stack);
+    if (mDrawArea && (stacked || mUseYOrigin)) v = std::max(v, DrawnOrigin(i, stack));
+    if (!found || v > result) result = v;
+    found = true;
+  }
+  return result;
+}
+
+void TCustomSeries::HorizMargins(int32_t& left, int32_t& right) const {
+  left = right = 0;
+  if (mPointer->Visible() && mPointer->InflateMargins()) left = right = mPointer->HorizSize() + 1;
+}
+
+void TCustomSeries::VertMargins(int32_t& top, int32_t& bottom) const {
+  top = bottom = 0;
+  if (mPointer->Visible() && mPointer->InflateMargins()) top = bottom = mPointer->VertSize() + 1;
+}
+
+// ---------------------------------------------------------------- drawing
+
+int32_t TCustomSeries::OriginPixel(double origin) const {
+  if (mUseYOrigin || Stacked()) return YPixelOfValue(origin);
+  const TCustomChartAxis* axis = ResolvedVertAxis();
+  return axis ? YPixelOfValue(axis->Minimum()) : 0;
+}
+
+TCustomSeries::TPassPoint TCustomSeries::PassPoint(int32_t index, const TSeriesStack* stack) const {
+  TPassPoint p;
+  p.Gap = IsGap(index);
+  if (p.Gap) return p;
+  p.X = XPixelOfValue(XValueOf(index));
+  p.Y = YPixelOfValue(DrawnValue(index, stack));
+  if (mDrawArea) p.Origin = OriginPixel(DrawnOrigin(index, stack));
+  p.Color = ColorOfPoint(index);
+  return p;
+}
+
+fw::TPoint TCustomSeries::StairCorner(fw::TPoint a, fw::TPoint b) const {
+  if (!mStairs) return a;
+  return mInvertedStairs ? fw::TPoint{a.X, b.Y} : fw::TPoint{b.X, a.Y};
+}
+
+void TCustomSeries::PrepareLinePen(TCanvas3D& canvas) const {
+  canvas.ApplyChartPen(*mLinePen);
+  if (!canvas.Surface()) return;
+  const TSeriesHost* chart = ParentChart();
+  if (chart && chart->ChartPrintingActive()) AdjustPenForPrinting(canvas.Pen());
+  canvas.Brush().SetStyle(fw::bsClear);
+}
+
+void TCustomSeries::AddCorner(fw::TPoint p) {
+  if (gMergeDrawing && !mPolygon.empty()) {
+    const fw::TPoint last = mPolygon.back();
+    if (last.X == p.X && last.Y == p.Y) return;
+    // Corners on one vertical or horizontal line: the middle one bounds no pixel (edges along
+    // whole pixel boundaries cross no pixel centre), so the last corner moves on instead.
+    if (mPolygon.size() >= 2) {
+      const fw::TPoint before = mPolygon[mPolygon.size() - 2];
+      if ((before.X == last.X && last.X == p.X) || (before.Y == last.Y && last.Y == p.Y)) {
+        mPolygon.back() = p;
+        return;
+      }
+    }
+  }
+  mPolygon.push_back(p);
+}
+
+// Fills mPass[begin..end) (no gaps inside): one polygon per stretch of equal segment colours,
+// top edge along the points (with stairs), bottom edge back along the origins.
+void TCustomSeries::FillRun(TCanvas3D& canvas, size_t begin, size_t end) {
+  if (end - begin < 2) return;
+  canvas.Pen().SetStyle(fw::psClear);
+  size_t from = begin;
+  while (from + 1 < end) {
+    const fw::TColor color = mPass[from + 1].Color;
+    size_t to = from + 1;
+    while (to + 1 < end && mPass[to + 1].Color == color) ++to;
+    mPolygon.clear();
+    for (size_t k = from; k <= to; ++k) {
+      const fw::TPoint p{mPass[k].X, mPass[k].Y};
+      if (k > from) AddCorner(StairCorner({mPass[k - 1].X, mPass[k - 1].Y}, p));
+      AddCorner(p);
+    }
+    for (size_t k = to + 1; k-- > from;) {
+      const fw::TPoint o{mPass[k].X, mPass[k].Origin};
+      AddCorner(o);
+      if (k > from) AddCorner(StairCorner({mPass[k - 1].X, mPass[k - 1].Origin}, o));
+    }
+    canvas.Brush().Assign(*mAreaBrush);
+    canvas.Brush().SetColor(mAreaBrush->Color() == fw::clDefault ? color : mAreaBrush->Color());
+    canvas.DrawPolygon(mPolygon);
+    from = to;
+  }
+}
+
+// The line through mPass[begin..end): one call per point, none for a point on the previous pixel.
+// A line series draws each segment in its point's colour; an area's edge keeps LinePen's.
+void TCustomSeries::DrawLineRun(TCanvas3D& canvas, size_t begin, size_t end) {
+  if (end - begin < 2) return;
+  fw::TColor penColor = canvas.Pen().Color();
+  fw::TPoint last{mPass[begin].X, mPass[begin].Y};
+  canvas.MovePenTo(last.X, last.Y);
+  for (size_t k = begin + 1; k < end; ++k) {
+    const fw::TPoint p{mPass[k].X, mPass[k].Y};
+    if (p.X == last.X && p.Y == last.Y) continue;
+    if (!mDrawArea && mPass[k].Color != penColor) {
+      penColor = mPass[k].Color;
+      canvas.Pen().SetColor(penColor);
+    }
+    if (mStairs) {
+      const fw::TPoint corner = StairCorner(last, p);
+      canvas.DrawLineTo(corner.X, corner.Y);
+    }
+    canvas.DrawLineTo(p.X, p.Y);
+    last = p;
+  }
+}
+
+void TCustomSeries::DrawAreaLines(TCanvas3D& canvas, size_t begin, size_t end) {
+  canvas.ApplyChartPen(*mAreaLinesPen);
+  if (!mAreaLinesPen->Visible()) return;
+  if (!gMergeDrawing || !PenMerges(canvas.Pen())) {
+    for (size_t k = begin; k < end; ++k)
+      if (!mPass[k].Gap) canvas.DrawSegment(mPass[k].X, mPass[k].Y, mPass[k].X, mPass[k].Origin);
+    return;
+  }
+  // Lines of one column that share their origin pixel cover, above the origin, the pixels of the
+  // highest of them and, below it, those of the lowest: two segments draw them all.
+  bool open = false;
+  int32_t x = 0, origin = 0, highest = 0, lowest = 0;
+  const auto flush = [&] {
+    if (!open) return;
+    if (highest < origin) canvas.DrawSegment(x, highest, x, origin);
+    if (lowest > origin) canvas.DrawSegment(x, lowest, x, origin);
+  };
+  for (size_t k = begin; k < end; ++k) {
+    const TPassPoint& p = mPass[k];
+    if (p.Gap) continue;
+    if (!open || p.X != x || p.Origin != origin) {
+      flush();
+      open = true;
+      x = p.X;
+      origin = highest = lowest = p.Origin;
+    }
+    highest = std::min(highest, p.Y);
+    lowest = std::max(lowest, p.Y);
+  }
+  flush();
+}
+
+void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
+  if (!mPointer->Visible()) return;
+  TSeriesHost* chart = ParentChart();
+  const bool view3D = chart->ChartView3D();
+  for (size_t k = begin; k < end; ++k) {
+    const TPassPoint& p = mPass[k];
+    if (!p.Gap) mPointer->Draw(canvas, view3D, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
+  }
+}
+
+void TCustomSeries::DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) {
+  if (a.X == b.X && a.Y == b.Y) return;
+  const int32_t z0 = DepthStart(), z1 = DepthEnd();
+  const std::array<fw::TPoint, 4> q{canvas.ProjectToPoint(a.X, a.Y, z0), canvas.ProjectToPoint(b.X, b.Y, z0),
+                                    canvas.ProjectToPoint(b.X, b.Y, z1), canvas.ProjectToPoint(a.X, a.Y, z1)};
+  const bool underside = mDark3D && SignedArea(q) > 0;
+  canvas.Brush().SetStyle(fw::bsSolid);
+  canvas.Brush().SetColor(underside ? DarkenColor(color, SideShade) : color);
+  canvas.DrawExtrudedSegment(Limited(a), Limited(b), z0, z1);
+}
+
+void TCustomSeries::DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last) {
+  const int32_t z0 = DepthStart(), z1 = DepthEnd();
+  const fw::TColor fill = mAreaBrush->Color() == fw::clDefault ? b.Color : mAreaBrush->Color();
+  const fw::TPoint top0{a.X, a.Y}, top1{b.X, b.Y}, corner = StairCorner(top0, top1);
+  const fw::TPoint bottom0{a.X, a.Origin}, bottom1{b.X, b.Origin};
+  const fw::TPoint bottomCorner = StairCorner(bottom0, bottom1);
+  // Back to front: the top (through the stair corner), the closing end, then the front face.
+  canvas.ApplyChartPen(*mLinePen);
+  if (mStairs) DrawRibbon(canvas, top0, corner, fill);
+  DrawRibbon(canvas, mStairs ? corner : top0, top1, fill);
+  if (last) {
+    canvas.Brush().SetColor(mDark3D ? DarkenColor(fill, SideShade) : fill);
+    canvas.DrawSidePlane(b.X, std::clamp(b.Y, -PolygonLimit, PolygonLimit),
+                         std::clamp(b.Origin, -PolygonLimit, PolygonLimit), z0, z1);
+  }
+  canvas.Pen().SetStyle(fw::psClear);
+  canvas.Brush().Assign(*mAreaBrush);
+  canvas.Brush().SetColor(fill);
+  std::array<fw::TPoint, 6> front{top0, corner, top1, bottom1, bottomCorner, bottom0};
+  for (fw::TPoint& p : front) p = canvas.ProjectToPoint(Limited(p).X, Limited(p).Y, z0);
+  canvas.DrawPolygon(front);
+}
+
+void TCustomSeries::DrawSegment3D(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last) {
+  if (a.Gap || b.Gap) return;
+  if (mDrawArea) {
+    DrawPrism(canvas, a, b, last);
+    return;
+  }
+  if (!mDrawLine) return;
+  canvas.ApplyChartPen(*mLinePen);
+  const fw::TPoint p0{a.X, a.Y}, p1{b.X, b.Y}, corner = StairCorner(p0, p1);
+  if (mStairs) DrawRibbon(canvas, p0, corner, b.Color);
+  DrawRibbon(canvas, mStairs ? corner : p0, p1, b.Color);
+}
+
+void TCustomSeries::DrawAllPoints() {
+  TSeriesHost* chart = ParentChart();
+  const int32_t first = FirstVisible();
+  const int32_t last = std::min(LastVisible(), PointCount() - 1);
+  if (!chart || first < 0 || last < first) return;
+  TCanvas3D& canvas = chart->Canvas3D();
+  if (!canvas.Surface()) return;
+  const bool stacked = Stacked();
+  std::unique_ptr<TSeriesStack> stack;
+  if (stacked) stack = std::make_unique<TSeriesStack>(Stack());
+
+  // The line and the fill enter from the point just before the visible range.
+  mPassStart = first > 0 ? first - 1 : first;
+  mPassFirst = static_cast<size_t>(first - mPassStart);
+  mPass.clear();
+  for (int32_t i = mPassStart; i <= last; ++i) mPass.push_back(PassPoint(i, stack.get()));
+  const size_t count = mPass.size();
+
+  if (chart->ChartView3D()) {
+    for (size_t k = 1; k < count; ++k) DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
+    DrawPointers(canvas, mPassFirst, count);
+    return;
+  }
+  // Runs of points without gaps.
+  const auto forEachRun = [&](auto&& draw) {
+    size_t k = 0;
+    while (k < count) {
+      while (k < count && mPass[k].Gap) ++k;
+      size_t end = k;
+      while (end < count && !mPass[end].Gap) ++end;
+      if (end > k) draw(k, end);
+      k = end;
+    }
+  };
+  if (mDrawArea) {
+    forEachRun([&](size_t b, size_t e) { FillRun(canvas, b, e); });
+    DrawAreaLines(canvas, mPassFirst, count);
+  }
+  if (mDrawLine) {
+    PrepareLinePen(canvas);
+    forEachRun([&](size_t b, size_t e) { DrawLineRun(canvas, b, e); });
+  }
+  DrawPointers(canvas, mPassFirst, count);
+}
+
+void TCustomSeries::DrawOnePoint(int32_t index) {
+  TSeriesHost* chart = ParentChart();
+  if (!chart || index < 0 || index >= PointCount()) return;
+  TCanvas3D& canvas = chart->Canvas3D();
+  if (!canvas.Surface()) return;
+  std::unique_ptr<TSeriesStack> stack;
+  if (Stacked()) stack = std::make_unique<TSeriesStack>(Stack());
+  const TPassPoint b = PassPoint(index, stack.get());
+  const bool view3D = chart->ChartView3D();
+  if (index > 0 && index >= FirstVisible() && index <= LastVisible()) {
+    const TPassPoint a = PassPoint(index - 1, stack.get());
+    const bool lastOfRun = index + 1 >= PointCount() || index == LastVisible() || IsGap(index + 1);
+    if (view3D) {
+      DrawSegment3D(canvas, a, b, lastOfRun);
+    } else {
+      mPass.assign({a, b});
+      if (mDrawArea && !a.Gap && !b.Gap) FillRun(canvas, 0, 2);
+      if (mDrawLine && !a.Gap && !b.Gap) {
+        PrepareLinePen(canvas);
+        DrawLineRun(canvas, 0, 2);
+      }
+    }
+  }
+  if (mPointer->Visible() && !b.Gap) mPointer->Draw(canvas, view3D, b.X, b.Y, DepthStart(), DepthEnd(), b.Color);
+}
+
+void TCustomSeries::DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position) {
+  if (std::isnan(XValueOf(index)) || std::isnan(YValueOf(index))) return;
+  const int64_t lift = Marks().ArrowLength();
+  position.ArrowToY = static_cast<int32_t>(std::clamp<int64_t>(position.ArrowToY - lift, INT32_MIN, INT32_MAX));
+  position.LeftTopY = static_cast<int32_t>(std::clamp<int64_t>(position.LeftTopY - lift, INT32_MIN, INT32_MAX));
+  TChartSeries::DrawMark(index, text, position);
+}
+
+// ---------------------------------------------------------------- hit testing
+
+int32_t TCustomSeries::ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const {
+  for (int32_t i = std::max(FirstVisible(), 1); i <= LastVisible(); ++i) {
+    const TPassPoint a = PassPoint(i - 1, stack);
+    const TPassPoint b = PassPoint(i, stack);
+    if (a.Gap || b.Gap || a.X == b.X) continue;
+    const int32_t lo = std::min(a.X, b.X), hi = std::max(a.X, b.X);
+    if (x < lo || x > hi) continue;
+    // The top and the origin at x: straight between the points, or held at the stair's level.
+    const double t = static_cast<double>(int64_t{x} - a.X) / static_cast<double>(int64_t{b.X} - a.X);
+    double top, origin;
+    if (mStairs && !mInvertedStairs) {
+      top = x == b.X ? b.Y : a.Y;
+      origin = x == b.X ? b.Origin : a.Origin;
+    } else if (mStairs) {
+      top = x == a.X ? a.Y : b.Y;
+      origin = x == a.X ? a.Origin : b.Origin;
+    } else {
+      top = a.Y + t * (static_cast<double>(b.Y) - a.Y);
+      origin = a.Origin + t * (static_cast<double>(b.Origin) - a.Origin);
+    }
+    if (y < std::min(top, origin) - 0.5 || y > std::max(top, origin) + 0.5) continue;
+    return 2 * (int64_t{x} - a.X) < int64_t{b.X} - a.X ? i - 1 : i;
+  }
+  return -1;
+}
+
+int32_t TCustomSeries::ClickedIndex(int32_t x, int32_t y) const {
+  const int32_t first = FirstVisible();
+  const int32_t last = std::min(LastVisible(), PointCount() - 1);
+  if (first < 0 || last < first) return -1;
+  if (TSeriesHost* chart = ParentChart()) chart->Canvas3D().UnprojectPoint(x, y, DepthMiddle());
+  std::unique_ptr<TSeriesStack> stack;
+  if (Stacked()) stack = std::make_unique<TSeriesStack>(Stack());
+  if (mPointer->Visible()) {
+    for (int32_t i = first; i <= last; ++i) {
+      const TPassPoint p = PassPoint(i, stack.get());
+      if (!p.Gap && mPointer->Contains(p.X, p.Y, x, y)) return i;
+    }
+  }
+  if (mDrawLine) {
+    const fw::TPoint click{x, y};
+    for (int32_t i = std::max(first, 1); i <= last; ++i) {
+      const TPassPoint a = PassPoint(i - 1, stack.get());
+      const TPassPoint b = PassPoint(i, stack.get());
+      if (a.Gap || b.Gap) continue;
+      const fw::TPoint p0{a.X, a.Y}, p1{b.X, b.Y}, corner = StairCorner(p0, p1);
+      if (click.X == p1.X && click.Y == p1.Y) return i;
+      if (click.X == p0.X && click.Y == p0.Y) return i - 1;
+      const bool onLine = mStairs ? TFastLineSeries::PointOnSegment(click, p0, corner, 0) ||
+                                        TFastLineSeries::PointOnSegment(click, corner, p1, 0)
+                                  : TFastLineSeries::PointOnSegment(click, p0, p1, 0);
+      if (onLine) return i - 1;
+    }
+  }
+  if (mDrawArea) return ClickedArea(x, y, stack.get());
+  return -1;
+}
+
+}  // namespace chart

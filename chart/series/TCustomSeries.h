@@ -1,0 +1,172 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/data/TChartSeries.h"
+#include "framework/graphics/TPoint.h"
+#include "framework/graphics/TRect.h"
+#include "framework/runtime/TColor.h"
+
+namespace fw {
+class TBrush;
+class TPen;
+}  // namespace fw
+
+namespace chart {
+
+class TCanvas3D;
+class TChartBrush;
+class TChartPen;
+class TSeriesPointer;
+class TSeriesStack;
+
+/// How area series of one chart stack on each other: not at all, each on the ones before it,
+/// or each as its percentage of the stack's total (the top series then ends at 100).
+enum TMultiArea { maNone, maStacked, maStacked100 };
+
+/// The common base of the line, point and area series: points joined by a line (optionally in
+/// stairs), filled down to an origin, and marked by a pointer; which of the three a type draws is
+/// fixed by the type. Null points, and points whose X or Y value is NaN, are gaps: nothing is
+/// drawn for them and the line and the fill stop on either side.
+///
+/// Segment i - 1 -> i takes the colour of point i (the series colour unless the point has its
+/// own, or ColorEachPoint gives it the palette's). In 3D the line is a ribbon of the series' depth
+/// (faces seen from below darkened when Dark3D), the area a prism, the pointer a solid.
+class TCustomSeries : public TChartSeries {
+public:
+  ~TCustomSeries() override;
+
+  // ---- published by the types that draw them ----
+  /// The line (black, solid, width 1). A change repaints.
+  TChartPen& LinePen() const { return *mLinePen; }
+  virtual void SetLinePen(const fw::TPen& value);
+  /// The point marker (visible by default for points only).
+  TSeriesPointer& Pointer() const { return *mPointer; }
+  void SetPointer(const TSeriesPointer& value);
+  /// The line goes horizontally to the next point's X, then vertically to it. Default false.
+  bool Stairs() const { return mStairs; }
+  void SetStairs(bool value);
+  /// With Stairs: vertically first, then horizontally. Default false.
+  bool InvertedStairs() const { return mInvertedStairs; }
+  void SetInvertedStairs(bool value);
+  /// 3D faces seen from below (ribbon) or from the side (prism end) are darkened. Default true.
+  bool Dark3D() const { return mDark3D; }
+  void SetDark3D(bool value);
+  /// Fill of the area (colour clDefault: the point's colour; solid). A change repaints.
+  TChartBrush& AreaBrush() const { return *mAreaBrush; }
+  void SetAreaBrush(const fw::TBrush& value);
+  /// Vertical lines from each point down to the origin (black, solid). A change repaints.
+  TChartPen& AreaLinesPen() const { return *mAreaLinesPen; }
+  void SetAreaLinesPen(const fw::TPen& value);
+  /// Stacking of the area series of the chart with the same setting and axes. Default maNone.
+  TMultiArea MultiArea() const { return mMultiArea; }
+  void SetMultiArea(TMultiArea value);
+  /// The fill reaches down (or up) to YOrigin (true) or to the vertical axis' minimum. Default true.
+  bool UseYOrigin() const { return mUseYOrigin; }
+  void SetUseYOrigin(bool value);
+  /// The value the fill reaches to. Default 0. Throws ChartException (YOriginNotFinite) for NaN
+  /// or an infinity; the old value stays.
+  double YOrigin() const { return mYOrigin; }
+  void SetYOrigin(double value);
+
+  // ---- values as drawn ----
+  /// A null point, or a point whose X or Y value is NaN.
+  bool IsGap(int32_t index) const;
+  /// The top of point index as drawn (stacking applied).
+  double DrawnValue(int32_t index) const;
+  /// The value the area of point index reaches down to (stacking applied).
+  double DrawnOrigin(int32_t index) const;
+
+  /// Pixel of DrawnValue: marks sit on the stacked tops.
+  int32_t YPixel(int32_t index) const override;
+  /// Ranges over the points that are not gaps (0 when there is none), with the origin and the
+  /// stacked sums of an area.
+  double LowestX() const override;
+  double HighestX() const override;
+  double LowestY() const override;
+  double HighestY() const override;
+  /// Room for whole pointers at the axis ends when the pointer is visible and InflateMargins on.
+  void HorizMargins(int32_t& left, int32_t& right) const override;
+  void VertMargins(int32_t& top, int32_t& bottom) const override;
+
+  /// Fill, then line, then pointers of FirstVisible..LastVisible (the line and the fill enter
+  /// from the point just before FirstVisible).
+  void DrawAllPoints() override;
+  /// Segment index - 1 -> index and the pointer of index (3D series sharing a depth level).
+  void DrawOnePoint(int32_t index) override;
+
+  /// A point whose pointer is under (x, y); else, for a line, i when (x, y) lies on segment
+  /// i -> i + 1; else, for an area, the nearer end of the segment whose fill holds (x, y); -1.
+  int32_t ClickedIndex(int32_t x, int32_t y) const override;
+
+  void Assign(const TChartSeries& source) override;
+
+  /// Drawing merges work that gives the same pixels: polygon corners that lie on a straight
+  /// vertical or horizontal run, and area lines of one pixel column. On by default; tests turn
+  /// it off to compare both ways pixel by pixel.
+  static bool MergeDrawing();
+  static void SetMergeDrawing(bool value);
+
+protected:
+  TCustomSeries(fw::TComponent* owner, bool drawLine, bool drawArea, bool pointerVisible);
+
+  /// Lifts the arrow end and the box by Marks.ArrowLength; no mark for a NaN value.
+  void DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position) override;
+  /// Notification of the owned pens and brushes.
+  void OwnedChanged() { RequestRepaint(); }
+  /// LinePen on the canvas (adjusted for printing), clear brush.
+  void PrepareLinePen(TCanvas3D& canvas) const;
+  bool DrawsLine() const { return mDrawLine; }
+  bool DrawsArea() const { return mDrawArea; }
+
+private:
+  // One point of a pass, in pixels.
+  struct TPassPoint {
+    int32_t X = 0, Y = 0, Origin = 0;
+    fw::TColor Color = 0;
+    bool Gap = true;
+  };
+
+  bool Stacked() const { return mDrawArea && mMultiArea != maNone; }
+  TSeriesStack Stack() const;
+  double DrawnValue(int32_t index, const TSeriesStack* stack) const;
+  double DrawnOrigin(int32_t index, const TSeriesStack* stack) const;
+  int32_t OriginPixel(double origin) const;
+  TPassPoint PassPoint(int32_t index, const TSeriesStack* stack) const;
+  /// The corner a stair step turns at between a and b (a itself without Stairs).
+  fw::TPoint StairCorner(fw::TPoint a, fw::TPoint b) const;
+
+  void FillRun(TCanvas3D& canvas, size_t begin, size_t end);
+  /// Appends a polygon corner, dropping one that repeats the last or continues its straight run.
+  void AddCorner(fw::TPoint p);
+  void DrawLineRun(TCanvas3D& canvas, size_t begin, size_t end);
+  void DrawSegment3D(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
+  void DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color);
+  void DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
+  void DrawAreaLines(TCanvas3D& canvas, size_t begin, size_t end);
+  void DrawPointers(TCanvas3D& canvas, size_t begin, size_t end);
+  int32_t ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const;
+
+  std::unique_ptr<TChartPen> mLinePen;
+  std::unique_ptr<TSeriesPointer> mPointer;
+  std::unique_ptr<TChartBrush> mAreaBrush;
+  std::unique_ptr<TChartPen> mAreaLinesPen;
+  bool mStairs = false;
+  bool mInvertedStairs = false;
+  bool mDark3D = true;
+  TMultiArea mMultiArea = maNone;
+  bool mUseYOrigin = true;
+  double mYOrigin = 0;
+  const bool mDrawLine;
+  const bool mDrawArea;
+
+  // Scratch of a pass, kept between frames so that drawing allocates nothing.
+  std::vector<TPassPoint> mPass;
+  size_t mPassFirst = 0;  // index in mPass of FirstVisible
+  std::vector<fw::TPoint> mPolygon;
+  int32_t mPassStart = 0;  // point index of mPass[0]
+};
+
+}  // namespace chart

@@ -1,0 +1,319 @@
+// Line and point series: pixels flat and in 3D, gaps, colours, stairs, hit tests, marks, margins.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <limits>
+
+#include "chart/canvas/DarkenColor.h"
+#include "chart/canvas/TChartCanvas3D.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/data/TSeriesMarks.h"
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPointSeries.h"
+#include "chart/series/TSeriesPointer.h"
+#include "tests/chart/series/SeriesTestSupport.h"
+
+using namespace chart;
+using seriestest::TSeriesChart;
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+struct TPx {
+  int32_t X, Y;
+};
+TPx PointPx(const TChartSeries& s, int32_t i) { return {s.XPixel(i), s.YPixel(i)}; }
+
+}  // namespace
+
+TEST(LineSeries, DefaultsAndColourFollowingLikeTheFastLine) {
+  TLineSeries s;
+  EXPECT_EQ(s.ClassName(), "TLineSeries");
+  EXPECT_TRUE(s.ExtendToEdge());
+  EXPECT_FALSE(s.Stairs());
+  EXPECT_FALSE(s.InvertedStairs());
+  EXPECT_TRUE(s.Dark3D());
+  EXPECT_FALSE(s.Pointer().Visible());
+  s.SetSeriesColor(fw::clRed);
+  EXPECT_EQ(s.LinePen().Color(), fw::clRed);
+  TChartPen blue;
+  blue.SetColor(fw::clBlue);
+  blue.SetWidth(2);
+  s.SetLinePen(blue);
+  EXPECT_EQ(s.SeriesColor(), fw::clBlue);
+  EXPECT_EQ(s.LinePen().Width(), 2);
+  TPointSeries p;
+  EXPECT_EQ(p.ClassName(), "TPointSeries");
+  EXPECT_FALSE(p.ExtendToEdge());
+}
+
+TEST(LineSeriesPixels, HorizontalLineRunsToTheLastPointExcluded) {
+  TSeriesChart c;
+  auto& s = c.Add<TLineSeries>({5, 5, 5}, fw::clRed);
+  c.Draw();
+  const TPx a = PointPx(s, 0), b = PointPx(s, 2);
+  for (int32_t x = a.X; x < b.X; ++x) {
+    EXPECT_EQ(c.At(x, a.Y), fw::clRed) << x;
+    EXPECT_EQ(c.At(x, a.Y - 1), fw::clWhite) << x;
+    EXPECT_EQ(c.At(x, a.Y + 1), fw::clWhite) << x;
+  }
+}
+
+TEST(LineSeriesPixels, StairsTurnAtTheNextPointsXOrFirstRiseWhenInverted) {
+  for (bool inverted : {false, true}) {
+    TSeriesChart c;
+    auto& s = c.Add<TLineSeries>({2, 8}, fw::clRed);
+    s.SetStairs(true);
+    s.SetInvertedStairs(inverted);
+    c.Draw();
+    const TPx a = PointPx(s, 0), b = PointPx(s, 1);
+    const int32_t midX = (a.X + b.X) / 2, midY = (a.Y + b.Y) / 2;
+    EXPECT_EQ(c.At(midX, midY), fw::clWhite);  // no diagonal
+    if (!inverted) {
+      EXPECT_EQ(c.At(midX, a.Y), fw::clRed);
+      EXPECT_EQ(c.At(b.X, midY), fw::clRed);
+      EXPECT_EQ(c.At(a.X, midY), fw::clWhite);
+    } else {
+      EXPECT_EQ(c.At(a.X, midY), fw::clRed);
+      EXPECT_EQ(c.At(midX, b.Y), fw::clRed);
+      EXPECT_EQ(c.At(midX, a.Y), fw::clWhite);
+    }
+  }
+}
+
+TEST(LineSeriesPixels, NullPointsAndNaNValuesAreGaps) {
+  for (bool useNaN : {false, true}) {
+    TSeriesChart c;
+    auto& s = c.Add<TLineSeries>({5, 5}, fw::clRed);
+    if (useNaN)
+      s.AppendPoint(2, NaN, "", fw::clDefault);
+    else
+      s.AppendNullPoint(2, 5, "");
+    s.AppendPoint(3, 5, "", fw::clDefault);
+    s.AppendPoint(4, 5, "", fw::clDefault);
+    c.Draw();
+    const int32_t y = s.YPixel(0);
+    for (int32_t x = s.XPixel(0); x < s.XPixel(1); ++x) EXPECT_EQ(c.At(x, y), fw::clRed) << x;
+    for (int32_t x = s.XPixel(1) + 1; x < s.XPixel(3); ++x) EXPECT_EQ(c.At(x, y), fw::clWhite) << x;
+    for (int32_t x = s.XPixel(3); x < s.XPixel(4); ++x) EXPECT_EQ(c.At(x, y), fw::clRed) << x;
+    EXPECT_EQ(s.LowestY(), 5);
+    EXPECT_EQ(s.HighestY(), 5);
+  }
+}
+
+TEST(LineSeriesPixels, EachSegmentTakesTheColourOfItsEndPoint) {
+  TSeriesChart c;
+  auto& s = c.Add<TLineSeries>({5, 5, 5}, fw::clRed);
+  s.SetColorEachPoint(true);
+  c.Draw();
+  const int32_t y = s.YPixel(0);
+  EXPECT_EQ(c.At((s.XPixel(0) + s.XPixel(1)) / 2, y), s.ColorOfPoint(1));
+  EXPECT_EQ(c.At((s.XPixel(1) + s.XPixel(2)) / 2, y), s.ColorOfPoint(2));
+  EXPECT_NE(s.ColorOfPoint(1), s.ColorOfPoint(2));
+}
+
+TEST(LineSeriesPixels, PointerSitsOnTopOfTheLine) {
+  TSeriesChart c;
+  auto& s = c.Add<TLineSeries>({5, 5, 5}, fw::clRed);
+  s.Pointer().SetVisible(true);
+  c.Draw();
+  const TPx p = PointPx(s, 1);
+  EXPECT_EQ(c.At(p.X - 4, p.Y - 4), fw::clBlack);  // outline corners
+  EXPECT_EQ(c.At(p.X + 4, p.Y + 4), fw::clBlack);
+  EXPECT_EQ(c.At(p.X + 4, p.Y), fw::clBlack);      // the outline covers the line
+  EXPECT_EQ(c.At(p.X + 2, p.Y - 2), fw::clRed);
+  EXPECT_EQ(c.At(p.X - 5, p.Y - 4), fw::clWhite);
+}
+
+TEST(LineSeriesPixels, InThreeDimensionsARibbonDarkenedWhereItsUndersideShows) {
+  TSeriesChart c(200, 150, true);
+  auto& s = c.Add<TLineSeries>({2, 8, 8}, fw::clRed);
+  s.LinePen().SetVisible(false);
+  c.Draw();
+  TChartCanvas3D& canvas = c.Chart.Canvas();
+  const int32_t zm = s.DepthMiddle();
+  ASSERT_GT(s.DepthEnd(), s.DepthStart());
+  // The level segment shows its top in the series colour.
+  const fw::TPoint top = canvas.ProjectToPoint((s.XPixel(1) + s.XPixel(2)) / 2, s.YPixel(1), zm);
+  EXPECT_EQ(c.At(top.X, top.Y), fw::clRed);
+  // The rising segment shows its underside, darkened.
+  const fw::TPoint under = canvas.ProjectToPoint((s.XPixel(0) + s.XPixel(1)) / 2, (s.YPixel(0) + s.YPixel(1)) / 2, zm);
+  EXPECT_EQ(c.At(under.X, under.Y), DarkenColor(fw::clRed, 128));
+  s.SetDark3D(false);
+  c.Draw();
+  EXPECT_EQ(c.At(under.X, under.Y), fw::clRed);
+}
+
+TEST(PointSeriesPixels, PointersOnlyAndNoneForGaps) {
+  TSeriesChart c;
+  auto& s = c.Add<TPointSeries>({2, 8}, fw::clRed);
+  s.AppendNullPoint(2, 5, "");
+  s.Pointer().Pen().SetColor(fw::clRed);
+  c.Draw();
+  for (int32_t i = 0; i < 2; ++i) {
+    const TPx p = PointPx(s, i);
+    EXPECT_EQ(seriestest::InkBounds(c.Image->Canvas(), {p.X - 10, p.Y - 10, p.X + 11, p.Y + 11}),
+              fw::TRect(p.X - 4, p.Y - 4, p.X + 5, p.Y + 5));
+  }
+  EXPECT_EQ(c.At((s.XPixel(0) + s.XPixel(1)) / 2, (s.YPixel(0) + s.YPixel(1)) / 2), fw::clWhite);
+  const TPx n{s.XPixelOfValue(2), s.YPixelOfValue(5)};
+  EXPECT_EQ(c.At(n.X, n.Y), fw::clWhite);
+}
+
+TEST(PointSeriesPixels, InThreeDimensionsEachPointerIsASolid) {
+  TSeriesChart c(200, 150, true);
+  auto& s = c.Add<TPointSeries>({5}, fw::clRed);
+  s.Pointer().Pen().SetVisible(false);
+  c.Draw();
+  const fw::TPoint front = c.Chart.Canvas().ProjectToPoint(s.XPixel(0), s.YPixel(0), s.DepthStart());
+  EXPECT_EQ(c.At(front.X, front.Y), fw::clRed);
+  const fw::TPoint side = c.Chart.Canvas().ProjectToPoint(s.XPixel(0) + 4, s.YPixel(0), s.DepthMiddle());
+  EXPECT_EQ(c.At(side.X, side.Y), DarkenColor(fw::clRed, 128));
+}
+
+TEST(LineSeriesHits, PointsSegmentsAndPointers) {
+  TSeriesChart c;
+  auto& s = c.Add<TLineSeries>({5, 5, 2}, fw::clRed);
+  c.Draw();
+  const TPx a = PointPx(s, 0), b = PointPx(s, 1);
+  EXPECT_EQ(s.ClickedIndex(b.X, b.Y), 1);
+  EXPECT_EQ(s.ClickedIndex((a.X + b.X) / 2, a.Y), 0);
+  EXPECT_EQ(s.ClickedIndex((a.X + b.X) / 2, a.Y - 3), -1);
+  s.Pointer().SetVisible(true);
+  c.Draw();
+  EXPECT_EQ(s.ClickedIndex(b.X + 4, b.Y - 4), 1);
+  EXPECT_EQ(s.ClickedIndex(b.X + 5, b.Y - 5), -1);
+  EXPECT_EQ(s.ClickedIndex(INT_MIN, INT_MAX), -1);
+
+  TSeriesChart p;
+  auto& points = p.Add<TPointSeries>({5, 5}, fw::clRed);
+  p.Draw();
+  const TPx q = PointPx(points, 0), r = PointPx(points, 1);
+  EXPECT_EQ(points.ClickedIndex(q.X - 4, q.Y + 4), 0);
+  EXPECT_EQ(points.ClickedIndex((q.X + r.X) / 2, q.Y), -1);  // no line between points
+}
+
+TEST(LineSeriesHits, StairsAreHitAlongTheirSteps) {
+  TSeriesChart c;
+  auto& s = c.Add<TLineSeries>({2, 8}, fw::clRed);
+  s.SetStairs(true);
+  c.Draw();
+  const TPx a = PointPx(s, 0), b = PointPx(s, 1);
+  EXPECT_EQ(s.ClickedIndex((a.X + b.X) / 2, a.Y), 0);
+  EXPECT_EQ(s.ClickedIndex(b.X, (a.Y + b.Y) / 2), 0);
+  EXPECT_EQ(s.ClickedIndex((a.X + b.X) / 2, (a.Y + b.Y) / 2), -1);
+}
+
+TEST(LineSeriesMarks, MarksSitArrowLengthAbovePointsAndNoneForNaN) {
+  TSeriesChart c;
+  auto& s = c.Add<TLineSeries>({3, 6}, fw::clRed);
+  s.AppendPoint(2, NaN, "", fw::clDefault);
+  s.Marks().SetVisible(true);
+  s.Marks().SetStyle(smsValue);
+  s.Marks().SetArrowLength(10);
+  c.Draw();
+  for (int32_t i = 0; i < 2; ++i) {
+    const TSeriesMarkPosition* m = s.Marks().PositionAt(i);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->ArrowFromY, s.YPixel(i));
+    EXPECT_EQ(m->ArrowToY, s.YPixel(i) - 10);
+    EXPECT_EQ(m->LeftTopY + m->Height, s.YPixel(i) - 10 + 1);
+  }
+  EXPECT_EQ(s.Marks().PositionAt(2), nullptr);
+}
+
+TEST(LineSeriesRanges, MarginsKeepWholePointersInsideAutomaticAxes) {
+  TSeriesChart c;
+  c.Chart.BottomAxis().SetAutomatic(true);
+  c.Chart.LeftAxis().SetAutomatic(true);
+  auto& s = c.Add<TPointSeries>({1, 4, 9}, fw::clRed);
+  int32_t l = 0, r = 0, t = 0, b = 0;
+  s.HorizMargins(l, r);
+  s.VertMargins(t, b);
+  EXPECT_EQ(l, 5);
+  EXPECT_EQ(t, 5);
+  c.Draw();
+  const fw::TRect plot = c.Chart.PlotRect();
+  EXPECT_GE(s.XPixel(0) - 4, plot.Left);
+  EXPECT_LT(s.XPixel(2) + 4, plot.Right);
+  EXPECT_GE(s.YPixel(2) - 4, plot.Top);
+  EXPECT_LT(s.YPixel(0) + 4, plot.Bottom);
+  s.Pointer().SetInflateMargins(false);
+  s.HorizMargins(l, r);
+  EXPECT_EQ(l, 0);
+  TLineSeries line;
+  line.VertMargins(t, b);
+  EXPECT_EQ(t, 0);  // no pointer, no margin
+}
+
+TEST(LineSeriesRanges, EmptyAllNullSinglePointAndExtremeValuesAreSafe) {
+  TSeriesChart c(120, 90, false);
+  c.Chart.BottomAxis().SetAutomatic(true);
+  c.Chart.LeftAxis().SetAutomatic(true);
+  auto& s = c.Add<TLineSeries>({}, fw::clRed);
+  s.Pointer().SetVisible(true);
+  c.Draw();
+  EXPECT_EQ(s.LowestY(), 0);
+  s.AppendNullPoint(0, 1, "");
+  s.AppendNullPoint(1, 1, "");
+  c.Draw();
+  EXPECT_EQ(s.LowestY(), 0);
+  EXPECT_EQ(s.HighestX(), 0);
+  s.RemoveAllPoints();
+  s.AppendPoint(3, 7, "", fw::clDefault);
+  c.Draw();
+  EXPECT_EQ(s.LowestY(), 7);
+  s.AppendPoint(4, 1e308, "", fw::clDefault);
+  s.AppendPoint(5, -1e308, "", fw::clDefault);
+  s.AppendPoint(6, std::numeric_limits<double>::infinity(), "", fw::clDefault);
+  c.Draw();
+  TSeriesChart fixed(120, 90, true);
+  auto& f = fixed.Add<TLineSeries>({1e308, -1e308, 5, 1e308}, fw::clRed);
+  f.Pointer().SetVisible(true);
+  fixed.Draw();
+  SUCCEED();
+}
+
+TEST(LineSeriesRanges, AMillionPointsDrawWithoutTrouble) {
+  TSeriesChart c(300, 200, false);
+  c.Chart.BottomAxis().SetAutomatic(true);
+  c.Chart.LeftAxis().SetAutomatic(true);
+  auto& s = c.Add<TLineSeries>({}, fw::clRed);
+  for (int32_t i = 0; i < 1000000; ++i) s.AppendPoint(i, std::sin(i * 0.001), "", fw::clDefault);
+  c.Draw();
+  EXPECT_EQ(s.HighestX(), 999999);
+  EXPECT_GT(seriestest::Count(c.Image->Canvas(), c.Chart.PlotRect(), fw::clRed), 100);
+}
+
+TEST(LineSeries3D, SeriesStandAtTheirOwnDepthsAndShareOneWhenFixed) {
+  TSeriesChart c(200, 150, true);
+  auto& back = c.Add<TPointSeries>({5}, fw::clRed);  // the chart puts the first series at the back
+  auto& front = c.Add<TPointSeries>({5}, fw::clBlue);
+  front.Pointer().Pen().SetVisible(false);
+  back.Pointer().Pen().SetVisible(false);
+  fw::TSurface& image = c.Draw();
+  EXPECT_EQ(front.DepthEnd(), back.DepthStart());
+  EXPECT_GT(front.DepthEnd(), front.DepthStart());
+  TChartCanvas3D& canvas = c.Chart.Canvas();
+  const fw::TPoint f = canvas.ProjectToPoint(front.XPixel(0), front.YPixel(0), front.DepthStart());
+  EXPECT_EQ(c.At(f.X, f.Y), fw::clBlue);
+  // The back solid shows above and to the right of the front one, shaded or not.
+  const int red = seriestest::Count(image, c.Chart.PlotRect(), fw::clRed) +
+                  seriestest::Count(image, c.Chart.PlotRect(), DarkenColor(fw::clRed, 128)) +
+                  seriestest::Count(image, c.Chart.PlotRect(), DarkenColor(fw::clRed, 64));
+  EXPECT_GT(red, 0);
+
+  // Lines and areas of one fixed level are drawn point by point, interleaved.
+  TSeriesChart g(200, 150, true);
+  auto& a = g.Add<TLineSeries>({2, 8, 2}, fw::clRed);
+  auto& d = g.Add<TLineSeries>({8, 2, 8}, fw::clBlue);
+  a.SetFixedDepthLevel(0);
+  d.SetFixedDepthLevel(0);
+  d.Pointer().SetVisible(true);
+  fw::TSurface& shared = g.Draw();
+  EXPECT_EQ(a.DepthStart(), d.DepthStart());
+  EXPECT_GT(seriestest::Count(shared, g.Chart.PlotRect(), fw::clRed), 20);
+  EXPECT_GT(seriestest::Count(shared, g.Chart.PlotRect(), fw::clBlue), 20);
+}

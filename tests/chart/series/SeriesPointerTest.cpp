@@ -1,0 +1,245 @@
+// The point marker: settings, rejected sizes, each style's pixels flat and its solid in 3D.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "chart/ChartException.h"
+#include "chart/canvas/TChartCanvas3D.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/canvas/TView3DOptions.h"
+#include "chart/panel/TChartBrush.h"
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPointSeries.h"
+#include "chart/series/TSeriesPointer.h"
+#include "framework/graphics/TBitmap.h"
+#include "tests/chart/series/SeriesTestSupport.h"
+
+using namespace chart;
+using seriestest::InkBounds;
+
+namespace {
+
+// The marker of `style` drawn flat at (20, 20) in red with half sizes h and v on a white 40 x 40
+// image; the outline pen is red too unless `outline` is given.
+struct TFlatPointer {
+  fw::TBitmap Image{40, 40};
+  TPointSeries Series;
+  TChartCanvas3D Canvas;
+
+  TFlatPointer(TSeriesPointerStyle style, int32_t h, int32_t v, fw::TColor outline = fw::clRed) {
+    Canvas.AttachSurface(&Image.Canvas());
+    Series.Pointer().SetStyle(style);
+    Series.Pointer().SetHorizSize(h);
+    Series.Pointer().SetVertSize(v);
+    Series.Pointer().Pen().SetColor(outline);
+  }
+  fw::TSurface& Draw() {
+    Series.Pointer().Draw(Canvas, false, 20, 20, 0, 0, fw::clRed);
+    return Image.Canvas();
+  }
+  fw::TColor At(int32_t x, int32_t y) { return Image.Canvas().GetPixel(x, y); }
+};
+
+fw::TRect Box(int32_t l, int32_t t, int32_t r, int32_t b) { return {l, t, r, b}; }
+const fw::TRect Whole{0, 0, 40, 40};
+
+}  // namespace
+
+TEST(SeriesPointer, DefaultsDependOnTheSeriesType) {
+  TLineSeries line;
+  TPointSeries point;
+  EXPECT_FALSE(line.Pointer().Visible());
+  EXPECT_TRUE(point.Pointer().Visible());
+  const TSeriesPointer& p = point.Pointer();
+  EXPECT_EQ(p.Style(), psRectangle);
+  EXPECT_EQ(p.HorizSize(), 4);
+  EXPECT_EQ(p.VertSize(), 4);
+  EXPECT_TRUE(p.Draw3D());
+  EXPECT_TRUE(p.Dark3D());
+  EXPECT_TRUE(p.InflateMargins());
+  EXPECT_EQ(p.Brush().Color(), fw::clDefault);
+  EXPECT_EQ(p.Pen().Color(), fw::clBlack);
+}
+
+TEST(SeriesPointer, SizesOutsideTheirRangeAreRejectedAndTheOldValueStays) {
+  TPointSeries s;
+  s.Pointer().SetHorizSize(6);
+  s.Pointer().SetVertSize(7);
+  for (int32_t bad : {-1, 1001, INT_MIN, INT_MAX}) {
+    try {
+      s.Pointer().SetHorizSize(bad);
+      FAIL() << bad;
+    } catch (const ChartException& e) {
+      EXPECT_EQ(std::string(e.what()), "Pointer size must be between 0 and 1000");
+    }
+    EXPECT_THROW(s.Pointer().SetVertSize(bad), ChartException);
+  }
+  EXPECT_EQ(s.Pointer().HorizSize(), 6);
+  EXPECT_EQ(s.Pointer().VertSize(), 7);
+  s.Pointer().SetHorizSize(0);
+  s.Pointer().SetVertSize(1000);
+  EXPECT_EQ(s.Pointer().HorizSize(), 0);
+  EXPECT_EQ(s.Pointer().VertSize(), 1000);
+}
+
+TEST(SeriesPointer, AssignCopiesEverything) {
+  TPointSeries s;
+  TPointSeries other;
+  other.Pointer().SetStyle(psStar);
+  other.Pointer().SetHorizSize(2);
+  other.Pointer().SetVertSize(9);
+  other.Pointer().SetVisible(false);
+  other.Pointer().SetDraw3D(false);
+  other.Pointer().SetDark3D(false);
+  other.Pointer().SetInflateMargins(false);
+  other.Pointer().Brush().SetColor(fw::clBlue);
+  other.Pointer().Pen().SetWidth(3);
+  s.SetPointer(other.Pointer());
+  EXPECT_EQ(s.Pointer().Style(), psStar);
+  EXPECT_EQ(s.Pointer().HorizSize(), 2);
+  EXPECT_EQ(s.Pointer().VertSize(), 9);
+  EXPECT_FALSE(s.Pointer().Visible());
+  EXPECT_FALSE(s.Pointer().Draw3D());
+  EXPECT_FALSE(s.Pointer().Dark3D());
+  EXPECT_FALSE(s.Pointer().InflateMargins());
+  EXPECT_EQ(s.Pointer().Brush().Color(), fw::clBlue);
+  EXPECT_EQ(s.Pointer().Pen().Width(), 3);
+}
+
+TEST(SeriesPointerPixels, RectangleCoversTwiceTheSizePlusOneWithItsOutline) {
+  TFlatPointer p(psRectangle, 3, 2, fw::clBlack);
+  fw::TSurface& s = p.Draw();
+  EXPECT_EQ(InkBounds(s, Whole), Box(17, 18, 24, 23));
+  EXPECT_EQ(p.At(17, 18), fw::clBlack);  // outline
+  EXPECT_EQ(p.At(23, 22), fw::clBlack);
+  EXPECT_EQ(p.At(20, 20), fw::clRed);    // fill in the point's colour
+  EXPECT_EQ(p.At(18, 19), fw::clRed);
+}
+
+TEST(SeriesPointerPixels, BrushColourAndStyleOverrideTheFill) {
+  TFlatPointer p(psRectangle, 3, 3, fw::clBlack);
+  p.Series.Pointer().Brush().SetColor(fw::clBlue);
+  p.Draw();
+  EXPECT_EQ(p.At(20, 20), fw::clBlue);
+  TFlatPointer q(psRectangle, 3, 3, fw::clBlack);
+  q.Series.Pointer().Brush().SetStyle(fw::bsClear);
+  q.Draw();
+  EXPECT_EQ(q.At(20, 20), fw::clWhite);
+  EXPECT_EQ(q.At(17, 17), fw::clBlack);
+}
+
+TEST(SeriesPointerPixels, CircleStaysInsideItsBoxAndFillsItsCentre) {
+  TFlatPointer p(psCircle, 4, 4);
+  fw::TSurface& s = p.Draw();
+  EXPECT_EQ(InkBounds(s, Whole), Box(16, 16, 25, 25));
+  EXPECT_EQ(p.At(20, 20), fw::clRed);
+  EXPECT_EQ(p.At(16, 16), fw::clWhite);  // corners of the box stay free
+  EXPECT_EQ(p.At(24, 24), fw::clWhite);
+}
+
+TEST(SeriesPointerPixels, TrianglesPointUpAndDown) {
+  TFlatPointer up(psTriangle, 4, 4);
+  fw::TSurface& s = up.Draw();
+  EXPECT_EQ(InkBounds(s, Whole), Box(16, 16, 25, 25));
+  EXPECT_EQ(up.At(20, 16), fw::clRed);    // apex on top
+  EXPECT_EQ(up.At(16, 16), fw::clWhite);
+  EXPECT_EQ(up.At(16, 24), fw::clRed);    // base at the bottom
+  EXPECT_EQ(up.At(24, 24), fw::clRed);
+
+  TFlatPointer down(psDownTriangle, 4, 4);
+  fw::TSurface& d = down.Draw();
+  EXPECT_EQ(InkBounds(d, Whole), Box(16, 16, 25, 25));
+  EXPECT_EQ(down.At(20, 24), fw::clRed);
+  EXPECT_EQ(down.At(16, 24), fw::clWhite);
+  EXPECT_EQ(down.At(16, 16), fw::clRed);
+}
+
+TEST(SeriesPointerPixels, DiamondTouchesTheMiddlesOfItsBox) {
+  TFlatPointer p(psDiamond, 4, 4);
+  fw::TSurface& s = p.Draw();
+  EXPECT_EQ(InkBounds(s, Whole), Box(16, 16, 25, 25));
+  EXPECT_EQ(p.At(20, 16), fw::clRed);
+  EXPECT_EQ(p.At(16, 20), fw::clRed);
+  EXPECT_EQ(p.At(16, 16), fw::clWhite);
+  EXPECT_EQ(p.At(24, 24), fw::clWhite);
+}
+
+TEST(SeriesPointerPixels, CrossesAndStarAreLinesInThePointsColour) {
+  TFlatPointer cross(psCross, 3, 3, fw::clBlack);
+  fw::TSurface& s = cross.Draw();
+  EXPECT_EQ(InkBounds(s, Whole), Box(17, 17, 24, 24));
+  EXPECT_EQ(seriestest::Count(s, Whole, fw::clRed), 13);  // 7 across + 7 down, sharing the centre
+  EXPECT_EQ(cross.At(17, 20), fw::clRed);
+  EXPECT_EQ(cross.At(20, 23), fw::clRed);
+  EXPECT_EQ(cross.At(17, 17), fw::clWhite);
+
+  TFlatPointer diagonal(psDiagCross, 3, 3);
+  fw::TSurface& d = diagonal.Draw();
+  EXPECT_EQ(InkBounds(d, Whole), Box(17, 17, 24, 24));
+  EXPECT_EQ(seriestest::Count(d, Whole, fw::clRed), 13);
+  EXPECT_EQ(diagonal.At(17, 17), fw::clRed);
+  EXPECT_EQ(diagonal.At(23, 17), fw::clRed);
+  EXPECT_EQ(diagonal.At(20, 17), fw::clWhite);
+
+  TFlatPointer star(psStar, 3, 3);
+  fw::TSurface& t = star.Draw();
+  EXPECT_EQ(seriestest::Count(t, Whole, fw::clRed), 25);
+  EXPECT_EQ(star.At(20, 17), fw::clRed);
+  EXPECT_EQ(star.At(17, 17), fw::clRed);
+  EXPECT_EQ(star.At(18, 17), fw::clWhite);
+}
+
+TEST(SeriesPointerPixels, SmallDotIsOnePixel) {
+  TFlatPointer p(psSmallDot, 4, 4);
+  fw::TSurface& s = p.Draw();
+  EXPECT_EQ(InkBounds(s, Whole), Box(20, 20, 21, 21));
+  EXPECT_EQ(p.At(20, 20), fw::clRed);
+}
+
+TEST(SeriesPointerPixels, ZeroSizeAndFarOffPointsAreSafe) {
+  TFlatPointer p(psRectangle, 0, 0);
+  fw::TSurface& s = p.Draw();
+  EXPECT_EQ(InkBounds(s, Whole), Box(20, 20, 21, 21));
+  TFlatPointer far(psStar, 1000, 1000);
+  far.Series.Pointer().Draw(far.Canvas, false, INT_MAX, INT_MIN, 0, 0, fw::clRed);
+  far.Series.Pointer().SetStyle(psDiamond);
+  far.Series.Pointer().Draw(far.Canvas, false, INT_MIN, INT_MAX, 0, 0, fw::clRed);
+  EXPECT_EQ(InkBounds(far.Image.Canvas(), Whole), fw::TRect(40, 40, 0, 0));
+}
+
+TEST(SeriesPointer, ContainsIsTheMarkersBoxEdgesIncluded) {
+  TPointSeries s;
+  s.Pointer().SetHorizSize(3);
+  s.Pointer().SetVertSize(2);
+  const TSeriesPointer& p = s.Pointer();
+  EXPECT_TRUE(p.Contains(10, 10, 13, 12));
+  EXPECT_TRUE(p.Contains(10, 10, 7, 8));
+  EXPECT_FALSE(p.Contains(10, 10, 14, 10));
+  EXPECT_FALSE(p.Contains(10, 10, 10, 13));
+  EXPECT_FALSE(p.Contains(INT_MAX, INT_MAX, INT_MIN, INT_MIN));
+}
+
+TEST(SeriesPointerPixels, InThreeDimensionsTheRectangleIsACuboidAtTheSeriesDepth) {
+  seriestest::TSeriesChart flat(120, 100, false);
+  auto& a = flat.Add<TPointSeries>({5}, fw::clRed);
+  a.Pointer().Pen().SetVisible(false);
+  fw::TSurface& f = flat.Draw();
+  const fw::TRect flatInk = InkBounds(f, {a.XPixel(0) - 8, a.YPixel(0) - 8, a.XPixel(0) + 9, a.YPixel(0) + 9});
+  EXPECT_EQ(flatInk.Width(), 9);
+  EXPECT_EQ(flatInk.Height(), 9);
+
+  seriestest::TSeriesChart solid(120, 100, true);
+  auto& b = solid.Add<TPointSeries>({5}, fw::clRed);
+  b.Pointer().Pen().SetVisible(false);
+  fw::TSurface& s = solid.Draw();
+  // The front face is the flat square moved by the projection of the series' front; the side
+  // and the top reach back by the depth, shaded.
+  const fw::TPoint front = solid.Chart.Canvas().ProjectToPoint(b.XPixel(0), b.YPixel(0), b.DepthStart());
+  EXPECT_EQ(solid.At(front.X, front.Y), fw::clRed);
+  EXPECT_GT(b.DepthEnd(), b.DepthStart());
+  const fw::TPoint back = solid.Chart.Canvas().ProjectToPoint(b.XPixel(0) + 4, b.YPixel(0) - 4, b.DepthEnd() - 1);
+  const fw::TColor shaded = s.GetPixel(back.X, back.Y);
+  EXPECT_NE(shaded, fw::clRed);
+  EXPECT_NE(shaded, fw::clWhite);
+}

@@ -1,0 +1,100 @@
+#pragma once
+// A small flat or 3D chart without axes, legend or titles, with fixed axis ranges, for pixel
+// tests of the series types.
+#include <algorithm>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "chart/axes/TChartAxis.h"
+#include "chart/canvas/TView3DOptions.h"
+#include "chart/data/TChartSeries.h"
+#include "chart/panel/TChartLegend.h"
+#include "chart/panel/TCustomChart.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TSurface.h"
+
+namespace seriestest {
+
+struct TSeriesChart {
+  chart::TChart Chart;
+  std::vector<std::unique_ptr<chart::TChartSeries>> Series;  // freed first: they leave the chart
+  std::unique_ptr<fw::TBitmap> Image;
+
+  explicit TSeriesChart(int32_t width = 200, int32_t height = 150, bool view3D = false) {
+    Chart.SetBounds(0, 0, width, height);
+    Chart.SetView3D(view3D);
+    Chart.View3DOptions().SetOrthogonal(true);
+    Chart.SetAxisVisible(false);
+    Chart.SetColor(fw::clWhite);
+    Chart.Legend().SetVisible(false);
+    // Points 0 .. 10 stay clear of the plot's frame.
+    SetRange(Chart.BottomAxis(), -1, 11);
+    SetRange(Chart.LeftAxis(), -1, 11);
+  }
+  ~TSeriesChart() { Series.clear(); }
+
+  static void SetRange(chart::TCustomChartAxis& axis, double minimum, double maximum) {
+    axis.SetAutomatic(false);
+    axis.SetMaximum(1e300);
+    axis.SetMinimum(minimum);
+    axis.SetMaximum(maximum);
+  }
+
+  /// A series of type S with points (i, ys[i]) in the given colour, shown by the chart.
+  template <class S>
+  S& Add(std::initializer_list<double> ys, fw::TColor color) {
+    auto s = std::make_unique<S>();
+    s->SetSeriesColor(color);
+    int32_t x = 0;
+    for (double y : ys) s->AppendPoint(x++, y, "", fw::clDefault);
+    s->SetParentChart(&Chart);
+    S& result = *s;
+    Series.push_back(std::move(s));
+    return result;
+  }
+
+  fw::TSurface& Draw() {
+    Image = std::make_unique<fw::TBitmap>(Chart.Width(), Chart.Height());
+    Chart.DrawToCanvas(Image->Canvas(), Chart.GetPaintArea());
+    return Image->Canvas();
+  }
+  fw::TColor At(int32_t x, int32_t y) { return Image->Canvas().GetPixel(x, y); }
+};
+
+/// Bounding box of the pixels in `area` that differ from `background` (empty when none do).
+inline fw::TRect InkBounds(fw::TSurface& s, const fw::TRect& area, fw::TColor background = fw::clWhite) {
+  fw::TRect box{area.Right, area.Bottom, area.Left, area.Top};
+  for (int32_t y = area.Top; y < area.Bottom; ++y)
+    for (int32_t x = area.Left; x < area.Right; ++x)
+      if (s.GetPixel(x, y) != background) {
+        box.Left = std::min(box.Left, x);
+        box.Top = std::min(box.Top, y);
+        box.Right = std::max(box.Right, x + 1);
+        box.Bottom = std::max(box.Bottom, y + 1);
+      }
+  return box;
+}
+
+/// Bounding box of the pixels of exactly `color` in `area` (empty when there is none).
+inline fw::TRect ColorBounds(fw::TSurface& s, const fw::TRect& area, fw::TColor color) {
+  fw::TRect box{area.Right, area.Bottom, area.Left, area.Top};
+  for (int32_t y = area.Top; y < area.Bottom; ++y)
+    for (int32_t x = area.Left; x < area.Right; ++x)
+      if (s.GetPixel(x, y) == color) {
+        box.Left = std::min(box.Left, x);
+        box.Top = std::min(box.Top, y);
+        box.Right = std::max(box.Right, x + 1);
+        box.Bottom = std::max(box.Bottom, y + 1);
+      }
+  return box;
+}
+
+inline int Count(fw::TSurface& s, const fw::TRect& area, fw::TColor color) {
+  int n = 0;
+  for (int32_t y = area.Top; y < area.Bottom; ++y)
+    for (int32_t x = area.Left; x < area.Right; ++x) n += s.GetPixel(x, y) == color ? 1 : 0;
+  return n;
+}
+
+}  // namespace seriestest
