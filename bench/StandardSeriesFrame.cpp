@@ -20,7 +20,7 @@ namespace {
 constexpr int32_t Points = 10000;
 
 template <class S>
-void FrameWith(benchmark::State& state, int32_t points) {
+void FrameWith(benchmark::State& state, int32_t points, void (*setup)(S&) = nullptr) {
   chart::TChart chart(nullptr);
   chart.SetBounds(0, 0, 800, 500);
   chart.SetColor(fw::clWhite);
@@ -30,6 +30,7 @@ void FrameWith(benchmark::State& state, int32_t points) {
   series->SetSeriesColor(fw::clRed);
   for (int32_t i = 0; i < points; ++i)
     series->AppendPoint(i, 500 + 400 * std::sin(i * 0.00314) + 50 * std::sin(i * 0.7), "", fw::clDefault);
+  if (setup) setup(*series);
   series->SetParentChart(&chart);
   fw::TBitmap image(800, 500);
   for (auto _ : state) chart.DrawToCanvas(image.Canvas(), fw::TRect{0, 0, 800, 500});
@@ -41,6 +42,13 @@ void BM_FrameWithoutPoints(benchmark::State& state) { FrameWith<chart::TFastLine
 void BM_FrameFastLine10k(benchmark::State& state) { FrameWith<chart::TFastLineSeries>(state, Points); }
 void BM_FrameLine10k(benchmark::State& state) { FrameWith<chart::TLineSeries>(state, Points); }
 void BM_FrameArea10k(benchmark::State& state) { FrameWith<chart::TAreaSeries>(state, Points); }
+// The fill alone: no edge line, no area lines.
+void BM_FrameAreaFill10k(benchmark::State& state) {
+  FrameWith<chart::TAreaSeries>(state, Points, [](chart::TAreaSeries& s) {
+    s.LinePen().SetVisible(false);
+    s.AreaLinesPen().SetVisible(false);
+  });
+}
 void BM_FramePoint10k(benchmark::State& state) { FrameWith<chart::TPointSeries>(state, Points); }
 
 // Argument: 0 flat, 1 in 3D.
@@ -48,6 +56,7 @@ BENCHMARK(BM_FrameWithoutPoints)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameFastLine10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameLine10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameArea10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameAreaFill10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FramePoint10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
