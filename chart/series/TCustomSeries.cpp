@@ -173,68 +173,54 @@ double TCustomSeries::DrawnOrigin(int32_t index) const {
 
 int32_t TCustomSeries::YPixel(int32_t index) const { return YPixelOfValue(DrawnValue(index)); }
 
-double TCustomSeries::LowestX() const {
+// Ranges skip null points and, per coordinate, NaN values: without null points they are the
+// value lists' own statistics (which skip NaN), kept until the values change.
+double TCustomSeries::ScanRange(bool wantX, bool wantMinimum) const {
   bool found = false;
   double result = 0;
   for (int32_t i = 0; i < PointCount(); ++i) {
-    if (IsGap(i)) continue;
-    const double v = XValueOf(i);
-    if (!found || v < result) result = v;
+    if (IsNullPoint(i)) continue;
+    const double v = wantX ? XValueOf(i) : YValueOf(i);
+    if (std::isnan(v)) continue;
+    if (!found || (wantMinimum ? v < result : v > result)) result = v;
     found = true;
   }
   return result;
 }
 
+double TCustomSeries::LowestX() const {
+  return MayHaveNullPoints() ? ScanRange(true, true) : TChartSeries::LowestX();
+}
+
 double TCustomSeries::HighestX() const {
+  return MayHaveNullPoints() ? ScanRange(true, false) : TChartSeries::HighestX();
+}
+
+double TCustomSeries::StackedRange(bool wantMinimum) const {
+  const TSeriesStack stack = Stack();
   bool found = false;
   double result = 0;
   for (int32_t i = 0; i < PointCount(); ++i) {
     if (IsGap(i)) continue;
-    const double v = XValueOf(i);
-    if (!found || v > result) result = v;
+    const double top = DrawnValue(i, &stack);
+    const double origin = DrawnOrigin(i, &stack);
+    const double v = wantMinimum ? std::min(top, origin) : std::max(top, origin);
+    if (!found || (wantMinimum ? v < result : v > result)) result = v;
     found = true;
   }
   return result;
 }
 
 double TCustomSeries::LowestY() const {
-  const bool stacked = Stacked();
-  const TSeriesStack* stack = nullptr;
-  std::unique_ptr<TSeriesStack> owned;
-  if (stacked) {
-    owned = std::make_unique<TSeriesStack>(Stack());
-    stack = owned.get();
-  }
-  bool found = false;
-  double result = 0;
-  for (int32_t i = 0; i < PointCount(); ++i) {
-    if (IsGap(i)) continue;
-    double v = DrawnValue(i, stack);
-    if (mDrawArea && (stacked || mUseYOrigin)) v = std::min(v, DrawnOrigin(i, stack));
-    if (!found || v < result) result = v;
-    found = true;
-  }
-  return result;
+  if (Stacked()) return StackedRange(true);
+  const double v = MayHaveNullPoints() ? ScanRange(false, true) : TChartSeries::LowestY();
+  return mDrawArea && mUseYOrigin && PointCount() > 0 ? std::min(v, mYOrigin) : v;
 }
 
 double TCustomSeries::HighestY() const {
-  const bool stacked = Stacked();
-  const TSeriesStack* stack = nullptr;
-  std::unique_ptr<TSeriesStack> owned;
-  if (stacked) {
-    owned = std::make_unique<TSeriesStack>(Stack());
-    stack = owned.get();
-  }
-  bool found = false;
-  double result = 0;
-  for (int32_t i = 0; i < PointCount(); ++i) {
-    if (IsGap(i)) continue;
-    double v = DrawnValue(i, stack);
-    if (mDrawArea && (stacked || mUseYOrigin)) v = std::max(v, DrawnOrigin(i, stack));
-    if (!found || v > result) result = v;
-    found = true;
-  }
-  return result;
+  if (Stacked()) return StackedRange(false);
+  const double v = MayHaveNullPoints() ? ScanRange(false, false) : TChartSeries::HighestY();
+  return mDrawArea && mUseYOrigin && PointCount() > 0 ? std::max(v, mYOrigin) : v;
 }
 
 void TCustomSeries::HorizMargins(int32_t& left, int32_t& right) const {

@@ -81,8 +81,8 @@ public:
 
   /// Pixel of DrawnValue: marks sit on the stacked tops.
   int32_t YPixel(int32_t index) const override;
-  /// Ranges over the points that are not gaps (0 when there is none), with the origin and the
-  /// stacked sums of an area.
+  /// Ranges over the points that are not null, skipping NaN values (0 when there is none), with
+  /// the origin and the stacked sums of an area.
   double LowestX() const override;
   double HighestX() const override;
   double LowestY() const override;
@@ -134,6 +134,10 @@ private:
   double DrawnValue(int32_t index, const TSeriesStack* stack) const;
   double DrawnOrigin(int32_t index, const TSeriesStack* stack) const;
   int32_t OriginPixel(double origin) const;
+  /// Range of X or Y over the points that are not null, NaN values skipped (0 when none).
+  double ScanRange(bool wantX, bool wantMinimum) const;
+  /// Range of the stacked tops and origins over the points that are not gaps.
+  double StackedRange(bool wantMinimum) const;
   TPassPoint PassPoint(int32_t index, const TSeriesStack* stack) const;
   /// The corner a stair step turns at between a and b (a itself without Stairs).
   fw::TPoint StairCorner(fw::TPoint a, fw::TPoint b) const;
