@@ -120,6 +120,10 @@ public:
   virtual double LowestZ() const { return EffectiveDepthLevel(); }
   virtual double HighestZ() const { return EffectiveDepthLevel(); }
   int32_t EffectiveDepthLevel() const { return mFixedDepthLevel == -1 ? mDepthLevel : mFixedDepthLevel; }
+  /// In 3D with the series stacked in depth, a series with an automatic level may take the
+  /// level of an earlier active series of the chart (bars side by side or stacked share one
+  /// slot); nullptr (the default) gives it a level of its own.
+  virtual const TChartSeries* DepthLevelPartner() const { return nullptr; }
 
   // ---- coordinates (through the resolved axes of the last frame; 0 without an axis) ----
   virtual int32_t XPixel(int32_t index) const;

@@ -372,9 +372,16 @@ void TCustomAxisPanel::AssignDepthLevels() {
   mMaxDepthLevel = 0;
   if (stacked) {
     mMaxDepthLevel = -1;
-    for (TChartSeries* s : mSeriesList) {
+    for (int32_t i = 0; i < mSeriesList.Count(); ++i) {
+      TChartSeries* s = mSeriesList[i];
       if (!s->Active()) continue;
       if (s->FixedDepthLevel() == -1) {
+        const TChartSeries* partner = s->DepthLevelPartner();
+        const int32_t at = partner ? mSeriesList.IndexOf(partner) : -1;
+        if (at >= 0 && at < i && partner->Active() && partner->FixedDepthLevel() == -1) {
+          s->SetDepthLevel(partner->DepthLevel());  // the partner's level, not yet turned around
+          continue;
+        }
         ++mMaxDepthLevel;
         s->SetDepthLevel(mMaxDepthLevel);
       } else {
