@@ -207,42 +207,72 @@ bool TCustomBarSeries::BarValueRange(int32_t index, double& from, double& to) co
   return std::isfinite(from) && std::isfinite(to);
 }
 
-double TCustomBarSeries::ValueExtreme(bool highest) const {
-  bool found = false;
-  double result = 0;
-  auto take = [&](double v) {
+const TCustomBarSeries::TStats& TCustomBarSeries::Stats() const {
+  if (mStatsInFrame && mStats.Valid) return mStats;
+  TStats stats;
+  auto take = [](double v, bool highest, bool& found, double& result) {
     if (!found || (highest ? v > result : v < result)) result = v;
     found = true;
   };
+  bool foundLow = false, foundHigh = false;
+  bool havePrevious = false;
+  double previous = 0;
   const bool stacked = mMultiBar == mbStacked || mMultiBar == mbStacked100;
   const int32_t count = PointCount();
   for (int32_t i = 0; i < count; ++i) {
-    double from, to;
+    // Every point with a finite position holds a category (a null point keeps its place).
+    const double c = CategoryValue(i);
+    if (std::isfinite(c)) {
+      if (!stats.HasCategory || c < stats.CategoryMin) stats.CategoryMin = c;
+      if (!stats.HasCategory || c > stats.CategoryMax) stats.CategoryMax = c;
+      stats.HasCategory = true;
+      if (havePrevious) {
+        const double d = std::fabs(c - previous);
+        if (d > 0 && std::isfinite(d) && (stats.Step == 0 || d < stats.Step)) stats.Step = d;
+      }
+      previous = c;
+      havePrevious = true;
+    }
     if (!stacked) {
       if (IsGap(i)) continue;
-      take(BarValue(i));
+      const double v = BarValue(i);
+      take(v, false, foundLow, stats.ValueMin);
+      take(v, true, foundHigh, stats.ValueMax);
       continue;
     }
+    double from, to;
     if (!BarValueRange(i, from, to)) continue;
-    take(to);
-    if (mMultiBar == mbStacked100) take(from);
+    for (const double v : {to, mMultiBar == mbStacked100 ? from : to}) {
+      take(v, false, foundLow, stats.ValueMin);
+      take(v, true, foundHigh, stats.ValueMax);
+    }
   }
-  if (found && mUseYOrigin && mMultiBar != mbStacked100) take(mYOrigin);
-  if (found && mMultiBar == mbStacked100) take(0.0);
-  return result;
+  if (foundLow) {
+    const bool withOrigin = mUseYOrigin && mMultiBar != mbStacked100;
+    const double origin = mMultiBar == mbStacked100 ? 0.0 : mYOrigin;
+    if (withOrigin || mMultiBar == mbStacked100) {
+      stats.ValueMin = std::min(stats.ValueMin, origin);
+      stats.ValueMax = std::max(stats.ValueMax, origin);
+    }
+  }
+  stats.Valid = true;
+  if (!mStatsInFrame) {
+    mStats = TStats{};
+    mScratchStats = stats;
+    return mScratchStats;
+  }
+  mStats = stats;
+  return mStats;
+}
+
+double TCustomBarSeries::ValueExtreme(bool highest) const {
+  const TStats& stats = Stats();
+  return highest ? stats.ValueMax : stats.ValueMin;
 }
 
 double TCustomBarSeries::CategoryExtreme(bool highest) const {
-  bool found = false;
-  double result = 0;
-  const int32_t count = PointCount();
-  for (int32_t i = 0; i < count; ++i) {
-    if (!std::isfinite(CategoryValue(i))) continue;  // a null point keeps its place
-    const double v = CategoryValue(i);
-    if (!found || (highest ? v > result : v < result)) result = v;
-    found = true;
-  }
-  return result;
+  const TStats& stats = Stats();
+  return highest ? stats.CategoryMax : stats.CategoryMin;
 }
 
 double TCustomBarSeries::LowestX() const { return mHorizontal ? ValueExtreme(false) : CategoryExtreme(false); }
@@ -252,28 +282,13 @@ double TCustomBarSeries::HighestY() const { return mHorizontal ? CategoryExtreme
 
 // ---------------------------------------------------------------- slots and margins
 
-double TCustomBarSeries::SmallestCategoryStep() const {
-  double best = 0;
-  bool havePrevious = false;
-  double previous = 0;
-  const int32_t count = PointCount();
-  for (int32_t i = 0; i < count; ++i) {
-    const double v = CategoryValue(i);
-    if (!std::isfinite(v)) continue;
-    if (havePrevious) {
-      const double d = std::fabs(v - previous);
-      if (d > 0 && std::isfinite(d) && (best == 0 || d < best)) best = d;
-    }
-    previous = v;
-    havePrevious = true;
-  }
-  return best;
-}
+double TCustomBarSeries::SmallestCategoryStep() const { return Stats().Step; }
 
 double TCustomBarSeries::SlotCount() const {
-  const double step = SmallestCategoryStep();
+  const TStats& stats = Stats();
+  const double step = stats.Step;
   if (!(step > 0)) return 2;
-  const double range = CategoryExtreme(true) - CategoryExtreme(false);
+  const double range = stats.CategoryMax - stats.CategoryMin;
   const double slots = range / step + 1;
   if (!std::isfinite(slots) || slots > 1e9) return 1e9;
   return std::max(2.0, slots);
@@ -307,6 +322,9 @@ const TCustomBarSeries::TSlot& TCustomBarSeries::Slot() {
 
 void TCustomBarSeries::DoBeforeDrawChart() {
   mSlot.Valid = false;
+  // The data stays as it is until this series is drawn: its statistics are kept until then.
+  mStats.Valid = false;
+  mStatsInFrame = true;
   mHasLastMark = false;
   TChartSeries::DoBeforeDrawChart();
 }
@@ -374,9 +392,23 @@ void TCustomBarSeries::BarAcross(int32_t index, int32_t& from, int32_t& to) {
 fw::TRect TCustomBarSeries::BarBounds(int32_t index) {
   double from, to;
   if (!BarValueRange(index, from, to)) return {};
+  return BarRect(index, from, to);
+}
+
+fw::TRect TCustomBarSeries::BarRect(int32_t index, double from, double to) {
   int32_t a0, a1;
   BarAcross(index, a0, a1);
-  const int32_t v0 = ValuePixel(from);
+  int32_t v0;
+  if (mInPass && mOriginPixelValid && from == mOriginValue) {
+    v0 = mOriginPixel;  // the bars of a pass mostly start at the origin
+  } else {
+    v0 = ValuePixel(from);
+    if (mInPass) {
+      mOriginPixelValid = true;
+      mOriginValue = from;
+      mOriginPixel = v0;
+    }
+  }
   const int32_t v1 = ValuePixel(to);
   const int32_t lo = std::min(v0, v1);
   const int32_t hi = std::max(v0, v1) + 1;
@@ -429,14 +461,40 @@ void TCustomBarSeries::DrawAllPoints() {
   PrepareCanvas(canvas);
   Slot();
   const PassScope pass(mInPass);
+  mOriginPixelValid = false;  // the axes may have changed since the last pass
   // The bars just outside the visible range may still reach into it.
   const int32_t from = std::max(0, first - 1);
   const int32_t to = std::min(PointCount() - 1, last + 1);
-  if (CanSkipCoveredBars(canvas)) {
+  if (CanSkipCoveredBars(canvas))
     DrawUncoveredParts(canvas, from, to);
-    return;
-  }
-  for (int32_t i = from; i <= to; ++i) DrawBar(canvas, i);
+  else
+    for (int32_t i = from; i <= to; ++i) DrawBar(canvas, i);
+  EndOfFrame();
+}
+
+void TCustomBarSeries::EndOfFrame() {
+  mStatsInFrame = false;
+  mStats.Valid = false;
+}
+
+void TCustomBarSeries::DoAfterDrawValues() {
+  EndOfFrame();
+  TChartSeries::DoAfterDrawValues();
+}
+
+void TCustomBarSeries::AddedPoint(int32_t index) {
+  EndOfFrame();
+  TChartSeries::AddedPoint(index);
+}
+
+void TCustomBarSeries::DeletePoint(int32_t index) {
+  EndOfFrame();
+  TChartSeries::DeletePoint(index);
+}
+
+void TCustomBarSeries::ClearLists() {
+  EndOfFrame();
+  TChartSeries::ClearLists();
 }
 
 bool TCustomBarSeries::CanSkipCoveredBars(TCanvas3D& canvas) const {
@@ -494,7 +552,7 @@ void TCustomBarSeries::DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32
   for (int32_t i = from; i <= to; ++i) {
     double v0, v1;
     if (!BarValueRange(i, v0, v1)) continue;
-    const fw::TRect rect = BarBounds(i);
+    const fw::TRect rect = BarRect(i, v0, v1);
     if (!run.empty() && across(run.back().Rect) != across(rect)) flush();
     run.push_back({rect, own != fw::clDefault ? own : ColorOfPoint(i), 0, 0});
   }
@@ -513,7 +571,7 @@ void TCustomBarSeries::DrawOnePoint(int32_t index) {
 void TCustomBarSeries::DrawBar(TCanvas3D& canvas, int32_t index) {
   double from, to;
   if (!BarValueRange(index, from, to)) return;
-  const fw::TRect bar = BarBounds(index);
+  const fw::TRect bar = BarRect(index, from, to);
   const fw::TColor own = mBarBrush->Color();
   const fw::TColor color = own != fw::clDefault ? own : ColorOfPoint(index);
   canvas.Brush().SetColor(color);

@@ -111,6 +111,8 @@ public:
   void VertMargins(int32_t& top, int32_t& bottom) const override;
   void Assign(const TChartSeries& source) override;
   std::string EditorName() const override;
+  void DoAfterDrawValues() override;
+  void DeletePoint(int32_t index) override;
   /// Side-by-side and stacked bars share the depth slot of the first series of their group.
   const TChartSeries* DepthLevelPartner() const override;
 
@@ -122,6 +124,8 @@ protected:
   TCustomBarSeries(fw::TComponent* owner, bool horizontal);
 
   void DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position) override;
+  void AddedPoint(int32_t index) override;
+  void ClearLists() override;
 
 private:
   struct TSlot {
@@ -149,8 +153,21 @@ private:
   /// Lowest / highest end of the bars along the value axis.
   double ValueExtreme(bool highest) const;
   double CategoryExtreme(bool highest) const;
+  /// Category range and smallest step, value range: one pass over the points. Kept from the
+  /// start of a frame until the series has drawn (the data does not change in between);
+  /// adding, deleting or clearing points drops it.
+  struct TStats {
+    bool Valid = false;
+    bool HasCategory = false;
+    double CategoryMin = 0, CategoryMax = 0, Step = 0;
+    double ValueMin = 0, ValueMax = 0;
+  };
+  const TStats& Stats() const;
+  void EndOfFrame();
   /// The start and end of the bar across its category (pixels), from the slot.
   void BarAcross(int32_t index, int32_t& from, int32_t& to);
+  /// BarBounds of a bar whose value range is known.
+  fw::TRect BarRect(int32_t index, double from, double to);
   void PrepareCanvas(TCanvas3D& canvas) const;
   void DrawBar(TCanvas3D& canvas, int32_t index);
   bool CanSkipCoveredBars(TCanvas3D& canvas) const;
@@ -180,6 +197,12 @@ private:
   bool mHasLastMark = false;
   int32_t mLastMarkIndex = -1;
   bool mSkipCoveredBars = true;
+  mutable TStats mStats;
+  mutable TStats mScratchStats;
+  bool mStatsInFrame = false;
+  bool mOriginPixelValid = false;  // pixel of the last bar start mapped in this pass
+  double mOriginValue = 0;
+  int32_t mOriginPixel = 0;
   struct TRunBar {
     fw::TRect Rect;
     fw::TColor Color;

@@ -19,6 +19,8 @@ namespace chart {
 namespace {
 
 constexpr double TwoPi = 2 * std::numbers::pi;
+// Rim segments of a whole turn of a flat pie (a slice takes its share, at least one).
+constexpr int32_t MaxSliceSegments = 128;
 
 int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN / 2, INT32_MAX / 2)); }
 
@@ -230,19 +232,23 @@ void TPieSeries::DrawSlice(TCanvas3D& canvas, const TSlice& slice, double start,
     canvas.DrawPieSlice3D(cx, cy, mXRadius, mYRadius, DepthStart(), DepthEnd(), start, end, mDark3D);
     return;
   }
-  const int32_t x1 = cx - mXRadius, y1 = cy - mYRadius, x2 = cx + mXRadius + 1, y2 = cy + mYRadius + 1;
   if (end - start >= TwoPi - 1e-12) {
-    canvas.DrawEllipse(x1, y1, x2, y2);
+    canvas.DrawEllipse(cx - mXRadius, cy - mYRadius, cx + mXRadius + 1, cy + mYRadius + 1);
     return;
   }
-  // The ends of the slice as far points along its two radii (in the ellipse's own angles).
-  const double scale = 1048576.0 / std::max(1, std::max(mXRadius, mYRadius));
-  const int32_t x3 = Round32(cx + scale * mXRadius * std::cos(start));
-  const int32_t y3 = Round32(cy - scale * mYRadius * std::sin(start));
-  const int32_t x4 = Round32(cx + scale * mXRadius * std::cos(end));
-  const int32_t y4 = Round32(cy - scale * mYRadius * std::sin(end));
-  if (x3 == x4 && y3 == y4) return;  // finer than the surface can tell apart
-  canvas.DrawPieSlice(x1, y1, x2, y2, x3, y3, x4, y4);
+  // A polygon from the centre along the rim: its cost follows the slice's own area. Two
+  // neighbouring slices compute their common rim point from the same angle, so they meet
+  // without a gap.
+  const int32_t segments =
+      std::clamp(static_cast<int32_t>(std::ceil((end - start) / TwoPi * MaxSliceSegments)), 1, MaxSliceSegments);
+  std::vector<fw::TPoint>& points = mPolygon;
+  points.clear();
+  points.push_back({cx, cy});
+  for (int32_t k = 0; k <= segments; ++k) {
+    const double a = k == segments ? end : start + (end - start) * k / segments;
+    points.push_back({Round32(cx + mXRadius * std::cos(a)), Round32(cy - mYRadius * std::sin(a))});
+  }
+  canvas.DrawPolygon(points);
 }
 
 void TPieSeries::DrawAllPoints() {

@@ -128,6 +128,7 @@ private:
   bool mLaidOut = false;
   int32_t mCenterX = 0, mCenterY = 0;
   int32_t mXRadius = 0, mYRadius = 0;
+  std::vector<fw::TPoint> mPolygon;  // scratch outline of one flat slice
 };
 
 }  // namespace chart
