@@ -14,6 +14,7 @@
 #include "chart/data/TChartSeries.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/ChartPalette.h"
+#include "chart/series/TCustomBarSeries.h"
 #include "framework/runtime/Rounding.h"
 
 namespace chart {
@@ -333,8 +334,27 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int32_t value) {
 
 // ---- the frame pipeline ------------------------------------------------------------------------
 
+void TCustomAxisPanel::RefreshOutdatedSeries() {
+  if (mRefreshingSeries) return;
+  const bool anyLinked = std::any_of(mSeriesList.begin(), mSeriesList.end(),
+                                     [](const TChartSeries* s) { return s->SourcesChanged() || !s->DataSources().empty(); });
+  if (!anyLinked) return;
+  mRefreshingSeries = true;
+  try {
+    // A handler run by a recalculation may change the list: walk a copy, skip series gone.
+    const std::vector<TChartSeries*> series(mSeriesList.begin(), mSeriesList.end());
+    for (TChartSeries* s : series)
+      if (mSeriesList.Contains(s)) s->RefreshIfOutdated();
+  } catch (...) {
+    mRefreshingSeries = false;
+    throw;
+  }
+  mRefreshingSeries = false;
+}
+
 void TCustomAxisPanel::DrawContent(const fw::TRect& bounds) {
   TChartCanvas3D& canvas = Canvas();
+  RefreshOutdatedSeries();
   PaintPanelBackground(bounds);
   for (TChartSeries* s : mSeriesList)
     if (s->Active()) s->DoBeforeDrawChart();
@@ -376,7 +396,7 @@ void TCustomAxisPanel::AssignDepthLevels() {
       TChartSeries* s = mSeriesList[i];
       if (!s->Active()) continue;
       if (s->FixedDepthLevel() == -1) {
-        const TChartSeries* partner = s->DepthLevelPartner();
+        const TChartSeries* partner = DepthLevelPartner(*s);
         const int32_t at = partner ? mSeriesList.IndexOf(partner) : -1;
         if (at >= 0 && at < i && partner->Active() && partner->FixedDepthLevel() == -1) {
           s->SetDepthLevel(partner->DepthLevel());  // the partner's level, not yet turned around

@@ -443,6 +443,11 @@ const TChartSeries* TCustomBarSeries::DepthLevelPartner() const {
   return nullptr;
 }
 
+const TChartSeries* DepthLevelPartner(const TChartSeries& series) {
+  const auto* bars = dynamic_cast<const TCustomBarSeries*>(&series);
+  return bars ? bars->DepthLevelPartner() : nullptr;
+}
+
 // ---------------------------------------------------------------- drawing
 
 void TCustomBarSeries::PrepareCanvas(TCanvas3D& canvas) const {

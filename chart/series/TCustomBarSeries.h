@@ -113,8 +113,9 @@ public:
   std::string EditorName() const override;
   void DoAfterDrawValues() override;
   void DeletePoint(int32_t index) override;
-  /// Side-by-side and stacked bars share the depth slot of the first series of their group.
-  const TChartSeries* DepthLevelPartner() const override;
+  /// Side-by-side and stacked bars share the depth slot of the first series of their group:
+  /// that series, or nullptr (mbNone, or this series is the first).
+  const TChartSeries* DepthLevelPartner() const;
 
   /// True for a null point or a point whose value or position is not a finite number (NaN
   /// counts as null).
@@ -210,5 +211,9 @@ private:
   };
   std::vector<TRunBar> mRunBuffer;
 };
+
+/// The earlier series whose depth level `series` shares in 3D (TCustomBarSeries::
+/// DepthLevelPartner for bars), or nullptr: a level of its own.
+const TChartSeries* DepthLevelPartner(const TChartSeries& series);
 
 }  // namespace chart
