@@ -86,7 +86,8 @@ TEST(SeriesGallery, StandardPageListsTheTypesInOrderWithTitlesAndCounts) {
     EXPECT_EQ(entries[i].GalleryCount, expected[i].Count) << i;
     EXPECT_EQ(entries[i].Page, "Standard");
   }
-  for (const char* mine : {"TLineSeries", "TAreaSeries", "TPointSeries", "TFastLineSeries"})
+  for (const char* mine : {"TLineSeries", "TBarSeries", "THorizBarSeries", "TAreaSeries", "TPointSeries", "TPieSeries",
+                           "TFastLineSeries"})
     EXPECT_TRUE(std::any_of(entries.begin(), entries.end(), [&](const auto& e) { return e.ClassName == mine; }))
         << mine;
   // The order list names every type of the page, in the same order as the expected page.
