@@ -12,6 +12,7 @@ inline constexpr const char* DefaultPercentFormat = "##0.## %";
 inline constexpr const char* NoParentChartToValidateDataSource = "No ParentChart to validate DataSource";
 inline constexpr const char* NoValidDataSource = "No valid DataSource: %s";
 inline constexpr const char* CircularSeriesDependences = "Circular Series dependences are not allowed";
+inline constexpr const char* PointArraysDiffer = "X and Y arrays must hold the same number of values";
 
 // Angle settings (axis labels, axis title); %s is the setting's description.
 inline constexpr const char* AngleOutOfRange = "%s Angle must be between 0 and 359 degrees";

@@ -85,6 +85,9 @@ public:
   // ---- the rest of the series and axis hosts -------------------------------------------------
 
   void InvalidateChart() override { Invalidate(); }
+  /// Invalidating again changes nothing while repainting is on, the canvas is marked dirty and
+  /// the paint asked for has not started.
+  bool ChartRepaintPending() const override;
   bool ChartLoading() const override { return IsLoading(); }
   bool ChartDestroying() const override { return IsDestroying(); }
   TCustomChartAxis* SeriesAxis(TSeriesAxisRole role) const override;
