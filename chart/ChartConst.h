@@ -12,6 +12,7 @@ inline constexpr const char* DefaultPercentFormat = "##0.## %";
 inline constexpr const char* NoParentChartToValidateDataSource = "No ParentChart to validate DataSource";
 inline constexpr const char* NoValidDataSource = "No valid DataSource: %s";
 inline constexpr const char* CircularSeriesDependences = "Circular Series dependences are not allowed";
+inline constexpr const char* PointArraysDiffer = "X and Y arrays must hold the same number of values";
 
 // Series functions: settings, stored class names, the gallery page and its titles.
 inline constexpr const char* FunctionPeriodNegative = "Function Period must be >= 0";

@@ -41,6 +41,13 @@ double TAxisScale::PixelToValue(int32_t pixel) const {
   return Logarithmic ? LogPixelToValue(pixel) : LinearPixelToValue(pixel);
 }
 
+bool TAxisScale::MapsMonotonically(double value) const {
+  if (Logarithmic) return false;
+  if (WorkingRange == 0) return true;
+  const double t = (value - WorkingMinimum) * AxisLength / WorkingRange;
+  return std::fabs(t) < MaxPixelOffset;
+}
+
 int32_t TAxisScale::LinearValueToPixel(double value) const {
   if (WorkingRange == 0) return CenterPixel;
   const double t = (value - WorkingMinimum) * AxisLength / WorkingRange;

@@ -27,6 +27,11 @@ struct TAxisScale {
   /// a value that is not a number map to CenterPixel; a value ≤ 0 on a logarithmic scale maps
   /// to the end of the minimum side.
   int32_t ValueToPixel(double value) const;
+  /// True when the value maps by the linear rule: a linear scale, and the value neither NaN nor
+  /// so far away that it maps to CenterPixel (a zero range maps every value to CenterPixel, which
+  /// counts). Between two such values the map is monotone, so the pixels of any values between
+  /// them lie between (or on) their pixels.
+  bool MapsMonotonically(double value) const;
   /// Value at a screen coordinate; 0 for a linear scale without length.
   double PixelToValue(int32_t pixel) const;
   /// Depth from the front plane (0 … depthWidth) of a value on the depth axis.

@@ -90,6 +90,68 @@ int32_t TChartSeries::AppendPoint(double x, double y, const std::string& label, 
   return index;
 }
 
+template <class XOf, class YOf>
+int32_t TChartSeries::AppendPointsFrom(size_t count, const XOf& xOf, const YOf& yOf) {
+  const int32_t before = PointCount();
+  if (count > static_cast<size_t>(TChartValueList::MaxValueCount - before))
+    TChartValueList::RaiseCapacityError(before);
+  if (count == 0) return 0;
+  TChartValueList& xs = *mXValues;
+  TChartValueList& ys = *mYValues;
+  // Every point goes to the end when none precedes the one before it (under the X Order).
+  bool appends = !OnBeforeAdd && !OnAfterAdd && !HandlesEachAddedPoint();
+  if (appends && xs.Order() != loNone) {
+    double previous = before > 0 ? xs.RawAt(before - 1) : xOf(0);
+    for (size_t k = 0; k < count && appends; ++k) {
+      const double x = xOf(k);
+      appends = !xs.Precedes(x, previous);
+      previous = x;
+    }
+  }
+  if (appends) {
+    xs.ReserveMore(count);
+    ys.ReserveMore(count);
+    xs.AppendValues(count, xOf);
+    ys.AppendValues(count, yOf);
+    if (mColors.empty() && mLabels.size() <= static_cast<size_t>(before)) {
+      mDefaultColorCount = std::max(mDefaultColorCount, static_cast<size_t>(before)) + count;
+    } else {
+      for (size_t k = 0; k < count; ++k)
+        InsertColorAndLabel(before + static_cast<int32_t>(k), fw::clDefault, std::string());
+    }
+    AddedPoints(static_cast<int32_t>(count));
+    return static_cast<int32_t>(count);
+  }
+  int32_t added = 0;
+  const std::string noLabel;
+  for (size_t k = 0; k < count; ++k) {
+    xs.SetPendingValue(xOf(k));
+    ys.SetPendingValue(yOf(k));
+    if (OnBeforeAdd && !OnBeforeAdd(this)) continue;
+    const int32_t index = xs.AddInOrder(xs.PendingValue());
+    ys.InsertAt(index, ys.PendingValue());
+    InsertColorAndLabel(index, fw::clDefault, noLabel);
+    ++added;
+    AddedPointOfMany(index);
+  }
+  if (added > 0) AddedPoints(added);
+  return added;
+}
+
+int32_t TChartSeries::AppendPoints(std::span<const double> x, std::span<const double> y) {
+  if (x.size() != y.size()) throw ChartException(ChartConst::PointArraysDiffer);
+  return AppendPointsFrom(
+      x.size(), [x](size_t k) { return x[k]; }, [y](size_t k) { return y[k]; });
+}
+
+int32_t TChartSeries::AppendPoints(std::span<const double> values) {
+  const double base = static_cast<double>(PointCount());
+  const auto value = [values](size_t k) { return values[k]; };
+  const auto index = [base](size_t k) { return base + static_cast<double>(k); };
+  if (YMandatory()) return AppendPointsFrom(values.size(), index, value);
+  return AppendPointsFrom(values.size(), value, index);
+}
+
 int32_t TChartSeries::AddMandatoryValue(double value, const std::string& label, fw::TColor color) {
   const double other = static_cast<double>(PointCount());
   if (YMandatory()) return AppendPoint(other, value, label, color);
@@ -133,6 +195,15 @@ void TChartSeries::InsertFurtherPendingValues(int32_t index) {
 void TChartSeries::AddedPoint(int32_t index) {
   if (OnAfterAdd) OnAfterAdd(this, index);
   if (!mDependents.empty()) NotifyDependents(seAdd, index);
+  if (mActive) RequestRepaint();
+}
+
+void TChartSeries::AddedPointOfMany(int32_t index) {
+  if (OnAfterAdd) OnAfterAdd(this, index);
+}
+
+void TChartSeries::AddedPoints(int32_t) {
+  if (!mDependents.empty()) NotifyDependents(seAddMany, -1);
   if (mActive) RequestRepaint();
 }
 
@@ -305,7 +376,8 @@ bool TChartSeries::UsesAxis(const TCustomChartAxis* axis) const {
 }
 
 void TChartSeries::RequestRepaint() {
-  if (mParentChart) mParentChart->InvalidateChart();
+  // A series filled point by point asks once per point: the later requests would merge.
+  if (mParentChart && !mParentChart->ChartRepaintPending()) mParentChart->InvalidateChart();
 }
 
 template <typename T>
@@ -371,24 +443,26 @@ void TChartSeries::UpdateVisibleRange() {
   }
 
   const double low = axis->PixelToValue(lowPixel);
-  int32_t first = 0;
-  while (list.ValueAt(first) < low) {
-    if (++first > last) return;  // nothing visible
+  const double high = axis->PixelToValue(highPixel);
+  // Values known to ascend (NaN after every number) keep "below the limit" true for a prefix:
+  // the limits are found by bisection, with the answers of the scans from the front.
+  const bool bisect = list.AscendsAsRead();
+  int32_t first = bisect ? list.CountBelow(low, 0) : 0;
+  if (!bisect) {
+    while (first <= last && list.ValueAt(first) < low) ++first;
   }
+  if (first > last) return;  // nothing visible
   mFirstVisible = first;
 
-  const double high = axis->PixelToValue(highPixel);
   if (list.LastValue() <= high) {
     mLastVisible = last;
     return;
   }
-  int32_t lastVisible = first;
-  while (list.ValueAt(lastVisible) < high) {
-    if (++lastVisible > last) {
-      lastVisible = last;
-      break;
-    }
+  int32_t lastVisible = bisect ? list.CountBelow(high, first) : first;
+  if (!bisect) {
+    while (lastVisible <= last && list.ValueAt(lastVisible) < high) ++lastVisible;
   }
+  lastVisible = std::min(lastVisible, last);
   if (!mExtendToEdge && list.ValueAt(lastVisible) > high) --lastVisible;
   mLastVisible = lastVisible;
 }
@@ -725,6 +799,9 @@ void TChartSeries::SourceChanged(TChartSeries& source, TSeriesSourceEvent event,
       break;
     case seValueChanged:
       if (mRecalcOptions & rOnModify) RecalculateFromSources();
+      break;
+    case seAddMany:
+      if (mRecalcOptions & rOnInsert) RecalculateFromSources();
       break;
   }
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,8 @@ using TSeriesRecalcOptions = uint32_t;
 constexpr TSeriesRecalcOptions AllRecalcOptions = rOnDelete | rOnModify | rOnInsert | rOnClear;
 
 /// What a series tells the series that take their data from it.
-enum TSeriesSourceEvent { seClear, seAdd, seDelete, seModified, seValueChanged };
+/// What changed in a source series; seAddMany: several points were added in one call.
+enum TSeriesSourceEvent { seClear, seAdd, seDelete, seModified, seValueChanged, seAddMany };
 
 /// Return false to refuse the point about to be added.
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries* sender)>;
@@ -79,6 +81,19 @@ public:
   /// Adds one point; returns its index, or -1 when OnBeforeAdd refused it (nothing changes).
   /// The X list places it by its Order (after equal X values). An empty label stores no text.
   virtual int32_t AppendPoint(double x, double y, const std::string& label, fw::TColor color);
+  /// Appends the points (x[k], y[k]) in one call, each stored as AppendPoint stores it (X
+  /// placed by its Order after equal values, no label, no colour of its own), in array order.
+  /// OnBeforeAdd is asked before each point (pending values set) and may refuse it; OnAfterAdd
+  /// hears of each point added, with its index at that moment. Then, once: dependents are
+  /// told (those with the on-insert option recalculate from their sources), and a repaint is
+  /// requested when Active. A fast line with AutoRepaint off draws each point instead, as
+  /// AppendPoint does. Returns the number of points added.
+  /// Throws ChartException (PointArraysDiffer) when the arrays differ in length, and the
+  /// list-capacity error when the series cannot hold them all; nothing changes then.
+  int32_t AppendPoints(std::span<const double> x, std::span<const double> y);
+  /// AppendPoints with the mandatory values `values` and the other value of point k equal to
+  /// PointCount() + k (its index when the X values ascend), as AddMandatoryValue does.
+  int32_t AppendPoints(std::span<const double> values);
   /// Adds a point whose mandatory value is `value` and whose other value is PointCount().
   virtual int32_t AddMandatoryValue(double value, const std::string& label, fw::TColor color);
   /// AddMandatoryValue(0, label, clNone).
@@ -355,6 +370,14 @@ protected:
 
   /// After-add notification: OnAfterAdd, dependents, RequestRepaint when Active.
   virtual void AddedPoint(int32_t index);
+  /// A point of AppendPoints was stored at index: OnAfterAdd.
+  virtual void AddedPointOfMany(int32_t index);
+  /// AppendPoints stored `count` (> 0) points: dependents (seAddMany), RequestRepaint when
+  /// Active.
+  virtual void AddedPoints(int32_t count);
+  /// True when every point added must be handled on its own (AddedPointOfMany does more than
+  /// raise OnAfterAdd).
+  virtual bool HandlesEachAddedPoint() const { return false; }
   /// Inserts the pending values of the lists beyond X and Y at index (series types with more
   /// lists call it from their own add operations).
   void InsertFurtherPendingValues(int32_t index);
@@ -377,6 +400,9 @@ protected:
   virtual void SourceChanged(TChartSeries& source, TSeriesSourceEvent event, int32_t index);
 
   void SetHasZValues(bool value) { mHasZValues = value; }
+  /// Maps of the resolved axes in the last frame (nullptr without an axis).
+  const TAxisScale* HorizScale() const { return mHorizScale; }
+  const TAxisScale* VertScale() const { return mVertScale; }
 
 private:
   friend class TChartValueList;
@@ -390,6 +416,9 @@ private:
   void MaterializeColors();
   /// InsertColorAndLabel for a point with a colour of its own or a label (or following one).
   void InsertOwnColorOrLabel(int32_t index, fw::TColor color, const std::string& label);
+  /// AppendPoints with point k given by xOf(k) and yOf(k).
+  template <class XOf, class YOf>
+  int32_t AppendPointsFrom(size_t count, const XOf& xOf, const YOf& yOf);
   void ValidateDataSource(fw::TComponent* source) const;
   void AttachDataSource(fw::TComponent* source);
   void DetachDataSource(fw::TComponent* source);

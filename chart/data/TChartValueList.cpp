@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 #include "chart/data/ListIndexError.h"
@@ -230,6 +231,57 @@ void TChartValueList::ExchangeValues(int32_t a, int32_t b) {
   if (a == b) return;
   std::swap(mStore[Slot(a)], mStore[Slot(b)]);
   if (mOrder != loNone) mInOrder = false;
+}
+
+bool TChartValueList::AscendsAsRead() const {
+  if (mOrder != loAscending || !(mMultiplier > 0 && mMultiplier <= std::numeric_limits<double>::max())) return false;
+  if (!mInOrder) mInOrder = IsInOrder();
+  return mInOrder;
+}
+
+int32_t TChartValueList::CountBelow(double limit, int32_t from) const {
+  int32_t lo = std::max(from, 0), hi = ValueCount();
+  while (lo < hi) {
+    const int32_t mid = lo + (hi - lo) / 2;
+    if (RawAt(mid) * mMultiplier < limit)
+      lo = mid + 1;
+    else
+      hi = mid;
+  }
+  return lo;
+}
+
+namespace {
+
+/// Extremes of a contiguous run of values; NaN never wins a comparison.
+void Extremes(const double* v, size_t n, double& lo, double& hi, bool& nan) {
+  double l = lo, h = hi;
+  bool seen = nan;
+  for (size_t k = 0; k < n; ++k) {
+    const double x = v[k];
+    l = x < l ? x : l;
+    h = x > h ? x : h;
+    seen |= x != x;
+  }
+  lo = l;
+  hi = h;
+  nan = seen;
+}
+
+}  // namespace
+
+void TChartValueList::RawExtremes(int32_t from, int32_t to, double& lo, double& hi, bool& nan) const {
+  // Infinite starting values: an infinite stored value still wins (or ties), and without any
+  // number lo stays above hi.
+  lo = std::numeric_limits<double>::infinity();
+  hi = -std::numeric_limits<double>::infinity();
+  nan = false;
+  const double* data = mStore.data();
+  // Values before the gap, then those after it.
+  const int32_t split = std::min(to, mGapStart);
+  if (split > from) Extremes(data + from, static_cast<size_t>(split - from), lo, hi, nan);
+  const int32_t begin = std::max(from, mGapStart);
+  if (to > begin) Extremes(data + Slot(begin), static_cast<size_t>(to - begin), lo, hi, nan);
 }
 
 int32_t TChartValueList::FindValue(double value) const {

@@ -81,6 +81,13 @@ public:
   /// by a search outward from the previous insert, so a run of inserts moving forward through
   /// the list (a second sweep merged into the first) costs about constant time per value.
   int32_t AddInOrder(double value);
+  /// Appends n values (value(k) for k = 0..n-1) at the end, as AddInOrder would when none of
+  /// them precedes the one before it under Order; for values that do, the list is marked out of
+  /// order. The caller has checked that the list can hold them (capacity error otherwise).
+  template <class ValueOf>
+  void AppendValues(size_t n, const ValueOf& value);
+  /// Room for n more values, so that appending them cannot fail halfway.
+  void ReserveMore(size_t n) { mStore.reserve(mStore.size() + n); }
   /// Inserts at index 0..count, shifting later values up.
   void InsertAt(int32_t index, double value);
   /// Removes the value at index, shifting later values down.
@@ -92,6 +99,18 @@ public:
   /// Exchanges two values (used when the owner exchanges points); statistics stay valid.
   void ExchangeValues(int32_t a, int32_t b);
 
+  /// True when the values as read (Multiplier applied) ascend, NaN values last: Order is
+  /// loAscending, the stored values are in order and Multiplier is positive and finite. Whether
+  /// they are in order is kept through every change; when a change left it unknown (a new Order,
+  /// an exchange) the values are checked once.
+  bool AscendsAsRead() const;
+  /// For a list that AscendsAsRead: the first index from `from` on whose ValueAt is not below
+  /// `limit` (ValueCount() when there is none), by bisection.
+  int32_t CountBelow(double limit, int32_t from) const;
+  /// Smallest and largest stored value (without the multiplier) of indices from..to-1, NaN
+  /// values skipped; `nan` tells whether one was seen. lo > hi when none is a number. The
+  /// range must lie within 0..count.
+  void RawExtremes(int32_t from, int32_t to, double& lo, double& hi, bool& nan) const;
   /// Lowest index whose ValueAt equals `value` exactly, or -1 (never matches NaN).
   int32_t FindValue(double value) const;
   /// SetValueAt(i, i) for every index.
@@ -171,8 +190,9 @@ private:
   TChartSeries* mOwner = nullptr;
   double mPendingValue = 0.0;
   std::string mValueSource;
-  // Whether the raw values are known to follow Order; rechecked lazily by AddInOrder.
-  bool mInOrder = true;
+  // Whether the raw values are known to follow Order; false also when unknown (rechecked
+  // lazily by AddInOrder and AscendsAsRead).
+  mutable bool mInOrder = true;
 
   mutable bool mStatsDirty = true;
   mutable double mCachedMin = 0.0;
@@ -212,6 +232,23 @@ inline int32_t TChartValueList::AddInOrder(double value) {
   StoreAt(index, value);
   MarkChanged();
   return index;
+}
+
+template <class ValueOf>
+void TChartValueList::AppendValues(size_t n, const ValueOf& value) {
+  if (n == 0) return;
+  const size_t at = mStore.size();
+  // Appended behind the storage's end: the gap, wherever it is, keeps its place.
+  mStore.resize(at + n);
+  double* out = mStore.data() + at;
+  for (size_t k = 0; k < n; ++k) out[k] = value(k);
+  if (mOrder != loNone && mInOrder) {
+    const int32_t count = ValueCount();
+    const int32_t first = count - static_cast<int32_t>(n);
+    for (int32_t i = first > 0 ? first : 1; i < count && mInOrder; ++i)
+      if (Precedes(RawAt(i), RawAt(i - 1))) mInOrder = false;
+  }
+  MarkChanged();
 }
 
 inline void TChartValueList::InsertAt(int32_t index, double value) {

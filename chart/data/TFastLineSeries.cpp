@@ -1,13 +1,16 @@
 #include "chart/data/TFastLineSeries.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "chart/ChartConst.h"
+#include "chart/axes/TAxisScale.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/data/TSeriesMarks.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TPen.h"
+#include "framework/graphics/TSurface.h"
 
 namespace chart {
 
@@ -136,7 +139,119 @@ void TFastLineSeries::DrawAllPoints() {
   const int32_t z = DepthMiddle();
   const PassScope pass(mInPass);
   mPassXValid = false;  // the axes may have changed since the last pass
+  if (!view3D && DrawColumns(canvas, first, last)) return;
   for (int32_t i = first; i <= last; ++i) DrawPoint(canvas, view3D, z, i);
+}
+
+int32_t TFastLineSeries::ColumnEnd(int32_t from, int32_t last, int32_t column) const {
+  // Gallop forward, then bisect between the last index known on the column and the first
+  // known past it.
+  int32_t on = from;
+  int32_t past = last + 1;
+  int32_t step = 1;
+  while (on < last) {
+    const int32_t probe = last - on > step ? on + step : last;
+    if (PointX(probe) != column) {
+      past = probe;
+      break;
+    }
+    on = probe;
+    step = step < (1 << 29) ? step * 2 : step;
+  }
+  while (past - on > 1) {
+    const int32_t mid = on + (past - on) / 2;
+    if (PointX(mid) == column)
+      on = mid;
+    else
+      past = mid;
+  }
+  return on;
+}
+
+void TFastLineSeries::RowExtremes(int32_t from, int32_t to, int32_t& top, int32_t& bottom) const {
+  const TAxisScale* scale = VertScale();
+  const double multiplier = YValues().Multiplier();
+  double lo, hi;
+  bool nan;
+  YValues().RawExtremes(from, to, lo, hi, nan);
+  if (lo <= hi && scale->MapsMonotonically(lo * multiplier) && scale->MapsMonotonically(hi * multiplier)) {
+    // Monotone between the extremes: their pixels bound every other point's.
+    const int32_t a = YPixelOfValue(lo * multiplier), b = YPixelOfValue(hi * multiplier);
+    top = std::min(a, b);
+    bottom = std::max(a, b);
+    if (nan) {
+      const int32_t c = YPixelOfValue(std::numeric_limits<double>::quiet_NaN());
+      top = std::min(top, c);
+      bottom = std::max(bottom, c);
+    }
+    return;
+  }
+  top = INT32_MAX;
+  bottom = INT32_MIN;
+  for (int32_t k = from; k < to; ++k) {
+    const int32_t y = PointY(k);
+    top = std::min(top, y);
+    bottom = std::max(bottom, y);
+  }
+}
+
+bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
+  const TAxisScale* horiz = HorizScale();
+  const TAxisScale* vert = VertScale();
+  if (!horiz || !vert || horiz->Logarithmic || vert->Logarithmic) return false;
+  if (!XValues().AscendsAsRead()) return false;
+  const double yMultiplier = YValues().Multiplier();
+  if (!(yMultiplier > 0 && yMultiplier <= std::numeric_limits<double>::max())) return false;
+  fw::TSurface* surface = canvas.Surface();
+  if (!surface || !surface->LinesFormPixelUnion()) return false;
+  // The pass is one polyline from the point before FirstVisible (when there is one); its X
+  // values ascend and map monotonically when both ends do.
+  const int32_t start = first > 0 ? first - 1 : first;
+  if (!horiz->MapsMonotonically(XValueOf(start)) || !horiz->MapsMonotonically(XValueOf(last))) return false;
+
+  bool moved = false;
+  auto to = [&](int32_t x, int32_t y) {
+    if (!moved) {
+      canvas.MovePenTo(x, y);
+      moved = true;
+    } else if (x != mLastX || y != mLastY) {
+      canvas.DrawLineTo(x, y);
+    } else {
+      return;
+    }
+    mLastX = x;
+    mLastY = y;
+  };
+  // A run a..b on one column, with rows y_a .. y_b, covers every row between the extremes of
+  // its points before the trailing ones on y_b (lo..hi), and the rows from the last of those
+  // towards y_b (y_b itself excluded). The walk y_a, e1, e2, y_b with {e1, e2} = {lo, hi} and
+  // e2 != y_b covers lo..hi except perhaps e2, then e2 towards y_b: the same rows. The
+  // segments entering and leaving the column are drawn from the same points as before.
+  for (int32_t i = start; i <= last;) {
+    const int32_t column = PointX(i);
+    const int32_t j = ColumnEnd(i, last, column);
+    const int32_t ya = PointY(i);
+    to(column, ya);
+    if (j > i) {
+      const int32_t yb = PointY(j);
+      int32_t t = j;  // first of the trailing points on row yb
+      while (t > i && PointY(t - 1) == yb) --t;
+      if (t > i) {
+        int32_t lo, hi;
+        RowExtremes(i, t, lo, hi);
+        if (hi == yb) {
+          to(column, hi);
+          to(column, lo);
+        } else {
+          to(column, lo);
+          to(column, hi);
+        }
+      }
+      to(column, yb);
+    }
+    i = j + 1;
+  }
+  return true;
 }
 
 void TFastLineSeries::DrawOnePoint(int32_t index) {
@@ -171,6 +286,17 @@ void TFastLineSeries::AddedPoint(int32_t index) {
   const int32_t from = index > 0 ? index - 1 : 0;
   MoveTo(canvas, view3D, z, PointX(from), PointY(from));
   DrawPoint(canvas, view3D, z, index);
+}
+
+void TFastLineSeries::AddedPointOfMany(int32_t index) {
+  if (mAutoRepaint)
+    TChartSeries::AddedPointOfMany(index);
+  else
+    AddedPoint(index);
+}
+
+void TFastLineSeries::AddedPoints(int32_t count) {
+  if (mAutoRepaint) TChartSeries::AddedPoints(count);
 }
 
 void TFastLineSeries::DrawLegendSymbol(int32_t, const fw::TRect& rect) {

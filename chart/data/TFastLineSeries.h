@@ -76,6 +76,11 @@ public:
 protected:
   /// AutoRepaint on: the series-core notification. Off: draws the new segment directly.
   void AddedPoint(int32_t index) override;
+  /// AutoRepaint on: the series core's (OnAfterAdd). Off: draws the new segment, as AddedPoint.
+  void AddedPointOfMany(int32_t index) override;
+  /// AutoRepaint on: the series core's. Off: nothing (every point was drawn).
+  void AddedPoints(int32_t count) override;
+  bool HandlesEachAddedPoint() const override { return !mAutoRepaint; }
   /// Lifts the arrow end and the box by Marks.ArrowLength, then draws the mark.
   void DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position) override;
 
@@ -87,6 +92,17 @@ private:
   void MoveTo(TCanvas3D& canvas, bool view3D, int32_t z, int32_t x, int32_t y);
   void LineTo(TCanvas3D& canvas, bool view3D, int32_t z, int32_t x, int32_t y);
   void LinePenChanged();
+  /// The pass of DrawAllPoints drawn column by column: for every run of consecutive points on
+  /// one pixel column, the first and last point and the column's extreme rows, which cover
+  /// exactly the pixels of drawing each segment of the run. Only in 2D, for X values known to
+  /// ascend on linear axes, and when the canvas's lines form the union of their pixels (solid,
+  /// one pixel wide, copy mode, a plain surface). False (nothing drawn) otherwise.
+  bool DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last);
+  /// Last index of the run of points from `from` (at most `last`) whose X pixel is `column`,
+  /// for X pixels that move monotonically with the index.
+  int32_t ColumnEnd(int32_t from, int32_t last, int32_t column) const;
+  /// Highest and lowest Y pixel of points from..to-1 (to > from).
+  void RowExtremes(int32_t from, int32_t to, int32_t& top, int32_t& bottom) const;
   /// XPixel / YPixel without virtual dispatch (the class is final).
   int32_t PointX(int32_t index) const { return XPixelOfValue(XValueOf(index)); }
   int32_t PointY(int32_t index) const { return YPixelOfValue(YValueOf(index)); }

@@ -54,6 +54,9 @@ public:
   // ---- repainting ----
   /// Marks the chart for repainting; the frame is drawn in the next paint, never here.
   virtual void InvalidateChart() = 0;
+  /// True when InvalidateChart would change nothing now: a repaint was asked for and no frame
+  /// has been drawn since. False when unknown.
+  virtual bool ChartRepaintPending() const { return false; }
 
   // ---- state ----
   /// The chart is being read from a stored layout.

@@ -52,6 +52,10 @@ TCustomAxisPanel::~TCustomAxisPanel() {
   FreeAxes();
 }
 
+bool TCustomAxisPanel::ChartRepaintPending() const {
+  return RepaintEnabled() && Canvas().Dirty() && PaintPending();
+}
+
 void TCustomAxisPanel::FreeAxes() {
   // An axis destructor may call RemoveAxis; work on a detached copy of the list.
   std::vector<TCustomChartAxis*> axes;

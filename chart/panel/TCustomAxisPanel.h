@@ -96,6 +96,9 @@ public:
   /// Recalculates every listed series whose sources or function changed since its last
   /// calculation (sources first). The frame does it before anything is laid out.
   void RefreshOutdatedSeries();
+  /// Invalidating again changes nothing while repainting is on, the canvas is marked dirty and
+  /// the paint asked for has not started.
+  bool ChartRepaintPending() const override;
   bool ChartLoading() const override { return IsLoading(); }
   bool ChartDestroying() const override { return IsDestroying(); }
   TCustomChartAxis* SeriesAxis(TSeriesAxisRole role) const override;

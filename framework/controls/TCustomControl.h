@@ -25,6 +25,8 @@ public:
   TSurface& Canvas();
   /// True while Paint() runs.
   bool Painting() const { return mPainting; }
+  /// True while an Invalidate or Repaint waits for its Paint() (cleared when Paint() starts).
+  bool PaintPending() const { return mPaintPending; }
 
   /// Asks for a paint (Paint() and copy) at the next chance; requests merge.
   void Invalidate() override;

@@ -672,6 +672,13 @@ void TSurface::Polyline(std::span<const TPoint> points) {
   Changed();
 }
 
+bool TSurface::LinesFormPixelUnion() {
+  if (typeid(*this) != typeid(TSurface)) return false;  // derived surfaces may watch every call
+  RequireSelection();
+  const Impl& d = *mImpl;
+  return d.Painting() && d.pen.Width <= 1 && d.pen.Period == 0 && d.pen.Visible() && d.pen.Mode == pmCopy;
+}
+
 void TSurface::Polygon(std::span<const TPoint> points) {
   if (points.size() < 2) return;
   Changing();

@@ -98,6 +98,11 @@ public:
   /// Connected lines through the points (the last point's pixel excluded); the pen position
   /// is not used or changed.
   virtual void Polyline(std::span<const TPoint> points);
+  /// True when lines drawn now leave exactly the union of their pixels, whatever their order and
+  /// however often a pixel is covered: a plain surface (this class itself, not a derived one)
+  /// with a target image, and a visible pen one pixel wide, solid, in copy mode. Any lines that
+  /// cover the same pixels then give the same picture. Changes nothing.
+  bool LinesFormPixelUnion();
   /// Closed polygon: interior (odd-even rule) with the brush, outline with the pen.
   virtual void Polygon(std::span<const TPoint> points);
   /// Box (x1, y1)-(x2, y2) (corners in any order), right and bottom exclusive: outline with
