@@ -87,4 +87,10 @@ inline constexpr const char* LegendTopPosRange = "Top Legend Position must be be
 inline constexpr const char* LegendColorWidthRange = "Legend Color Width must be between 0 and 100 %";
 inline constexpr const char* LegendFirstValueNegative = "First Legend Value must be > 0";
 
+// Charts read from and written to stored layouts; %s is a class or file name.
+inline constexpr const char* LayoutClassNotFound = "Class %s not found";
+inline constexpr const char* LayoutNotAChart = "%s is not a chart class";
+inline constexpr const char* LayoutFileNotReadable = "Cannot read the layout file %s";
+inline constexpr const char* LayoutFileNotWritable = "Cannot write the layout file %s";
+
 }  // namespace chart::ChartConst
