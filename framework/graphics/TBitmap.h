@@ -17,6 +17,9 @@ class TBitmap : public TGraphic {
 public:
   TBitmap();
   TBitmap(int32_t width, int32_t height);
+  /// A bitmap of width x height logical pixels whose image holds DeviceSize(width) x
+  /// DeviceSize(height) device pixels (see TSurface::DevicePixelRatio).
+  TBitmap(int32_t width, int32_t height, double devicePixelRatio);
   ~TBitmap() override;
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
@@ -30,6 +33,13 @@ public:
   void SetHeight(int32_t value);
   void SetSize(int32_t width, int32_t height);
 
+  /// Device pixels per logical pixel, 1 at creation. Width and Height stay in logical pixels;
+  /// a new ratio re-creates the image (white) at the new resolution. Throws fw::Exception for
+  /// a ratio outside ValidDevicePixelRatio or an image that cannot be allocated; the old ratio,
+  /// size and content stay.
+  double DevicePixelRatio() const;
+  void SetDevicePixelRatio(double value);
+
   /// Drawn in colour, presented and read in black and white: a pixel becomes white when its
   /// luminance (0.299 R + 0.587 G + 0.114 B) exceeds 128, black otherwise.
   bool Monochrome() const { return mMonochrome; }
@@ -40,9 +50,10 @@ public:
   void Draw(TSurface& surface, const TRect& rect) const override;
   std::unique_ptr<TGraphic> Clone() const override;
 
-  /// PNG. Throws fw::Exception when the file cannot be written.
+  /// PNG of the device pixels. Throws fw::Exception when the file cannot be written.
   void SaveToFile(const std::string& fileName) const;
-  /// Any image format Qt reads (PNG at least). Throws fw::Exception when the file cannot be
+  /// Any image format Qt reads (PNG at least); the file's pixels become logical pixels at
+  /// ratio 1. Throws fw::Exception when the file cannot be
   /// read; the old content stays.
   void LoadFromFile(const std::string& fileName);
 
