@@ -13,7 +13,7 @@ using namespace fw;
 namespace {
 
 TEST(DeviceMapping, EdgesRoundHalfUpAndStayExactAtRatioOne) {
-  for (int64_t v : {-7, -1, 0, 1, 2, 3, 961, 2147483647LL}) EXPECT_EQ(DeviceEdge(v, 1.0), v);
+  for (int64_t v : {int64_t{-7}, int64_t{-1}, int64_t{0}, int64_t{1}, int64_t{2}, int64_t{3}, int64_t{961}, int64_t{2147483647}}) EXPECT_EQ(DeviceEdge(v, 1.0), v);
   EXPECT_EQ(DeviceEdge(3, 2.0), 6);
   EXPECT_EQ(DeviceEdge(1, 1.5), 2);  // 1.5 rounds up
   EXPECT_EQ(DeviceEdge(3, 1.5), 5);  // 4.5 rounds up

@@ -54,6 +54,9 @@ void ExpectEnlarged(int32_t w, int32_t h, double r, const Draw& draw) {
   TBitmap one(w, h), scaled(w, h, r);
   draw(one.Canvas());
   draw(scaled.Canvas());
+  QImage blank(Image(one).size(), QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  ASSERT_GT(CountDifferent(Image(one), blank), w * h / 10) << "the calls draw something";
   EXPECT_EQ(CountDifferent(Enlarged(Image(one), r), Image(scaled)), 0) << "ratio " << r;
 }
 
