@@ -104,7 +104,8 @@ TEST(LineRaster, SteepSolidRunsWaitForFlushAndShallowOnesDoNot) {
   EXPECT_EQ(buf.Pixels[7 * 8 + 4], Red) << "a horizontal run is written at once";
   raster.Flush();
   EXPECT_FALSE(raster.Pending());
-  for (int y = 0; y < 8; ++y) EXPECT_EQ(buf.Pixels[static_cast<size_t>(y * 8 + 2)], y < 6 ? Red : White) << y;
+  // Rows 0..5 of the vertical line (its end row 6 excluded), row 7 from the horizontal one.
+  for (int y = 0; y < 8; ++y) EXPECT_EQ(buf.Pixels[static_cast<size_t>(y * 8 + 2)], y == 6 ? White : Red) << y;
 }
 
 TEST(LineRaster, HeldBackRunsGoToTheTargetTheyWereDrawnOn) {

@@ -50,7 +50,7 @@ TEST(TextPictures, PicturesDrawTheSamePixelsAsThePainter) {
   const QFontMetrics metrics(font);
   TTextPictures pictures(16);
   const char* texts[] = {"0", "-1,000", "Wave gjpq"};
-  const int32_t orientations[] = {0, 900, 2700, 1800};
+  const int32_t orientations[] = {0, 900, 2700, -1800};  // the quarter turns drawn exactly
   const int32_t aligns[] = {TA_LEFT | TA_TOP, TA_CENTER | TA_BASELINE, TA_RIGHT | TA_BOTTOM};
   int compared = 0;
   for (const char* text : texts) {
@@ -83,8 +83,8 @@ TEST(TextPictures, InexactRotationsAreNotCachedAndTheCacheIsBounded) {
   const QFont font = TestFont();
   const QFontMetrics metrics(font);
   TTextPictures pictures(3);
-  const TextPicture& slanted = pictures.Get({1, 450, TA_LEFT, "x"}, font, metrics, 3780, 3780);
-  EXPECT_FALSE(slanted.cached);
+  EXPECT_FALSE(pictures.Get({1, 450, TA_LEFT, "x"}, font, metrics, 3780, 3780).cached);
+  EXPECT_FALSE(pictures.Get({1, 1800, TA_LEFT, "x"}, font, metrics, 3780, 3780).cached);
   std::vector<std::string> texts{"a", "b", "c", "d", "e"};
   for (const std::string& t : texts) pictures.Get({1, 0, TA_LEFT, t}, font, metrics, 3780, 3780);
   EXPECT_EQ(pictures.Size(), 3u);
