@@ -10,6 +10,7 @@
 #include "chart/data/TChartValueList.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/functions/TChartFunction.h"
+#include "chart/panel/TChartFontObject.h"
 #include "framework/graphics/TFont.h"
 #include "framework/streaming/TClassRegistry.h"
 
@@ -38,6 +39,7 @@ void RegisterMarksClass() {
       .Boolean("Clip", &TSeriesMarks::Clip, &TSeriesMarks::SetClip)
       .Default(false)
       .Object("Font", &TSeriesMarks::Font)
+      .Stored([](TSeriesMarks& m) { return !IsChartDefaultFont(m.Font()); })
       .Object("Frame", &TSeriesMarks::Frame)
       .Enumeration("Style", &TSeriesMarks::Style, &TSeriesMarks::SetStyle,
                    {"smsValue", "smsPercent", "smsLabel", "smsLabelPercent", "smsLabelValue", "smsLegend",

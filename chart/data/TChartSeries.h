@@ -293,6 +293,9 @@ public:
   void RemoveDataSource(fw::TComponent* source);
   const std::vector<fw::TComponent*>& DataSources() const { return mDataSources; }
   const std::vector<TChartSeries*>& Dependents() const { return mDependents; }
+  /// Drops every link to other series: this series' data sources and the series that take their
+  /// data from it. The points already copied stay. A chart calls it when the series leaves it.
+  void DetachAllLinks();
   /// True when this series takes its data from `other`, directly or through other series.
   bool DependsOn(const TChartSeries& other) const;
   /// Names of data sources read from a stored layout; resolved among the owner's components
@@ -387,7 +390,6 @@ private:
   void ValidateDataSource(fw::TComponent* source) const;
   void AttachDataSource(fw::TComponent* source);
   void DetachDataSource(fw::TComponent* source);
-  void DetachAllLinks();
   void ResolvePendingDataSources();
   /// Empties the series and copies every point of every source series.
   void CopyPointsFromSources();

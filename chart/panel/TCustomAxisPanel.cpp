@@ -103,6 +103,7 @@ void TCustomAxisPanel::AddSeriesToChart(TChartSeries* series) {
 
 void TCustomAxisPanel::RemoveSeriesFromChart(TChartSeries* series) {
   if (series == nullptr || !mSeriesList.Contains(series)) return;
+  series->DetachAllLinks();
   mSeriesList.Remove(series);
   series->SetParentChart(nullptr);
   if (Cursor() == series->Cursor()) SetCursor(RestingCursor());

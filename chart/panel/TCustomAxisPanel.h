@@ -68,8 +68,8 @@ public:
   /// Appends the series (nothing when already listed), gives it a free colour when it has none,
   /// makes this chart its parent, refreshes it from its data source and invalidates.
   void AddSeriesToChart(TChartSeries* series) override;
-  /// Removes the series from the list (nothing when not listed), clears its parent chart and
-  /// invalidates.
+  /// Removes the series from the list (nothing when not listed): drops its links to other series
+  /// (its data sources and dependents), clears its parent chart and invalidates.
   void RemoveSeriesFromChart(TChartSeries* series) override;
   /// Detaches and frees every series of the list.
   void ReleaseAllSeries();

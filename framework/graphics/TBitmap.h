@@ -5,6 +5,8 @@
 
 #include "framework/graphics/TGraphic.h"
 
+class QImage;
+
 namespace fw {
 
 class TSurface;
@@ -50,6 +52,15 @@ public:
   void Draw(TSurface& surface, const TRect& rect) const override;
   std::unique_ptr<TGraphic> Clone() const override;
 
+  const char* GraphicClassName() const override { return "TBitmap"; }
+  /// A 32-bit little-endian byte count, then that many bytes of a BMP file (none for an empty
+  /// bitmap).
+  std::string SaveToData() const override;
+  /// Reads what SaveToData writes, as logical pixels at ratio 1. Throws fw::Exception with the
+  /// reason when the data is not that (size field missing or not matching, or an undecodable
+  /// image); the old content stays.
+  void LoadFromData(const std::string& data);
+
   /// PNG of the device pixels. Throws fw::Exception when the file cannot be written.
   void SaveToFile(const std::string& fileName) const;
   /// Any image format Qt reads (PNG at least); the file's pixels become logical pixels at
@@ -58,6 +69,9 @@ public:
   void LoadFromFile(const std::string& fileName);
 
 private:
+  /// Takes the loaded image's pixels (converted to RGB32); throws when too large.
+  void AssignImage(QImage& loaded);
+
   std::unique_ptr<TSurface> mCanvas;
   bool mMonochrome = false;
 };
