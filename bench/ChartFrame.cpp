@@ -1,5 +1,6 @@
 // One full frame of the main window's chart (2001 points at L = 2000) into the off-screen
-// bitmap and on to the window, and paints served from that bitmap.
+// bitmap and on to the window (also at device pixel ratios 1.5 and 2), and paints served from
+// that bitmap.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -23,6 +24,22 @@ void BM_FullFrame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FullFrame)->Unit(benchmark::kMillisecond);
+
+// The same frame for a window on a high-density screen: the argument is the device pixel ratio
+// in hundredths (100, 150, 200). At 2 the frame has four times the pixels.
+void BM_FullFrameAtRatio(benchmark::State& state) {
+  const double ratio = static_cast<double>(state.range(0)) / 100.0;
+  scene::MainChart scene;
+  scene.Fill(2000, 0, 0);
+  fw::TBitmap window(961, 529, ratio);
+  const fw::TRect rect{0, 0, 961, 529};
+  scene.Chart->DrawToCanvas(window.Canvas(), rect);  // loads the fonts once
+  for (auto _ : state) {
+    scene.DrawWindowFrame(window.Canvas(), rect);
+    benchmark::DoNotOptimize(window.Canvas().GetPixel(480, 264));
+  }
+}
+BENCHMARK(BM_FullFrameAtRatio)->Arg(100)->Arg(150)->Arg(200)->Unit(benchmark::kMillisecond);
 
 // The main chart drawn once into a window-sized bitmap, with its canvas attached to it, as a
 // window's paint leaves it.

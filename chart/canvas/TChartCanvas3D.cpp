@@ -114,11 +114,15 @@ fw::TRect TChartCanvas3D::PrepareSurface(fw::TSurface* target, TView3DOptions* o
   // Sizes are clamped at 0: an inverted rectangle gives an empty frame, not a failed allocation.
   const int32_t w = static_cast<int32_t>(std::max<int64_t>(0, static_cast<int64_t>(rect.Right) - rect.Left));
   const int32_t h = static_cast<int32_t>(std::max<int64_t>(0, static_cast<int64_t>(rect.Bottom) - rect.Top));
-  if (mBitmap && (mBitmap->Width() != w || mBitmap->Height() != h)) ReleaseBitmap();
+  // The frame is drawn at the target's pixel density, so that it goes on to it one to one.
+  const double ratio = target != nullptr ? target->DevicePixelRatio() : 1.0;
+  if (mBitmap && (mBitmap->Width() != w || mBitmap->Height() != h || mBitmap->DevicePixelRatio() != ratio))
+    ReleaseBitmap();
   if (!mBitmap) {
     auto bitmap = std::make_unique<fw::TBitmap>();
     bitmap->SetMonochrome(mMonochrome);
     try {
+      bitmap->SetDevicePixelRatio(ratio);
       bitmap->SetSize(w, h);
     } catch (const fw::Exception&) {
       // No memory for the frame bitmap: draw this frame directly instead of failing the paint.
@@ -152,6 +156,8 @@ void TChartCanvas3D::DiscardBufferContent() {
 
 bool TChartCanvas3D::RepaintFromBuffer() {
   if (mDirty || !mBitmap) return false;
+  // A window at another pixel density (moved to another screen) needs a new frame.
+  if (mSurface && mSurface->DevicePixelRatio() != mBitmap->DevicePixelRatio()) return false;
   if (mSurface && mSurface != &mBitmap->Canvas()) CopyBitmapTo(*mSurface, 0, 0);
   return true;
 }

@@ -17,6 +17,9 @@ namespace chart {
 ///
 /// A frame: PrepareSurface -> drawing -> ResetDrawingState -> PresentBuffer. Between frames the
 /// panel's own surface is attached, so drawing outside a frame goes straight to the window.
+/// The frame bitmap has the target surface's device pixel ratio (a new ratio re-creates it, and
+/// RepaintFromBuffer then answers false so that a full frame is drawn); the engine's coordinates
+/// stay logical at every ratio.
 /// The panel calls MarkDirty on every invalidation; RepaintFromBuffer serves an unchanged paint
 /// with one block copy. A change of Monochrome asks the attached options' owner to repaint
 /// (TView3DOptions::RequestOwnerRepaint).

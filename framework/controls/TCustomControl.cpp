@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "framework/controls/NativeControl.h"
+#include "framework/graphics/DevicePixels.h"
 #include "framework/graphics/SurfaceAccess.h"
 #include "framework/graphics/TSurface.h"
 
@@ -29,6 +30,13 @@ protected:
       case QEvent::Hide:
       case QEvent::ParentChange:
         mControl->ForgetQueuedUpdate();
+        break;
+      case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+      case QEvent::DevicePixelRatioChange:
+#endif
+        // Another screen may have another pixel density: the next paint checks the ratio.
+        if (detail::ControlOf(this)) mControl->Invalidate();
         break;
       default:
         break;
@@ -63,15 +71,25 @@ TSurface& TCustomControl::Canvas() {
   return *mCanvas;
 }
 
+double TCustomControl::WindowPixelRatio() const {
+  const QWidget* w = detail::WidgetOf(this);
+  const double ratio = w != nullptr ? w->devicePixelRatioF() : 1.0;
+  return ValidDevicePixelRatio(ratio) ? ratio : 1.0;
+}
+
 void TCustomControl::UpdateWindowImage() {
   const int32_t w = ClientWidth();
   const int32_t h = ClientHeight();
-  if (mCanvas->Width() == w && mCanvas->Height() == h) return;
+  const double ratio = WindowPixelRatio();
+  const bool sameRatio = mCanvas->DevicePixelRatio() == ratio;
+  if (mCanvas->Width() == w && mCanvas->Height() == h && sameRatio) return;
   if (w <= 0 || h <= 0) {
     SurfaceAccess::Attach(*mCanvas, nullptr);
     return;
   }
-  SurfaceAccess::CreateImage(*mCanvas, w, h);
+  // At a new ratio the old picture is of no use: the control paints again.
+  if (!sameRatio) mPaintPending = true;
+  SurfaceAccess::CreateImage(*mCanvas, w, h, ratio, sameRatio);
 }
 
 void TCustomControl::Resized() {
@@ -126,7 +144,16 @@ void TCustomControl::PaintRequest(const TRect& rect) {
   if (!widget || !image) return;
   const QRect r(rect.Left, rect.Top, rect.Width(), rect.Height());
   QPainter painter(widget);
-  painter.drawImage(r, *image, r);
+  const double ratio = mCanvas->DevicePixelRatio();
+  if (ratio == 1.0) {
+    painter.drawImage(r, *image, r);
+    return;
+  }
+  // The image holds device pixels: shown at its ratio it maps one to one onto the screen.
+  QImage view(image->constBits(), image->width(), image->height(), image->bytesPerLine(), image->format());
+  view.setDevicePixelRatio(ratio);
+  painter.setClipRect(r);
+  painter.drawImage(QPointF(0, 0), view);
 }
 
 }  // namespace fw

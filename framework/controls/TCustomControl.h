@@ -9,7 +9,9 @@ class TSurface;
 class TCustomControlWidget;
 
 /// A windowed control that draws itself. It owns a window image the size of its client area
-/// (re-created when the size changes, old content kept at the top-left) and a surface, Canvas(),
+/// at the screen's device pixel ratio (re-created when the size changes, old content kept at
+/// the top-left; re-created and painted anew when the ratio changes, as when the window moves
+/// to a screen of another density) and a surface, Canvas(),
 /// that draws into it. Each paint request of the window system calls Paint() and then copies
 /// the image to the screen. Drawing on Canvas() outside Paint() goes into the window image and
 /// only schedules a copy to the screen: it does not call Paint(). The window background is
@@ -43,7 +45,9 @@ protected:
 private:
   friend class TCustomControlWidget;
 
-  /// Makes the window image match the client size.
+  /// Device pixels per logical pixel of the screen the control is shown on.
+  double WindowPixelRatio() const;
+  /// Makes the window image match the client size and the screen's pixel ratio.
   void UpdateWindowImage();
   /// Drawing outside a paint landed in the window image: show it without painting.
   void ScheduleCopy();

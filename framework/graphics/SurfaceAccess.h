@@ -12,13 +12,16 @@ namespace fw {
 class TSurface;
 
 struct SurfaceAccess {
-  /// Draw into an image owned elsewhere (nullptr detaches). The image must stay alive and
+  /// Draw into an image owned elsewhere (nullptr detaches), at ratio 1. The image must stay alive and
   /// must not be resized or reassigned while attached: detach first, then attach again.
   static void Attach(TSurface& surface, QImage* image);
-  /// Give the surface an image of its own (RGB32, filled white), replacing any target.
-  /// Existing content of an own image is kept at the top-left. Returns false when the image
-  /// cannot be allocated (the old target stays).
-  static bool CreateImage(TSurface& surface, int32_t width, int32_t height);
+  /// Give the surface an image of its own (RGB32, filled white), replacing any target:
+  /// width x height logical pixels at the device pixel ratio (a valid one, see DevicePixels.h),
+  /// so the image holds DeviceSize(width) x DeviceSize(height) pixels. Existing content of an
+  /// own image at the same ratio is kept at the top-left when keepContent is set. Returns false
+  /// when the image cannot be allocated or the ratio is not valid (the old target stays).
+  static bool CreateImage(TSurface& surface, int32_t width, int32_t height, double ratio = 1.0,
+                          bool keepContent = true);
   /// The target image with all drawing finished (and thresholded when monochrome), ready to
   /// be read or presented; nullptr without a target.
   static QImage* Image(TSurface& surface);

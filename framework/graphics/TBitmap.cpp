@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QImage>
 
+#include "framework/graphics/DevicePixels.h"
 #include "framework/graphics/SurfaceAccess.h"
 #include "framework/graphics/TSurface.h"
 #include "framework/runtime/Exception.h"
@@ -15,6 +16,11 @@ TBitmap::TBitmap() : mCanvas(std::make_unique<TSurface>()) {
 }
 
 TBitmap::TBitmap(int32_t width, int32_t height) : TBitmap() { SetSize(width, height); }
+
+TBitmap::TBitmap(int32_t width, int32_t height, double devicePixelRatio) : TBitmap() {
+  SetDevicePixelRatio(devicePixelRatio);
+  SetSize(width, height);
+}
 
 TBitmap::~TBitmap() = default;
 
@@ -30,10 +36,19 @@ void TBitmap::SetSize(int32_t width, int32_t height) {
   if (width == Width() && height == Height()) return;
   // A zero side leaves an empty bitmap; keep the requested non-zero side out of it.
   if (width == 0 || height == 0) {
-    SurfaceAccess::CreateImage(*mCanvas, 0, 0);
-  } else if (!SurfaceAccess::CreateImage(*mCanvas, width, height)) {
+    SurfaceAccess::CreateImage(*mCanvas, 0, 0, mCanvas->DevicePixelRatio());
+  } else if (!SurfaceAccess::CreateImage(*mCanvas, width, height, mCanvas->DevicePixelRatio())) {
     throw Exception("Bitmap too large");
   }
+  Changed();
+}
+
+double TBitmap::DevicePixelRatio() const { return mCanvas->DevicePixelRatio(); }
+
+void TBitmap::SetDevicePixelRatio(double value) {
+  if (!ValidDevicePixelRatio(value)) throw Exception(DevicePixelRatioRangeMessage);
+  if (value == DevicePixelRatio()) return;
+  if (!SurfaceAccess::CreateImage(*mCanvas, Width(), Height(), value, false)) throw Exception("Bitmap too large");
   Changed();
 }
 
@@ -53,10 +68,10 @@ void TBitmap::Draw(TSurface& surface, const TRect& rect) const {
 std::unique_ptr<TGraphic> TBitmap::Clone() const {
   auto copy = std::make_unique<TBitmap>();
   copy->SetMonochrome(mMonochrome);
-  const QImage* image = SurfaceAccess::Image(*mCanvas);
-  if (image != nullptr) {
-    copy->SetSize(image->width(), image->height());
-    copy->Canvas().BlockCopy(0, 0, image->width(), image->height(), *mCanvas, 0, 0);
+  copy->SetDevicePixelRatio(DevicePixelRatio());
+  if (SurfaceAccess::Image(*mCanvas) != nullptr) {
+    copy->SetSize(Width(), Height());
+    copy->Canvas().BlockCopy(0, 0, Width(), Height(), *mCanvas, 0, 0);
   }
   return copy;
 }
@@ -111,7 +126,8 @@ void TBitmap::LoadFromData(const std::string& data) {
 
 void TBitmap::AssignImage(QImage& loaded) {
   loaded = loaded.convertToFormat(QImage::Format_RGB32);
-  if (!SurfaceAccess::CreateImage(*mCanvas, loaded.width(), loaded.height())) throw Exception("Bitmap too large");
+  // A file's pixels are logical pixels: the bitmap takes ratio 1.
+  if (!SurfaceAccess::CreateImage(*mCanvas, loaded.width(), loaded.height(), 1.0)) throw Exception("Bitmap too large");
   QImage* target = SurfaceAccess::Image(*mCanvas);
   if (target != nullptr) {
     // Copy through a surface over the loaded image so that the painter keeps the target.

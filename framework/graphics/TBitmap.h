@@ -19,6 +19,9 @@ class TBitmap : public TGraphic {
 public:
   TBitmap();
   TBitmap(int32_t width, int32_t height);
+  /// A bitmap of width x height logical pixels whose image holds DeviceSize(width) x
+  /// DeviceSize(height) device pixels (see TSurface::DevicePixelRatio).
+  TBitmap(int32_t width, int32_t height, double devicePixelRatio);
   ~TBitmap() override;
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
@@ -31,6 +34,13 @@ public:
   void SetWidth(int32_t value);
   void SetHeight(int32_t value);
   void SetSize(int32_t width, int32_t height);
+
+  /// Device pixels per logical pixel, 1 at creation. Width and Height stay in logical pixels;
+  /// a new ratio re-creates the image (white) at the new resolution. Throws fw::Exception for
+  /// a ratio outside ValidDevicePixelRatio or an image that cannot be allocated; the old ratio,
+  /// size and content stay.
+  double DevicePixelRatio() const;
+  void SetDevicePixelRatio(double value);
 
   /// Drawn in colour, presented and read in black and white: a pixel becomes white when its
   /// luminance (0.299 R + 0.587 G + 0.114 B) exceeds 128, black otherwise.
@@ -46,13 +56,15 @@ public:
   /// A 32-bit little-endian byte count, then that many bytes of a BMP file (none for an empty
   /// bitmap).
   std::string SaveToData() const override;
-  /// Reads what SaveToData writes. Throws fw::Exception with the reason when the data is not
-  /// that (size field missing or not matching, or an undecodable image); the old content stays.
+  /// Reads what SaveToData writes, as logical pixels at ratio 1. Throws fw::Exception with the
+  /// reason when the data is not that (size field missing or not matching, or an undecodable
+  /// image); the old content stays.
   void LoadFromData(const std::string& data);
 
-  /// PNG. Throws fw::Exception when the file cannot be written.
+  /// PNG of the device pixels. Throws fw::Exception when the file cannot be written.
   void SaveToFile(const std::string& fileName) const;
-  /// Any image format Qt reads (PNG at least). Throws fw::Exception when the file cannot be
+  /// Any image format Qt reads (PNG at least); the file's pixels become logical pixels at
+  /// ratio 1. Throws fw::Exception when the file cannot be
   /// read; the old content stays.
   void LoadFromFile(const std::string& fileName);
 

@@ -45,6 +45,10 @@ struct TPixelTarget {
   }
 };
 
+/// Longest dash pattern of a pen: the longest pattern (24 pixels) at the largest device pixel
+/// ratio (16), with room for the rounding of its six dashes and gaps.
+inline constexpr int MaxPenPeriod = 24 * 16 + 8;
+
 /// The selected pen as pixels: colour, raster operation, width and the dash pattern of
 /// cosmetic pens (Mask[k] is 1 where place k of the pattern sets the pixel; Period 0: solid).
 struct TPixelPen {
@@ -52,7 +56,7 @@ struct TPixelPen {
   int32_t Width = 1;
   TPenStyle Style = psSolid;
   TPenMode Mode = pmCopy;
-  uint8_t Mask[24] = {};
+  uint8_t Mask[MaxPenPeriod] = {};
   int Period = 0;
 
   bool Visible() const { return Style != psClear && Mode != pmNop; }

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRegion>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
@@ -19,6 +20,8 @@
 #include <typeinfo>
 #include <vector>
 
+#include "framework/graphics/DeviceMapping.h"
+#include "framework/graphics/DevicePixels.h"
 #include "framework/graphics/PixelOps.h"
 #include "framework/graphics/ShapeRows.h"
 #include "framework/graphics/SurfaceAccess.h"
@@ -205,6 +208,18 @@ struct TSurface::Impl {
   std::vector<QRect> clipRects;  // banded: sorted by top, rectangles of one band share top and bottom
   QRect drawable;                // image intersected with the clip region's bounds
 
+  // Device pixel ratio: at 1 every operation takes the plain path; otherwise the public
+  // operations map their logical arguments to device pixels (DeviceMapping.h) and draw with
+  // the device forms of pen, brush and font below.
+  double ratio = 1.0;
+  int32_t logicalWidth = 0, logicalHeight = 0;  // of the target; its pixel size at ratio 1
+  QRegion logicalClip;                          // the clip region as given, for ClipBounds
+  TPixelPen devicePen;                          // the selected pen in device pixels
+  TPixelPen shapePen;                           // devicePen for outlines inside a box
+  QFont deviceFont;                             // the selected font at the device pixel size
+  std::optional<QFontMetrics> deviceMetrics;
+  uint64_t deviceFontId = 0;
+
   TLineRaster lines;    // cosmetic lines, with their held-back runs
   TShapeRaster shapes;  // rounded boxes, ellipses, arcs and pies
   TPixelTarget pixels;  // bits and drawable area as the rasterizers see them
@@ -363,6 +378,9 @@ struct TSurface::Impl {
     QFontMetrics Metrics;
     uint64_t Id;
     int32_t Cell;  // ascent + descent
+    QFont DeviceFont;  // at a ratio other than 1: the font at the device pixel size
+    std::optional<QFontMetrics> DeviceMetrics;
+    uint64_t DeviceId;
   };
   std::vector<TFontCacheEntry> fontCache;
   static constexpr size_t FontCacheSize = 16;
@@ -388,14 +406,21 @@ struct TSurface::Impl {
         metrics.emplace(e.Metrics);
         fontId = e.Id;
         cellHeight = e.Cell;
+        if (ratio != 1.0) {
+          deviceFont = e.DeviceFont;
+          deviceMetrics = e.DeviceMetrics;
+          deviceFontId = e.DeviceId;
+        }
         return;
       }
     }
     BuildFont(f);
     fontId = nextFontId++;
     cellHeight = metrics->ascent() + metrics->descent();
+    if (ratio != 1.0) BuildDeviceFont();
     if (fontCache.size() == FontCacheSize) fontCache.erase(fontCache.begin());
-    fontCache.push_back({f.Name(), static_cast<uint32_t>(f.Style()), f.Height(), font, *metrics, fontId, cellHeight});
+    fontCache.push_back({f.Name(), static_cast<uint32_t>(f.Style()), f.Height(), font, *metrics, fontId, cellHeight,
+                         deviceFont, deviceMetrics, deviceFontId});
   }
 
   static QString ToQString(const std::string& text) {
@@ -461,6 +486,9 @@ struct TSurface::Impl {
     if (b.Bitmap() != nullptr && !b.Bitmap()->Empty()) {
       const QImage* pattern = SurfaceAccess::Image(b.Bitmap()->Canvas());
       brush = pattern != nullptr ? QBrush(pattern->copy()) : QBrush(color);
+      // The pattern's pixels are its own device pixels: scaled to this surface's.
+      const double scale = ratio / b.Bitmap()->DevicePixelRatio();
+      if (pattern != nullptr && scale != 1.0) brush.setTransform(QTransform::fromScale(scale, scale));
     } else {
       switch (b.Style()) {
         case bsSolid: brush = QBrush(color); break;
@@ -473,6 +501,7 @@ struct TSurface::Impl {
         case bsDiagCross: brush = QBrush(color, Qt::DiagCrossPattern); break;
       }
       brushHatched = b.Style() >= bsHorizontal;
+      if (brushHatched && ratio != 1.0) brush = ScaledHatchBrush(brush.style(), color, ratio);
     }
     if (b.Style() == bsSolid) {
       bkMode = OPAQUE;
@@ -496,6 +525,24 @@ struct TSurface::Impl {
     for (size_t k = 0; k < dashes.size(); ++k)
       for (int j = 0; j < dashes[k]; ++j) pen.Mask[static_cast<size_t>(pos++)] = (k % 2 == 0) ? 1 : 0;
     pen.Period = pos;
+  }
+
+  /// The device forms of the selected pen: widths in device pixels, dashes scaled.
+  void MakeDevicePens() {
+    devicePen = pen;
+    devicePen.Width = DeviceLineWidth(pen.Width, ratio);
+    devicePen.Period = 0;
+    if (pen.Width <= 1) {
+      int pos = 0;
+      const std::vector<int> dashes = ScaledDashes(DashPattern(pen.Style), ratio);
+      for (size_t k = 0; k < dashes.size(); ++k)
+        for (int j = 0; j < dashes[k] && pos < MaxPenPeriod; ++j)
+          devicePen.Mask[static_cast<size_t>(pos++)] = (k % 2 == 0) ? 1 : 0;
+      devicePen.Period = pos;
+    }
+    // A one-pixel outline is the box's border pixels: wider in device pixels, it stays inside.
+    shapePen = devicePen;
+    if (pen.Width <= 1 && devicePen.Width > 1) shapePen.Style = psInsideFrame;
   }
 
   /// Makes a monochrome target black and white in place before it is read.
@@ -524,6 +571,220 @@ struct TSurface::Impl {
       painter.drawImage(dest, image.copy());
     } else {
       painter.drawImage(dest, image);
+    }
+  }
+
+  // ---- drawing at a device pixel ratio other than 1 (logical arguments) ----------------------
+
+  bool Scaled() const { return ratio != 1.0; }
+
+  /// A new ratio (false when it is the current one): the fonts are built again for it and the
+  /// clip, made for the old image, is gone; the caller has pen, brush and font selected again.
+  bool SetRatio(double value) {
+    if (ratio == value) return false;
+    ratio = value;
+    fontCache.clear();
+    logicalClip = QRegion();
+    clipped = false;
+    clip = QRegion();
+    clipRects.clear();
+    return true;
+  }
+
+  int64_t Dev(int64_t v) const { return DeviceEdge(v, ratio); }
+  QRect DeviceRect(int64_t left, int64_t top, int64_t right, int64_t bottom) const {
+    const TDeviceBox b = DeviceBox(left, top, right, bottom, ratio);
+    return ToQRect(b.Left, b.Top, b.Right, b.Bottom);
+  }
+  QRect DeviceRect(const TRect& r) const { return DeviceRect(r.Left, r.Top, r.Right, r.Bottom); }
+  /// A device coordinate for the 32-bit shape code: far beyond any image either way.
+  static int32_t DeviceCoord(int64_t v) { return ClampTo(v, 1 << 30); }
+
+  /// The font at the device pixel size, for drawing; measuring keeps the logical one.
+  void BuildDeviceFont() {
+    deviceFont = font;
+    const double size = std::floor(static_cast<double>(font.pixelSize()) * ratio + 0.5);
+    deviceFont.setPixelSize(static_cast<int>(std::clamp(size, 1.0, 16384.0)));
+    deviceMetrics.emplace(deviceFont);
+    deviceFontId = nextFontId++;
+  }
+
+  /// A one-pixel line in device pixels, drawn as its copies.
+  void DrawThickLine(TThickLine line) {
+    if (!LimitDeviceLine(line)) return;
+    for (int32_t k = 0; k < line.Width; ++k) {
+      const int64_t sx = line.ShiftX ? k : 0, sy = line.ShiftX ? 0 : k;
+      lines.Line(static_cast<int32_t>(line.X1 + sx), static_cast<int32_t>(line.Y1 + sy),
+                 static_cast<int32_t>(line.X2 + sx), static_cast<int32_t>(line.Y2 + sy), devicePen, OpaqueGaps(),
+                 GapRgb());
+    }
+  }
+
+  QPen DeviceWidePen() const {
+    QPen qpen{QColor::fromRgb(pen.Rgb)};
+    qpen.setWidth(devicePen.Width);
+    qpen.setCapStyle(Qt::RoundCap);
+    qpen.setJoinStyle(Qt::RoundJoin);
+    return qpen;
+  }
+
+  /// A wide line between device points (real coordinates), by Qt's stroker.
+  void DrawWideLine(double x1, double y1, double x2, double y2) {
+    lines.Flush();
+    painter.setCompositionMode(CompositionFor(pen.Mode));
+    painter.setPen(DeviceWidePen());
+    QLineF line(x1, y1, x2, y2);
+    if (LimitLine(line)) painter.drawLine(line);
+  }
+
+  /// Segment with logical end points.
+  void ScaledSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    if (!Painting() || !PenVisible()) return;
+    if (pen.Width <= 1) {
+      DrawThickLine(MapCosmeticLine(x1, y1, x2, y2, ratio, devicePen.Width));
+      return;
+    }
+    DrawWideLine(x1 * ratio, y1 * ratio, x2 * ratio, y2 * ratio);
+  }
+
+  /// Segment with device end points (the radii of pies, computed on the device shape).
+  void DeviceSegment(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    if (!Painting() || !PenVisible()) return;
+    if (pen.Width <= 1) {
+      DrawThickLine(ThickDeviceLine(x1, y1, x2, y2, devicePen.Width));
+      return;
+    }
+    DrawWideLine(x1, y1, x2, y2);
+  }
+
+  void ScaledPolygon(std::span<const TPoint> points) {
+    if (!Painting() || pen.Mode == pmNop) return;
+    std::vector<TPoint> device(points.size());
+    for (size_t i = 0; i < points.size(); ++i)
+      device[i] = {DeviceCoord(Dev(points[i].X)), DeviceCoord(Dev(points[i].Y))};
+    if (points.size() >= 3) {
+      QPainterPath path;
+      path.setFillRule(Qt::OddEvenFill);
+      path.addPolygon(LimitPolygon(device));
+      path.closeSubpath();
+      FillWithBrush(path, CompositionFor(pen.Mode));
+    }
+    if (pen.Width <= 1) {
+      for (size_t i = 0; i < points.size(); ++i) {
+        const TPoint& a = points[i];
+        const TPoint& b = points[(i + 1) % points.size()];
+        ScaledSegment(a.X, a.Y, b.X, b.Y);
+      }
+      return;
+    }
+    if (!PenVisible()) return;
+    QPainterPath outline;
+    outline.addPolygon(LimitPolygon(device));
+    outline.closeSubpath();
+    lines.Flush();
+    painter.setCompositionMode(CompositionFor(pen.Mode));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(DeviceWidePen());
+    painter.drawPath(outline);
+  }
+
+  /// Rectangle of a normalised logical box (right > left, bottom > top): the outline a ring
+  /// of the pen's device width, each pixel drawn once.
+  void ScaledRectangle(int64_t l, int64_t t, int64_t r, int64_t b) {
+    const QPainter::CompositionMode mode = CompositionFor(pen.Mode);
+    const TDeviceBox box = DeviceBox(l, t, r, b, ratio);
+    if (!PenVisible()) {
+      FillRectWithBrush(ToQRect(box.Left, box.Top, box.Right, box.Bottom), mode);
+      return;
+    }
+    if (pen.Width <= 1) {
+      const TOutlineBands bands = OutlineBands(box, devicePen.Width);
+      if (!bands.Filled) FillRectWithBrush(ToQRect(bands.Inside.Left, bands.Inside.Top, bands.Inside.Right,
+                                                   bands.Inside.Bottom), mode);
+      for (int i = 0; i < bands.Count; ++i) DrawThickLine(bands.Sides[static_cast<size_t>(i)]);
+      return;
+    }
+    const int64_t w = devicePen.Width;
+    const int64_t e = pen.Style == psInsideFrame ? 0 : Dev((pen.Width - 1) / 2);
+    const int64_t ol = box.Left - e, ot = box.Top - e, orr = box.Right + e, ob = box.Bottom + e;
+    const int64_t il = ol + w, it = ot + w, ir = orr - w, ib = ob - w;
+    FillRectWithBrush(ToQRect(il, it, ir, ib), mode);
+    painter.setCompositionMode(mode);
+    const QColor color = QColor::fromRgb(pen.Rgb);
+    if (ir <= il || ib <= it) {
+      painter.fillRect(ToQRect(ol, ot, orr, ob), color);
+    } else {
+      painter.fillRect(ToQRect(ol, ot, orr, it), color);
+      painter.fillRect(ToQRect(ol, ib, orr, ob), color);
+      painter.fillRect(ToQRect(ol, it, il, ib), color);
+      painter.fillRect(ToQRect(ir, it, orr, ib), color);
+    }
+  }
+
+  /// The device shape of a logical box with corner ellipses (INT32_MAX: a whole ellipse).
+  RowShape ScaledOuterShape(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int64_t cornerW, int64_t cornerH) const {
+    const TDeviceBox b = DeviceBox(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), ratio);
+    auto corner = [this](int64_t c) { return c == INT32_MAX ? c : std::min<int64_t>(Dev(std::llabs(c)), INT32_MAX - 1); };
+    return TShapeRaster::OuterShape(DeviceCoord(b.Left), DeviceCoord(b.Top), DeviceCoord(b.Right),
+                                    DeviceCoord(b.Bottom), corner(cornerW), corner(cornerH), shapePen);
+  }
+
+  void ScaledRowShape(const RowShape& outer, bool fill, const Sweep* sweep) {
+    if (!Painting()) return;
+    const QPainter::CompositionMode mode = CompositionFor(pen.Mode);
+    shapes.Draw(pixels, outer, fill, sweep, shapePen, OpaqueGaps(), GapRgb(),
+                [this, mode](const QRect& run) { FillRectWithBrush(run, mode); });
+  }
+
+  void ScaledSetPixel(int32_t x, int32_t y, uint32_t rgb) {
+    const QRect block = DeviceRect(x, y, int64_t{x} + 1, int64_t{y} + 1) & DrawableBox();
+    for (int dy = block.top(); dy <= block.bottom(); ++dy)
+      for (int dx = block.left(); dx <= block.right(); ++dx)
+        if (pixels.Allows(dx, dy)) pixels.Plot(dx, dy, rgb, pmCopy);
+  }
+
+  /// Text at a logical anchor, drawn with the device font.
+  void ScaledDrawText(int32_t x, int32_t y, const std::string& text) {
+    if (!deviceMetrics) return;
+    const int32_t align = textAlign & (TA_CENTER | TA_BASELINE);
+    const int64_t dx = Dev(x), dy = Dev(y);
+    if (textCacheEnabled) {
+      const TTextKey key{deviceFontId, orientation, align, text};
+      const TextPicture& picture =
+          textPictures.Get(key, deviceFont, *deviceMetrics, target->dotsPerMeterX(), target->dotsPerMeterY());
+      if (picture.cached) {
+        const uint32_t cellRgb = ToQRgb(bkColor);
+        TTextPictures::Draw(picture, pixels, dx, dy, bkMode == OPAQUE ? &cellRgb : nullptr, ToQRgb(textColor));
+        return;
+      }
+    }
+    const QString s = ToQString(text);
+    const QColor cellColor = QColor::fromRgb(ToQRgb(bkColor)), inkColor = QColor::fromRgb(ToQRgb(textColor));
+    PaintText(painter, ClampTo(dx, RectLimit), ClampTo(dy, RectLimit), orientation,
+              PlaceText(*deviceMetrics, s, align), deviceFont, s, bkMode == OPAQUE ? &cellColor : nullptr, &inkColor);
+  }
+
+  /// Copies the logical rectangle of the source image (at its ratio) to the logical position
+  /// here: one to one when the device sizes agree, else stretched.
+  void ScaledCopy(int64_t x, int64_t y, int64_t width, int64_t height, const QImage& image, double sourceRatio,
+                  int32_t sourceWidth, int32_t sourceHeight, int64_t sourceX, int64_t sourceY) {
+    const QRect wanted = ToQRect(sourceX, sourceY, sourceX + width, sourceY + height);
+    const QRect from = wanted & QRect(0, 0, sourceWidth, sourceHeight);
+    if (from.isEmpty()) return;
+    const int64_t toX = x + (from.left() - sourceX), toY = y + (from.top() - sourceY);
+    const QRect to = DeviceRect(toX, toY, toX + from.width(), toY + from.height());
+    const TDeviceBox s = DeviceBox(from.left(), from.top(), int64_t{from.left()} + from.width(),
+                                   int64_t{from.top()} + from.height(), sourceRatio);
+    const QRect fromDevice = ToQRect(s.Left, s.Top, s.Right, s.Bottom) & image.rect();
+    if (to.isEmpty() || fromDevice.isEmpty()) return;
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (&image == target) {
+      const QImage part = image.copy(fromDevice);
+      painter.drawImage(to, part);
+    } else if (to.size() == fromDevice.size()) {
+      painter.drawImage(to.topLeft(), image, fromDevice);
+    } else {
+      painter.drawImage(to, image, fromDevice);
     }
   }
 };
@@ -573,6 +834,7 @@ bool TSurface::TakeImage(TSurface& source) {
   if (!d.Painting() || !s.Painting() || d.clipped || d.monochrome || s.monochrome) return false;
   if (d.target != &d.own || s.target != &s.own) return false;
   if (d.own.size() != s.own.size() || d.own.format() != s.own.format()) return false;
+  if (d.ratio != s.ratio || d.logicalWidth != s.logicalWidth || d.logicalHeight != s.logicalHeight) return false;
   if (d.own.bytesPerLine() != s.own.bytesPerLine()) return false;
   // Both pictures must be their own before one of them moves (BlockCopy's Changing() has
   // settled this surface already).
@@ -587,8 +849,9 @@ bool TSurface::TakeImage(TSurface& source) {
   return true;
 }
 
-int32_t TSurface::Width() const { return mImpl->target != nullptr ? mImpl->target->width() : 0; }
-int32_t TSurface::Height() const { return mImpl->target != nullptr ? mImpl->target->height() : 0; }
+int32_t TSurface::Width() const { return mImpl->target != nullptr ? mImpl->logicalWidth : 0; }
+int32_t TSurface::Height() const { return mImpl->target != nullptr ? mImpl->logicalHeight : 0; }
+double TSurface::DevicePixelRatio() const { return mImpl->ratio; }
 bool TSurface::Monochrome() const { return mImpl->monochrome; }
 
 void TSurface::RequireState() {
@@ -600,7 +863,10 @@ void TSurface::RequireState() {
 void TSurface::SelectObjects() {
   // Font first, brush next: the order matches the device, where the last selection wins.
   if (mDirty & dirtyFont) mImpl->SelectFont(*mFont);
-  if (mDirty & dirtyPen) mImpl->SelectPen(*mPen);
+  if (mDirty & dirtyPen) {
+    mImpl->SelectPen(*mPen);
+    if (mImpl->ratio != 1.0) mImpl->MakeDevicePens();
+  }
   if (mDirty & dirtyBrush) mImpl->SelectBrush(*mBrush);
   mDirty = 0;
 }
@@ -659,7 +925,10 @@ void TSurface::LineTo(int32_t x, int32_t y) {
   if (x == mPenPos.X && y == mPenPos.Y) return;  // nothing to draw: the end pixel is excluded
   Changing();
   RequireSelection();
-  mImpl->Segment(mPenPos.X, mPenPos.Y, x, y);
+  if (mImpl->Scaled())
+    mImpl->ScaledSegment(mPenPos.X, mPenPos.Y, x, y);
+  else
+    mImpl->Segment(mPenPos.X, mPenPos.Y, x, y);
   mPenPos = {x, y};
   Changed();
 }
@@ -667,8 +936,13 @@ void TSurface::LineTo(int32_t x, int32_t y) {
 void TSurface::Polyline(std::span<const TPoint> points) {
   Changing();
   RequireSelection();
-  for (size_t i = 1; i < points.size(); ++i)
-    mImpl->Segment(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y);
+  if (mImpl->Scaled()) {
+    for (size_t i = 1; i < points.size(); ++i)
+      mImpl->ScaledSegment(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y);
+  } else {
+    for (size_t i = 1; i < points.size(); ++i)
+      mImpl->Segment(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y);
+  }
   Changed();
 }
 
@@ -684,7 +958,9 @@ void TSurface::Polygon(std::span<const TPoint> points) {
   Changing();
   RequireState();
   Impl& d = *mImpl;
-  if (d.Painting() && d.pen.Mode != pmNop) {
+  if (d.Scaled()) {
+    d.ScaledPolygon(points);
+  } else if (d.Painting() && d.pen.Mode != pmNop) {
     if (points.size() >= 3) {
       QPainterPath path;
       path.setFillRule(Qt::OddEvenFill);
@@ -713,7 +989,9 @@ void TSurface::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   RequireState();
   Impl& d = *mImpl;
   const int64_t l = std::min(x1, x2), r = std::max(x1, x2), t = std::min(y1, y2), b = std::max(y1, y2);
-  if (d.Painting() && d.pen.Mode != pmNop && r > l && b > t) {
+  if (d.Painting() && d.pen.Mode != pmNop && r > l && b > t && d.Scaled()) {
+    d.ScaledRectangle(l, t, r, b);
+  } else if (d.Painting() && d.pen.Mode != pmNop && r > l && b > t) {
     const QPainter::CompositionMode mode = CompositionFor(d.pen.Mode);
     if (!d.PenVisible()) {
       d.FillRectWithBrush(ToQRect(l, t, r, b), mode);
@@ -759,23 +1037,37 @@ void TSurface::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 void TSurface::RoundRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t cornerWidth, int32_t cornerHeight) {
   Changing();
   RequireState();
-  mImpl->DrawRowShape(mImpl->OuterShape(x1, y1, x2, y2, cornerWidth, cornerHeight), true, nullptr);
+  if (mImpl->Scaled())
+    mImpl->ScaledRowShape(mImpl->ScaledOuterShape(x1, y1, x2, y2, cornerWidth, cornerHeight), true, nullptr);
+  else
+    mImpl->DrawRowShape(mImpl->OuterShape(x1, y1, x2, y2, cornerWidth, cornerHeight), true, nullptr);
   Changed();
 }
 
 void TSurface::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   Changing();
   RequireState();
-  mImpl->DrawRowShape(mImpl->OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX), true, nullptr);
+  if (mImpl->Scaled())
+    mImpl->ScaledRowShape(mImpl->ScaledOuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX), true, nullptr);
+  else
+    mImpl->DrawRowShape(mImpl->OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX), true, nullptr);
   Changed();
 }
 
 void TSurface::Arc(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3, int32_t x4, int32_t y4) {
   Changing();
   RequireState();
-  const RowShape shape = mImpl->OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
-  const Sweep sweep = ArcSweep(shape, x3, y3, x4, y4);
-  mImpl->DrawRowShape(shape, false, &sweep);
+  Impl& d = *mImpl;
+  if (d.Scaled()) {
+    const RowShape shape = d.ScaledOuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
+    const Sweep sweep = ArcSweep(shape, Impl::DeviceCoord(d.Dev(x3)), Impl::DeviceCoord(d.Dev(y3)),
+                                 Impl::DeviceCoord(d.Dev(x4)), Impl::DeviceCoord(d.Dev(y4)));
+    d.ScaledRowShape(shape, false, &sweep);
+  } else {
+    const RowShape shape = d.OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
+    const Sweep sweep = ArcSweep(shape, x3, y3, x4, y4);
+    d.DrawRowShape(shape, false, &sweep);
+  }
   Changed();
 }
 
@@ -783,15 +1075,25 @@ void TSurface::Pie(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, i
   Changing();
   RequireState();
   Impl& d = *mImpl;
-  const RowShape shape = d.OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
-  const Sweep sweep = ArcSweep(shape, x3, y3, x4, y4);
-  d.DrawRowShape(shape, true, &sweep);
+  const bool scaled = d.Scaled();
+  const RowShape shape = scaled ? d.ScaledOuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX)
+                                : d.OuterShape(x1, y1, x2, y2, INT32_MAX, INT32_MAX);
+  const Sweep sweep = scaled ? ArcSweep(shape, Impl::DeviceCoord(d.Dev(x3)), Impl::DeviceCoord(d.Dev(y3)),
+                                        Impl::DeviceCoord(d.Dev(x4)), Impl::DeviceCoord(d.Dev(y4)))
+                             : ArcSweep(shape, x3, y3, x4, y4);
+  if (scaled)
+    d.ScaledRowShape(shape, true, &sweep);
+  else
+    d.DrawRowShape(shape, true, &sweep);
   if (d.Painting() && d.PenVisible() && !shape.Empty() && sweep.span < 2 * std::numbers::pi - 1e-9) {
     // The two radii, from the centre to where the arc ends.
     const int32_t cx = ClampTo(std::llround(sweep.cx), RectLimit), cy = ClampTo(std::llround(sweep.cy), RectLimit);
     for (const double angle : {sweep.start, sweep.start + sweep.span}) {
       const TPoint rim = RimPoint(shape, sweep, angle);
-      d.Segment(cx, cy, rim.X, rim.Y);
+      if (scaled)
+        d.DeviceSegment(cx, cy, rim.X, rim.Y);
+      else
+        d.Segment(cx, cy, rim.X, rim.Y);
     }
   }
   Changed();
@@ -800,14 +1102,16 @@ void TSurface::Pie(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, i
 void TSurface::FillRect(const TRect& rect) {
   Changing();
   RequireState();
-  if (mImpl->Painting()) mImpl->FillRectWithBrush(ToQRect(rect), QPainter::CompositionMode_SourceOver);
+  if (mImpl->Painting())
+    mImpl->FillRectWithBrush(mImpl->Scaled() ? mImpl->DeviceRect(rect) : ToQRect(rect),
+                             QPainter::CompositionMode_SourceOver);
   Changed();
 }
 
 void TSurface::PatBlt(const TRect& rect, TColor color) {
   Changing();
   RequireState();
-  const QRect r = ToQRect(rect);
+  const QRect r = mImpl->Scaled() ? mImpl->DeviceRect(rect) : ToQRect(rect);
   if (mImpl->Painting() && !r.isEmpty()) {
     mImpl->painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     mImpl->painter.fillRect(r, QColor::fromRgb(ToQRgb(color)));
@@ -819,13 +1123,24 @@ void TSurface::SetPixel(int32_t x, int32_t y, TColor color) {
   Changing();
   RequireState();
   Impl& d = *mImpl;
-  if (d.Painting() && d.DrawableBox().contains(x, y) && d.pixels.Allows(x, y)) d.pixels.Plot(x, y, ToQRgb(color), pmCopy);
+  if (d.Painting() && d.Scaled())
+    d.ScaledSetPixel(x, y, ToQRgb(color));
+  else if (d.Painting() && d.DrawableBox().contains(x, y) && d.pixels.Allows(x, y))
+    d.pixels.Plot(x, y, ToQRgb(color), pmCopy);
   Changed();
 }
 
 TColor TSurface::GetPixel(int32_t x, int32_t y) {
   RequireState();
   const Impl& d = *mImpl;
+  if (d.Scaled()) {
+    // The first device pixel of the logical one.
+    if (x < 0 || y < 0 || x >= d.logicalWidth || y >= d.logicalHeight) return clNone;
+    const int64_t dx = d.Dev(x), dy = d.Dev(y);
+    if (!d.Painting() || dx >= d.width || dy >= d.height) return clNone;
+    x = static_cast<int32_t>(dx);
+    y = static_cast<int32_t>(dy);
+  }
   if (!d.Painting() || x < 0 || y < 0 || x >= d.width || y >= d.height) return clNone;
   uint32_t rgb = d.bits[static_cast<qsizetype>(y) * d.stride + x];
   if (d.monochrome) rgb = Threshold(rgb);
@@ -836,7 +1151,12 @@ void TSurface::TextOut(int32_t x, int32_t y, const std::string& text) {
   Changing();
   RequireState();
   Impl& d = *mImpl;
-  if (d.Painting() && !text.empty() && d.metrics) d.DrawText(x, y, text);
+  if (d.Painting() && !text.empty() && d.metrics) {
+    if (d.Scaled())
+      d.ScaledDrawText(x, y, text);
+    else
+      d.DrawText(x, y, text);
+  }
   Changed();
 }
 
@@ -858,6 +1178,13 @@ int32_t TSurface::TextHeight(const std::string& text) {
 void TSurface::IntersectClipRect(const TRect& rect) {
   RequireState();
   const QRegion r(ToQRect(rect));
+  Impl& d = *mImpl;
+  if (d.Scaled()) {
+    d.logicalClip = d.clipped ? d.logicalClip.intersected(r) : r;
+    const QRegion device(d.DeviceRect(rect));
+    d.SetClip(d.clipped ? d.clip.intersected(device) : device);
+    return;
+  }
   mImpl->SetClip(mImpl->clipped ? mImpl->clip.intersected(r) : r);
 }
 
@@ -865,12 +1192,26 @@ void TSurface::IntersectClipPolygon(std::span<const TPoint> points) {
   RequireState();
   QRegion r;
   if (points.size() >= 3) r = QRegion(LimitPolygon(points).toPolygon(), Qt::OddEvenFill);
+  Impl& d = *mImpl;
+  if (d.Scaled()) {
+    QRegion device;
+    if (points.size() >= 3) {
+      std::vector<TPoint> mapped(points.size());
+      for (size_t i = 0; i < points.size(); ++i)
+        mapped[i] = {Impl::DeviceCoord(d.Dev(points[i].X)), Impl::DeviceCoord(d.Dev(points[i].Y))};
+      device = QRegion(LimitPolygon(mapped).toPolygon(), Qt::OddEvenFill);
+    }
+    d.logicalClip = d.clipped ? d.logicalClip.intersected(r) : r;
+    d.SetClip(d.clipped ? d.clip.intersected(device) : device);
+    return;
+  }
   mImpl->SetClip(mImpl->clipped ? mImpl->clip.intersected(r) : r);
 }
 
 void TSurface::RemoveClipping() {
   RequireState();
   mImpl->clipped = false;
+  mImpl->logicalClip = QRegion();
   mImpl->clip = QRegion();
   mImpl->clipRects.clear();
   mImpl->ApplyClip();
@@ -879,7 +1220,8 @@ void TSurface::RemoveClipping() {
 TRect TSurface::ClipBounds() {
   RequireState();
   QRect box(0, 0, Width(), Height());
-  if (mImpl->clipped) box = mImpl->target != nullptr ? box & mImpl->clip.boundingRect() : mImpl->clip.boundingRect();
+  const QRegion& clip = mImpl->Scaled() ? mImpl->logicalClip : mImpl->clip;
+  if (mImpl->clipped) box = mImpl->target != nullptr ? box & clip.boundingRect() : clip.boundingRect();
   if (box.isEmpty()) return {};
   return {box.left(), box.top(), box.right() + 1, box.bottom() + 1};
 }
@@ -908,7 +1250,9 @@ void TSurface::BlockCopy(int32_t x, int32_t y, int32_t width, int32_t height, TS
   }
   Impl& d = *mImpl;
   const QImage* image = SurfaceAccess::Image(source);
-  if (d.Painting() && image != nullptr && width > 0 && height > 0) {
+  if (d.Painting() && image != nullptr && width > 0 && height > 0 && (d.Scaled() || source.mImpl->Scaled())) {
+    d.ScaledCopy(x, y, width, height, *image, source.mImpl->ratio, source.Width(), source.Height(), sourceX, sourceY);
+  } else if (d.Painting() && image != nullptr && width > 0 && height > 0) {
     // Keep only the part of the source rectangle that lies inside the source image.
     const QRect wanted = ToQRect(sourceX, sourceY, static_cast<int64_t>(sourceX) + width,
                                  static_cast<int64_t>(sourceY) + height);
@@ -944,27 +1288,36 @@ void SurfaceAccess::Attach(TSurface& surface, QImage* image) {
   d.End();
   d.own = QImage();
   d.target = image;
+  if (d.SetRatio(1.0)) surface.mDirty |= TSurface::dirtyPen | TSurface::dirtyBrush | TSurface::dirtyFont;
+  d.logicalWidth = image != nullptr ? image->width() : 0;
+  d.logicalHeight = image != nullptr ? image->height() : 0;
   d.Begin();
 }
 
-bool SurfaceAccess::CreateImage(TSurface& surface, int32_t width, int32_t height) {
+bool SurfaceAccess::CreateImage(TSurface& surface, int32_t width, int32_t height, double ratio, bool keepContent) {
   surface.SettleLoan(true);
   TSurface::Impl& d = *surface.mImpl;
-  if (width < 0 || height < 0) return false;
+  if (width < 0 || height < 0 || !ValidDevicePixelRatio(ratio)) return false;
   QImage next;
   if (width > 0 && height > 0) {
-    next = QImage(width, height, QImage::Format_RGB32);
+    // At least one device pixel for each side that has a logical one (ratios below 1).
+    const int64_t w = std::max<int64_t>(1, DeviceSize(width, ratio)), h = std::max<int64_t>(1, DeviceSize(height, ratio));
+    if (w > INT32_MAX || h > INT32_MAX) return false;
+    next = QImage(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
     if (next.isNull()) return false;
     next.fill(0xFFFFFFFFu);
   }
   d.End();
-  if (d.target == &d.own && !d.own.isNull() && !next.isNull()) {
+  if (keepContent && ratio == d.ratio && d.target == &d.own && !d.own.isNull() && !next.isNull()) {
     QPainter copy(&next);
     copy.setCompositionMode(QPainter::CompositionMode_Source);
     copy.drawImage(0, 0, d.own);
   }
   d.own = std::move(next);
   d.target = d.own.isNull() ? nullptr : &d.own;
+  if (d.SetRatio(ratio)) surface.mDirty |= TSurface::dirtyPen | TSurface::dirtyBrush | TSurface::dirtyFont;
+  d.logicalWidth = d.target != nullptr ? width : 0;
+  d.logicalHeight = d.target != nullptr ? height : 0;
   d.Begin();
   return true;
 }
@@ -988,7 +1341,8 @@ void SurfaceAccess::SetTextCache(TSurface& surface, bool enabled) { surface.mImp
 void SurfaceAccess::StretchImage(TSurface& surface, const TRect& rect, const QImage& image, bool monochrome) {
   surface.RequireState();
   surface.Changing();
-  surface.mImpl->StretchImage(ToQRect(rect), image, monochrome);
+  TSurface::Impl& d = *surface.mImpl;
+  d.StretchImage(d.Scaled() ? d.DeviceRect(rect) : ToQRect(rect), image, monochrome);
   surface.Changed();
 }
 

@@ -63,9 +63,13 @@ public:
   void SetBrush(const TBrush& value) { mBrush->Assign(value); }
   void SetFont(const TFont& value) { mFont->Assign(value); }
 
-  /// Size of the target image; 0 x 0 without one.
+  /// Size of the target image in logical pixels; 0 x 0 without one.
   int32_t Width() const;
   int32_t Height() const;
+  /// Device pixels per logical pixel of the target image (1 without one). Every coordinate,
+  /// size and measurement of this interface is in logical pixels at any ratio; above 1 each
+  /// primitive is drawn at device resolution (see DevicePixels.h for the mapping rules).
+  double DevicePixelRatio() const;
   /// True when the target is presented in black and white (see TBitmap::Monochrome).
   bool Monochrome() const;
 
