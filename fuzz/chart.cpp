@@ -253,6 +253,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       scene.Draw(static_cast<int32_t>(in.Below(64)), static_cast<int32_t>(in.Below(64)));
     }
   }
-  scene.Draw(400, 300);
+  scene.Draw(120, 90);
   return 0;
 }

@@ -61,16 +61,18 @@ public:
 
   /// One random input.
   void Input() {
-    switch (Pick(10)) {
+    switch (Pick(12)) {
       case 0:
-      case 1: Type(Pick(2) == 0 ? mForm.LabeledEdit1 : mForm.LabeledEdit3); break;
-      case 2: Type(mForm.Edit1); break;
-      case 3: Spinner(); break;
-      case 4: Click(W(mForm.Button1)); break;
-      case 5: Click(W(mForm.Button2)); break;
-      case 6: Click(W(mForm.CheckBox1)); break;
-      case 7: Drag(Qt::LeftButton); break;
-      case 8: Drag(Qt::RightButton); break;
+      case 1:
+      case 2: Type(Pick(2) == 0 ? mForm.LabeledEdit1 : mForm.LabeledEdit3); break;
+      case 3: Type(mForm.Edit1); break;
+      case 4: Spinner(); break;
+      case 5:
+      case 6: Click(W(mForm.Button1)); break;
+      case 7: Click(W(mForm.Button2)); break;
+      case 8: Click(W(mForm.CheckBox1)); break;
+      case 9: Drag(Qt::LeftButton); break;
+      case 10: Drag(Qt::RightButton); break;
       default: Wheel(); break;
     }
   }
