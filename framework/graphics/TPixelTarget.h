@@ -1,0 +1,61 @@
+#pragma once
+// Framework-internal: the pixels a surface draws on and the part of them it may change, shared
+// by the rasterizers of lines, shapes and text pictures.
+#include <cstdint>
+#include <vector>
+
+#include <QRect>
+
+#include "framework/graphics/PixelOps.h"
+
+namespace fw {
+
+/// A 32-bit image seen as rows of 0xAARRGGBB pixels, with its drawable area: the image
+/// intersected with the clip region's bounds, and the clip region itself when it is more than
+/// that one rectangle. Without bits nothing may be drawn.
+struct TPixelTarget {
+  uint32_t* Bits = nullptr;
+  int64_t Stride = 0;  // in pixels
+  int32_t Width = 0;
+  int32_t Height = 0;
+  QRect Box;                                   // drawable box (empty: nothing is drawable)
+  const std::vector<QRect>* Region = nullptr;  // banded rectangles; nullptr when the box suffices
+
+  /// Whether a pixel inside the drawable box lies in the clip region.
+  bool Allows(int x, int y) const {
+    if (Region == nullptr) return true;
+    const std::vector<QRect>& rects = *Region;
+    // Bands are sorted by top; the rectangles of one band share top and bottom.
+    size_t lo = 0, hi = rects.size();
+    while (lo < hi) {
+      const size_t mid = (lo + hi) / 2;
+      if (rects[mid].bottom() < y)
+        lo = mid + 1;
+      else
+        hi = mid;
+    }
+    for (size_t k = lo; k < rects.size() && rects[k].top() <= y; ++k)
+      if (rects[k].contains(x, y)) return true;
+    return false;
+  }
+
+  void Plot(int x, int y, uint32_t rgb, TPenMode mode) const {
+    uint32_t* p = Bits + static_cast<int64_t>(y) * Stride + x;
+    *p = mode == pmCopy ? rgb : ApplyRop(mode, rgb, *p);
+  }
+};
+
+/// The selected pen as pixels: colour, raster operation, width and the dash pattern of
+/// cosmetic pens (Mask[k] is 1 where place k of the pattern sets the pixel; Period 0: solid).
+struct TPixelPen {
+  uint32_t Rgb = 0xFF000000u;
+  int32_t Width = 1;
+  TPenStyle Style = psSolid;
+  TPenMode Mode = pmCopy;
+  uint8_t Mask[24] = {};
+  int Period = 0;
+
+  bool Visible() const { return Style != psClear && Mode != pmNop; }
+};
+
+}  // namespace fw
