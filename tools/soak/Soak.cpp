@@ -202,6 +202,8 @@ int main(int argc, char** argv) {
       ++failures;
     }
     if (tick + 1 == warmUp) warmKiB = ResidentKiB();
+    if (ticks >= 10 && (tick + 1) % (ticks / 10) == 0)
+      std::printf("soak: tick %ld, resident %ld KiB, %ld animation steps\n", tick + 1, ResidentKiB(), steps);
     if (failures > 10) break;
   }
   const long endKiB = ResidentKiB();
