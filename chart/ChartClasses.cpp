@@ -153,8 +153,15 @@ void RegisterAxes() {
       .Default(0)
       .Boolean("Visible", &TCustomChartAxis::Visible, &TCustomChartAxis::SetVisible);
 
-  fw::RegisterClass<TChartAxis>("TChartAxis").Inherits<TCustomChartAxis>();
-  fw::RegisterClass<TChartDepthAxis>("TChartDepthAxis").Inherits<TCustomChartAxis>();
+  // The side axes start visible, the depth axis hidden: each stores Visible against its own start.
+  fw::RegisterClass<TChartAxis>("TChartAxis")
+      .Inherits<TCustomChartAxis>()
+      .Boolean("Visible", &TCustomChartAxis::Visible, &TCustomChartAxis::SetVisible)
+      .Default(true);
+  fw::RegisterClass<TChartDepthAxis>("TChartDepthAxis")
+      .Inherits<TCustomChartAxis>()
+      .Boolean("Visible", &TCustomChartAxis::Visible, &TCustomChartAxis::SetVisible)
+      .Default(false);
 }
 
 void RegisterLegend() {

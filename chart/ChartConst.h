@@ -13,6 +13,19 @@ inline constexpr const char* NoParentChartToValidateDataSource = "No ParentChart
 inline constexpr const char* NoValidDataSource = "No valid DataSource: %s";
 inline constexpr const char* CircularSeriesDependences = "Circular Series dependences are not allowed";
 
+// Series functions: settings, stored class names, the gallery page and its titles.
+inline constexpr const char* FunctionPeriodNegative = "Function Period must be >= 0";
+inline constexpr const char* FunctionPeriodAlignInvalid = "Function PeriodAlign must be paFirst, paCenter or paLast";
+inline constexpr const char* UnknownFunctionType = "Unknown series function: %s";
+inline constexpr const char* FunctionsGalleryPage = "Functions";
+inline constexpr const char* FunctionTitleAdd = "Add";
+inline constexpr const char* FunctionTitleSubtract = "Subtract";
+inline constexpr const char* FunctionTitleMultiply = "Multiply";
+inline constexpr const char* FunctionTitleDivide = "Divide";
+inline constexpr const char* FunctionTitleHigh = "High";
+inline constexpr const char* FunctionTitleLow = "Low";
+inline constexpr const char* FunctionTitleAverage = "Average";
+
 // Angle settings (axis labels, axis title); %s is the setting's description.
 inline constexpr const char* AngleOutOfRange = "%s Angle must be between 0 and 359 degrees";
 

@@ -9,6 +9,8 @@
 #include "chart/data/TChartSeries.h"
 #include "chart/data/TChartValueList.h"
 #include "chart/data/TSeriesMarks.h"
+#include "chart/functions/TChartFunction.h"
+#include "chart/panel/TChartFontObject.h"
 #include "framework/graphics/TFont.h"
 #include "framework/streaming/TClassRegistry.h"
 
@@ -37,6 +39,7 @@ void RegisterMarksClass() {
       .Boolean("Clip", &TSeriesMarks::Clip, &TSeriesMarks::SetClip)
       .Default(false)
       .Object("Font", &TSeriesMarks::Font)
+      .Stored([](TSeriesMarks& m) { return !IsChartDefaultFont(m.Font()); })
       .Object("Frame", &TSeriesMarks::Frame)
       .Enumeration("Style", &TSeriesMarks::Style, &TSeriesMarks::SetStyle,
                    {"smsValue", "smsPercent", "smsLabel", "smsLabelPercent", "smsLabelValue", "smsLegend",
@@ -68,6 +71,10 @@ void RegisterSeriesClass() {
       .Component("DataSource", &TChartSeries::DataSource, &TChartSeries::SetDataSource)
       .StringList("DataSources", DataSourceNames, &TChartSeries::SetPendingDataSourceNames)
       .Stored([](TChartSeries& s) { return s.DataSources().size() > 1; })
+      // The function's class first, then its settings as a sub-object (absent without one).
+      .String("FunctionType", &TChartSeries::FunctionType, &TChartSeries::SetFunctionType)
+      .Default("")
+      .Object("Function", &TChartSeries::Function)
       .Enumeration("HorizAxis", &TChartSeries::HorizAxis, &TChartSeries::SetHorizAxis,
                    {"aTopAxis", "aBottomAxis", "aBothHorizAxis", "aCustomHorizAxis"})
       .Default(aBottomAxis)
@@ -103,7 +110,17 @@ void RegisterSeriesClass() {
 
 }  // namespace
 
+void RegisterFunctionClass() {
+  fw::RegisterClass<TChartFunction>("TChartFunction")
+      .Integer("Period", &TChartFunction::Period, &TChartFunction::SetPeriod)
+      .Default(0)
+      .Enumeration("PeriodAlign", &TChartFunction::PeriodAlign, &TChartFunction::SetPeriodAlign,
+                   {"paFirst", "paCenter", "paLast"})
+      .Default(paCenter);
+}
+
 void RegisterSeriesClasses() {
+  RegisterFunctionClass();
   RegisterValueListClass();
   RegisterMarksClass();
   RegisterSeriesClass();

@@ -9,6 +9,8 @@
 #include "chart/ChartException.h"
 #include "chart/data/ListIndexError.h"
 #include "chart/data/TSeriesMarks.h"
+#include "chart/functions/FunctionTypes.h"
+#include "chart/functions/TChartFunction.h"
 #include "chart/panel/ChartPalette.h"
 #include "framework/graphics/TBrush.h"
 
@@ -43,6 +45,8 @@ TChartSeries::TChartSeries(fw::TComponent* owner)
 
 TChartSeries::~TChartSeries() {
   SetDestroying();
+  if (mFunction) mFunction->SetParentSeries(nullptr);
+  mFunction.reset();
   DetachAllLinks();
   // Empties every list and raises OnClearValues, as a removal of all points does.
   TChartSeries::RemoveAllPoints();
@@ -502,13 +506,17 @@ bool TChartSeries::DependsOn(const TChartSeries& other) const {
 }
 
 void TChartSeries::ValidateDataSource(fw::TComponent* source) const {
-  if (IsLoading()) return;
+  auto* series = dynamic_cast<TChartSeries*>(source);
+  // A cycle is refused while loading as well: the links already read are enough to see it.
+  const bool circular = series && (series == this || series->DependsOn(*this));
+  if (IsLoading()) {
+    if (circular) throw ChartException(ChartConst::CircularSeriesDependences);
+    return;
+  }
   if (!mParentChart) throw ChartException(ChartConst::NoParentChartToValidateDataSource);
   if (!mParentChart->IsValidDataSource(*this, *source))
     throw ChartException(FormatWithName(ChartConst::NoValidDataSource, source->Name()));
-  auto* series = dynamic_cast<TChartSeries*>(source);
-  if (series && (series == this || series->DependsOn(*this)))
-    throw ChartException(ChartConst::CircularSeriesDependences);
+  if (circular) throw ChartException(ChartConst::CircularSeriesDependences);
 }
 
 void TChartSeries::AttachDataSource(fw::TComponent* source) {
@@ -516,12 +524,14 @@ void TChartSeries::AttachDataSource(fw::TComponent* source) {
   mDataSources.push_back(source);
   FreeNotification(source);
   if (auto* series = dynamic_cast<TChartSeries*>(source)) series->mDependents.push_back(this);
+  if (mFunction) MarkSourcesChanged();
 }
 
 void TChartSeries::DetachDataSource(fw::TComponent* source) {
   auto it = std::find(mDataSources.begin(), mDataSources.end(), source);
   if (it == mDataSources.end()) return;
   mDataSources.erase(it);
+  if (mFunction) MarkSourcesChanged();
   if (auto* series = dynamic_cast<TChartSeries*>(source)) {
     auto& deps = series->mDependents;
     deps.erase(std::remove(deps.begin(), deps.end(), this), deps.end());
@@ -563,7 +573,11 @@ void TChartSeries::DetachAllLinks() {
 void TChartSeries::Notification(fw::TComponent* component, fw::TOperation operation) {
   fw::TComponent::Notification(component, operation);
   if (operation != fw::opRemove) return;
-  mDataSources.erase(std::remove(mDataSources.begin(), mDataSources.end(), component), mDataSources.end());
+  const auto gone = std::remove(mDataSources.begin(), mDataSources.end(), component);
+  if (gone != mDataSources.end()) {
+    mDataSources.erase(gone, mDataSources.end());
+    if (mFunction) MarkSourcesChanged();
+  }
   mDependents.erase(std::remove(mDependents.begin(), mDependents.end(), component), mDependents.end());
 }
 
@@ -590,6 +604,71 @@ void TChartSeries::Loaded() {
 }
 
 void TChartSeries::RecalculateFromSources() {
+  if (mRefreshing) return;
+  mRefreshing = true;
+  try {
+    // Sources computed by functions of their own are brought up to date first.
+    for (fw::TComponent* c : mDataSources)
+      if (auto* source = dynamic_cast<TChartSeries*>(c)) source->RefreshIfOutdated();
+    mSourcesChanged = false;
+    if (mFunction)
+      mFunction->Recalculate();
+    else
+      CopyPointsFromSources();
+  } catch (...) {
+    mRefreshing = false;
+    throw;
+  }
+  mRefreshing = false;
+  if (mActive) RequestRepaint();
+}
+
+void TChartSeries::RefreshIfOutdated() {
+  if (mRefreshing) return;
+  // Sources first: a source that recalculates marks this series.
+  mRefreshing = true;
+  try {
+    for (fw::TComponent* c : mDataSources)
+      if (auto* source = dynamic_cast<TChartSeries*>(c)) source->RefreshIfOutdated();
+  } catch (...) {
+    mRefreshing = false;
+    throw;
+  }
+  mRefreshing = false;
+  if (mSourcesChanged) RecalculateFromSources();
+}
+
+void TChartSeries::MarkSourcesChanged() {
+  if (mSourcesChanged) return;
+  mSourcesChanged = true;
+  // The chart that recalculates may be this series' or that of a series copying from it.
+  if (mParentChart && !mParentChart->ChartDestroying()) RequestRepaint();
+  for (TChartSeries* d : mDependents)
+    if (d->mParentChart && d->mParentChart != mParentChart && !d->mParentChart->ChartDestroying())
+      d->RequestRepaint();
+}
+
+void TChartSeries::SetFunction(std::unique_ptr<TChartFunction> function) {
+  if (function && function.get() == mFunction.get()) return;
+  if (!function && !mFunction) return;
+  if (mFunction) mFunction->SetParentSeries(nullptr);
+  mFunction = std::move(function);
+  if (mFunction) mFunction->SetParentSeries(this);
+  MarkSourcesChanged();
+}
+
+std::string TChartSeries::FunctionType() const { return mFunction ? mFunction->ClassName() : std::string(); }
+
+void TChartSeries::SetFunctionType(const std::string& className) {
+  if (className.empty()) {
+    SetFunction(nullptr);
+    return;
+  }
+  if (mFunction && FunctionType() == className) return;
+  SetFunction(CreateFunction(className));
+}
+
+void TChartSeries::CopyPointsFromSources() {
   RemoveAllPoints();
   for (fw::TComponent* c : mDataSources) {
     auto* source = dynamic_cast<TChartSeries*>(c);
@@ -600,7 +679,6 @@ void TChartSeries::RecalculateFromSources() {
       InsertColorAndLabel(at, source->StoredColorOf(i), source->LabelOfPoint(i));
     }
   }
-  if (mActive) RequestRepaint();
 }
 
 fw::TColor TChartSeries::StoredColorOf(int32_t index) const {
@@ -622,6 +700,12 @@ int32_t TChartSeries::AddValueFromSource(const TChartSeries& source, int32_t ind
 }
 
 void TChartSeries::SourceChanged(TChartSeries& source, TSeriesSourceEvent event, int32_t index) {
+  // A function's result depends on every source point: any change means one recalculation,
+  // merged until the next frame.
+  if (mFunction) {
+    MarkSourcesChanged();
+    return;
+  }
   switch (event) {
     case seClear:
       if (mRecalcOptions & rOnClear) RemoveAllPoints();
@@ -674,6 +758,7 @@ void TChartSeries::Assign(const TChartSeries& source) {
   mXLabelsSource = source.mXLabelsSource;
   mIdentifier = source.mIdentifier;
   mStyle = source.mStyle;
+  SetFunction(source.mFunction ? source.mFunction->Clone() : nullptr);
 }
 
 }  // namespace chart

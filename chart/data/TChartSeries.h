@@ -16,6 +16,7 @@
 namespace chart {
 
 struct TAxisScale;
+class TChartFunction;
 class TChartSeries;
 class TCustomChartAxis;
 class TSeriesMarks;
@@ -292,6 +293,9 @@ public:
   void RemoveDataSource(fw::TComponent* source);
   const std::vector<fw::TComponent*>& DataSources() const { return mDataSources; }
   const std::vector<TChartSeries*>& Dependents() const { return mDependents; }
+  /// Drops every link to other series: this series' data sources and the series that take their
+  /// data from it. The points already copied stay. A chart calls it when the series leaves it.
+  void DetachAllLinks();
   /// True when this series takes its data from `other`, directly or through other series.
   bool DependsOn(const TChartSeries& other) const;
   /// Names of data sources read from a stored layout; resolved among the owner's components
@@ -308,6 +312,28 @@ public:
   virtual void RecalculateFromSources();
   /// Adds a copy of point `index` of `source` (values only); returns the new index.
   virtual int32_t AddValueFromSource(const TChartSeries& source, int32_t index);
+
+  // ---- function ----
+  /// The function that computes the points from the sources, or null (the points are then
+  /// copied from the sources).
+  TChartFunction* Function() const { return mFunction.get(); }
+  /// Takes the function (null removes it), frees the previous one and marks the points for
+  /// recalculation before the next frame.
+  virtual void SetFunction(std::unique_ptr<TChartFunction> function);
+  /// Class name of the function ("" without one), as the stored layout names it.
+  std::string FunctionType() const;
+  /// Gives the series a new function of that class ("" removes it). Throws ChartException for
+  /// an unknown name; the old function stays.
+  void SetFunctionType(const std::string& className);
+  /// True while the points no longer follow the sources or the function (a source changed, the
+  /// source list or the function changed); the chart recalculates before its next frame.
+  bool SourcesChanged() const { return mSourcesChanged; }
+  /// Marks the points for recalculation and asks the chart for a frame (cheap; merges).
+  void MarkSourcesChanged();
+  /// Recalculates now when marked, after every source series that is marked itself.
+  void RefreshIfOutdated();
+  /// Recalculates from the sources now (through the function when there is one).
+  void RefreshSeries() { RecalculateFromSources(); }
 
   // ---- events ----
   TSeriesOnBeforeAdd OnBeforeAdd;
@@ -364,8 +390,9 @@ private:
   void ValidateDataSource(fw::TComponent* source) const;
   void AttachDataSource(fw::TComponent* source);
   void DetachDataSource(fw::TComponent* source);
-  void DetachAllLinks();
   void ResolvePendingDataSources();
+  /// Empties the series and copies every point of every source series.
+  void CopyPointsFromSources();
   template <typename T>
   void ChangeDrawingProperty(T& field, const T& value);
 
@@ -413,6 +440,9 @@ private:
   int32_t mDepthMiddle = 0;
   int32_t mDepthEnd = 0;
   bool mChangingParent = false;
+  bool mSourcesChanged = false;
+  bool mRefreshing = false;  // a recalculation is under way (guards a malformed source graph)
+  std::unique_ptr<TChartFunction> mFunction;
 
   std::unique_ptr<TChartValueList> mXValues;
   std::unique_ptr<TChartValueList> mYValues;

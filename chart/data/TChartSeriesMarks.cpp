@@ -29,6 +29,17 @@ std::string FillPercentOfTotal(const std::string& percent, const std::string& to
   return text;
 }
 
+// Selects the marks font into the chart canvas, zoomed with the 3D text zoom when the canvas does
+// not scale text itself.
+void SelectMarksFont(TSeriesHost& chart, TCanvas3D& canvas, const fw::TFont& marksFont) {
+  chart.ChartSelectFont(marksFont);
+  const TView3DOptions* options = canvas.View3DOptions();
+  if (chart.ChartView3D() && !canvas.ScalesTextItself() && options && options->ZoomText()) {
+    fw::TFont& font = canvas.Font();
+    font.SetSize(std::max(1, fw::RoundHalfEven(static_cast<long double>(font.Size()) * options->Zoom() * 0.01L)));
+  }
+}
+
 }  // namespace
 
 std::string TChartSeries::MarkText(int32_t index) {
@@ -91,21 +102,16 @@ void TChartSeries::DrawMarks() {
   const int32_t first = mFirstVisible;
   const int32_t last = std::min(mLastVisible, PointCount() - 1);
 
-  // The font is the same for every mark: select it (zoomed with the 3D text zoom) once.
-  chart->ChartSelectFont(mMarks->Font());
-  const TView3DOptions* options = canvas.View3DOptions();
-  if (chart->ChartView3D() && !canvas.ScalesTextItself() && options && options->ZoomText()) {
-    fw::TFont& font = canvas.Font();
-    font.SetSize(std::max(1, fw::RoundHalfEven(static_cast<long double>(font.Size()) * options->Zoom() * 0.01L)));
-  }
-  const int32_t lineHeight = canvas.CharacterHeight();
-  const int32_t extraWidth = canvas.MeasureTextWidth("W");
   const TChartPen& frame = mMarks->Frame();
 
   for (int32_t i = first; i <= last; ++i) {
     if (IsNullPoint(i)) continue;
     const std::string text = MarkText(i);
     if (text.empty()) continue;
+    // Selected after the text is built: a mark text handler may change the font for this point.
+    SelectMarksFont(*chart, canvas, mMarks->Font());
+    const int32_t lineHeight = canvas.CharacterHeight();
+    const int32_t extraWidth = canvas.MeasureTextWidth("W");
     int32_t lines = 0;
     int32_t widest = 0;
     ForEachMarkLine(text, [&](std::string_view line) {

@@ -306,6 +306,7 @@ void TChartValueList::SortByOrder() {
   // Apply the permutation by exchanges, following each cycle: `at[p]` is the current index of
   // original point p, `who[k]` the original point currently at index k.
   std::vector<int32_t> at(n), who(n);
+  bool moved = false;
   std::iota(at.begin(), at.end(), 0);
   std::iota(who.begin(), who.end(), 0);
   for (size_t k = 0; k < n; ++k) {
@@ -321,8 +322,11 @@ void TChartValueList::SortByOrder() {
     at[static_cast<size_t>(displaced)] = from;
     who[k] = want;
     at[static_cast<size_t>(want)] = static_cast<int32_t>(k);
+    moved = true;
   }
   mInOrder = IsInOrder();
+  // Points that moved are a change of the series for those that take their data from it.
+  if (moved && mOwner) mOwner->NotifyDependents(seModified, -1);
 }
 
 void TChartValueList::Assign(const TChartValueList& source) {

@@ -166,10 +166,10 @@ void TFastLineSeries::AddedPoint(int32_t index) {
   PrepareCanvas(canvas);
   const bool view3D = chart->ChartView3D();
   const int32_t z = DepthMiddle();
+  // The pen starts at the point before the new one; the last-drawn pixel that DrawPoint compares
+  // with stays the one of the previous drawing.
   const int32_t from = index > 0 ? index - 1 : 0;
-  mLastX = PointX(from);
-  mLastY = PointY(from);
-  MoveTo(canvas, view3D, z, mLastX, mLastY);
+  MoveTo(canvas, view3D, z, PointX(from), PointY(from));
   DrawPoint(canvas, view3D, z, index);
 }
 

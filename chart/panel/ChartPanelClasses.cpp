@@ -6,6 +6,7 @@
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/panel/TCustomChart.h"
 #include "framework/controls/TCustomPanel.h"
+#include "framework/graphics/TPicture.h"
 #include "framework/streaming/TClassRegistry.h"
 
 namespace chart {
@@ -45,6 +46,7 @@ void RegisterPanelLayers() {
       .Integer("AnimatedZoomSteps", &TCustomChartPanelExtended::AnimatedZoomSteps,
                &TCustomChartPanelExtended::SetAnimatedZoomSteps)
       .Default(8)
+      .Object("BackImage", &TCustomChartPanelExtended::BackImage)
       .Enumeration("BackImageMode", &TCustomChartPanelExtended::BackImageMode,
                    &TCustomChartPanelExtended::SetBackImageMode, {"pbmStretch", "pbmTile", "pbmCenter"})
       .Default(pbmStretch)

@@ -103,6 +103,7 @@ void TCustomAxisPanel::AddSeriesToChart(TChartSeries* series) {
 
 void TCustomAxisPanel::RemoveSeriesFromChart(TChartSeries* series) {
   if (series == nullptr || !mSeriesList.Contains(series)) return;
+  series->DetachAllLinks();
   mSeriesList.Remove(series);
   series->SetParentChart(nullptr);
   if (Cursor() == series->Cursor()) SetCursor(RestingCursor());
@@ -333,8 +334,27 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int32_t value) {
 
 // ---- the frame pipeline ------------------------------------------------------------------------
 
+void TCustomAxisPanel::RefreshOutdatedSeries() {
+  if (mRefreshingSeries) return;
+  const bool anyLinked = std::any_of(mSeriesList.begin(), mSeriesList.end(),
+                                     [](const TChartSeries* s) { return s->SourcesChanged() || !s->DataSources().empty(); });
+  if (!anyLinked) return;
+  mRefreshingSeries = true;
+  try {
+    // A handler run by a recalculation may change the list: walk a copy, skip series gone.
+    const std::vector<TChartSeries*> series(mSeriesList.begin(), mSeriesList.end());
+    for (TChartSeries* s : series)
+      if (mSeriesList.Contains(s)) s->RefreshIfOutdated();
+  } catch (...) {
+    mRefreshingSeries = false;
+    throw;
+  }
+  mRefreshingSeries = false;
+}
+
 void TCustomAxisPanel::DrawContent(const fw::TRect& bounds) {
   TChartCanvas3D& canvas = Canvas();
+  RefreshOutdatedSeries();
   PaintPanelBackground(bounds);
   for (TChartSeries* s : mSeriesList)
     if (s->Active()) s->DoBeforeDrawChart();

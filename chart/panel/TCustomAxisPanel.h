@@ -68,8 +68,8 @@ public:
   /// Appends the series (nothing when already listed), gives it a free colour when it has none,
   /// makes this chart its parent, refreshes it from its data source and invalidates.
   void AddSeriesToChart(TChartSeries* series) override;
-  /// Removes the series from the list (nothing when not listed), clears its parent chart and
-  /// invalidates.
+  /// Removes the series from the list (nothing when not listed): drops its links to other series
+  /// (its data sources and dependents), clears its parent chart and invalidates.
   void RemoveSeriesFromChart(TChartSeries* series) override;
   /// Detaches and frees every series of the list.
   void ReleaseAllSeries();
@@ -84,7 +84,14 @@ public:
 
   // ---- the rest of the series and axis hosts -------------------------------------------------
 
-  void InvalidateChart() override { Invalidate(); }
+  /// Invalidates, except for the series' own requests while they recalculate at the start of a
+  /// frame (those points are part of the frame being drawn).
+  void InvalidateChart() override {
+    if (!mRefreshingSeries) Invalidate();
+  }
+  /// Recalculates every listed series whose sources or function changed since its last
+  /// calculation (sources first). The frame does it before anything is laid out.
+  void RefreshOutdatedSeries();
   bool ChartLoading() const override { return IsLoading(); }
   bool ChartDestroying() const override { return IsDestroying(); }
   TCustomChartAxis* SeriesAxis(TSeriesAxisRole role) const override;
@@ -211,6 +218,7 @@ private:
   TChartAxis* mBottomAxis = nullptr;
   TChartAxis* mLeftAxis = nullptr;
   TChartAxis* mRightAxis = nullptr;
+  bool mRefreshingSeries = false;
   bool mView3DWalls = true;
   bool mClipPoints = true;
   bool mAxisVisible = true;

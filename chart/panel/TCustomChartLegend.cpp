@@ -455,14 +455,15 @@ void TCustomChartLegend::PaintLegend() {
   mChart->SelectFont(Font());
   mItemHeight = canvas.CharacterHeight();
 
-  // Each item's text (and the chart's text event) is formatted once in this frame.
+  // Without a text handler each item's text is formatted once in this frame. A handler is asked
+  // every time the layout or the drawing needs an item's text, as it may answer differently.
   struct TCacheScope {
     bool& Cached;
     ~TCacheScope() { Cached = false; }
   } scope{mTextsCached};
   TItemLayout layout;
   layout.Total = TotalItems();
-  CacheItemTexts(layout.Total);
+  if (!mChart->OnGetLegendText) CacheItemTexts(layout.Total);
 
   layout.TextColumnWidth = Clamp32(int64_t{WidestItemText(-1)} + 4);
   mSymbolWidth = Percent(layout.TextColumnWidth, mColorWidth);

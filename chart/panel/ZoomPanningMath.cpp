@@ -38,7 +38,7 @@ bool PanningAllows(TPanningMode mode, bool horizontal) {
 }
 
 double WheelScrollOffset(double minimum, double maximum, bool up) {
-  const double offset = (maximum - minimum) * WheelScrollFraction;
+  const double offset = (maximum - minimum) * WheelScrollPercent * 0.01;
   return up ? offset : -offset;
 }
 

@@ -26,8 +26,9 @@ enum TZoomDragOutcome {
 inline constexpr int32_t ZoomDragThreshold = 16;
 /// Each animated zoom step covers 1/ZoomAnimationDivisor of the remaining distance at both ends.
 inline constexpr double ZoomAnimationDivisor = 3.0;
-/// One wheel notch scrolls the vertical axes by this fraction of their range.
-inline constexpr double WheelScrollFraction = 3 * 0.01;
+/// One wheel notch scrolls the vertical axes by the range times WheelScrollPercent times 0.01,
+/// multiplied in that order (a folded 0.03 would differ in the last bit for many ranges).
+inline constexpr double WheelScrollPercent = 3;
 
 /// Outcome of a zoom drag from its start to its end corner.
 TZoomDragOutcome ZoomDragOutcomeOf(const TZoomPanningRecord& drag);
@@ -47,8 +48,8 @@ double PanOffsetOf(const TAxisScale& scale, int32_t oldPixel, int32_t newPixel);
 /// Whether the panning mode lets a drag move the axes of one orientation.
 bool PanningAllows(TPanningMode mode, bool horizontal);
 
-/// Offset one wheel notch moves a vertical axis by: WheelScrollFraction of the range, positive
-/// for `up`, negative otherwise.
+/// Offset one wheel notch moves a vertical axis by: (maximum - minimum) x 3 x 0.01, evaluated
+/// left to right; positive for `up`, negative otherwise.
 double WheelScrollOffset(double minimum, double maximum, bool up);
 
 /// Whether both ends are finite numbers (ranges that are not are never applied to an axis).

@@ -1,6 +1,8 @@
 #include "framework/controls/TCheckBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QPalette>
 #include <QSignalBlocker>
 
 #include "framework/controls/NativeControl.h"
@@ -19,6 +21,20 @@ TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {
   QObject::connect(box, &QCheckBox::toggled, box, [this, box](bool checked) {
     if (detail::ControlOf(box)) Toggled(checked);
   });
+}
+
+void TCheckBox::ApplyFont() {
+  TWinControl::ApplyFont();
+  QWidget* box = detail::WidgetOf(this);
+  if (!box) return;
+  // The style draws the mark in the Text colour on the Base colour: give both back their
+  // standard values, which the caption's font colour replaced.
+  const QPalette standard = QApplication::palette(box);
+  QPalette palette = box->palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const auto role : {QPalette::Text, QPalette::Base}) palette.setBrush(group, role, standard.brush(group, role));
+  }
+  box->setPalette(palette);
 }
 
 void TCheckBox::SetCaption(const std::string& value) {

@@ -6,7 +6,8 @@
 namespace fw {
 
 /// A check box with a caption. Defaults: 97 x 17, TabStop, unchecked. OnClick follows every
-/// change of Checked, by the user or assigned (not while loading).
+/// change of Checked, by the user or assigned (not while loading). The font colour applies to
+/// the caption only.
 class TCheckBox : public TWinControl {
 public:
   explicit TCheckBox(TComponent* owner = nullptr);
@@ -20,6 +21,9 @@ public:
   void SetChecked(bool value);
 
 protected:
+  /// The font (and its colour) is the caption's; the box and its mark keep the platform's
+  /// standard colours, so the mark stays dark on a light box whatever the caption's colour.
+  void ApplyFont() override;
   bool AcceptsFocus() const override { return true; }
   bool ClicksOnMouseUp() const override { return false; }
 

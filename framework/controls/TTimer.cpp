@@ -3,7 +3,11 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <algorithm>
+#include <vector>
+
 #include "framework/controls/NativeControl.h"
+#include "framework/controls/TManualTimerClock.h"
 #include "framework/runtime/Exception.h"
 
 namespace fw {
@@ -12,17 +16,23 @@ struct TTimerImpl {
   QTimer* Timer = nullptr;   // owned; left alone once the application object is gone
 };
 
+std::vector<TTimer*>& TTimer::Instances() {
+  static std::vector<TTimer*> timers;
+  return timers;
+}
+
 TTimer::TTimer(TComponent* owner) : TComponent(owner), mImpl(std::make_unique<TTimerImpl>()) {
   mImpl->Timer = new QTimer;
   mImpl->Timer->setTimerType(Qt::PreciseTimer);
-  QObject::connect(mImpl->Timer, &QTimer::timeout, mImpl->Timer, [this] {
-    if (!IsDestroying()) detail::Guarded([this] { Timer(); });
-  });
+  QObject::connect(mImpl->Timer, &QTimer::timeout, mImpl->Timer, [this] { Tick(); });
+  Instances().push_back(this);
   UpdateTimer();
 }
 
 TTimer::~TTimer() {
   SetDestroying();
+  auto& all = Instances();
+  all.erase(std::remove(all.begin(), all.end(), this), all.end());
   mImpl->Timer->disconnect();
   if (QCoreApplication::instance()) delete mImpl->Timer;
 }
@@ -45,10 +55,20 @@ void TTimer::Loaded() {
   UpdateTimer();
 }
 
+bool TTimer::Running() const { return mEnabled && mInterval > 0 && !IsLoading(); }
+
 void TTimer::UpdateTimer() {
   QTimer& timer = *mImpl->Timer;
   timer.stop();
-  if (mEnabled && mInterval > 0 && !IsLoading()) timer.start(mInterval);
+  if (TManualTimerClock* clock = TManualTimerClock::Current()) {
+    clock->Restart(*this);
+    return;
+  }
+  if (Running()) timer.start(mInterval);
+}
+
+void TTimer::Tick() {
+  if (!IsDestroying()) detail::Guarded([this] { Timer(); });
 }
 
 void TTimer::Timer() {

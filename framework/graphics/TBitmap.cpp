@@ -1,5 +1,7 @@
 #include "framework/graphics/TBitmap.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 
 #include "framework/graphics/SurfaceAccess.h"
@@ -70,6 +72,44 @@ void TBitmap::LoadFromFile(const std::string& fileName) {
   QImage loaded;
   if (!loaded.load(QString::fromStdString(fileName)) || loaded.isNull())
     throw Exception("Cannot read the image file " + fileName);
+  AssignImage(loaded);
+}
+
+std::string TBitmap::SaveToData() const {
+  QByteArray bmp;
+  if (!Empty()) {
+    const QImage* image = SurfaceAccess::Image(*mCanvas);
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    if (image == nullptr || !image->save(&buffer, "BMP")) throw Exception("Cannot store the bitmap");
+  }
+  const auto size = static_cast<uint32_t>(bmp.size());
+  std::string data;
+  data.reserve(4 + static_cast<size_t>(bmp.size()));
+  for (int shift = 0; shift < 32; shift += 8) data += static_cast<char>((size >> shift) & 0xFF);
+  data.append(bmp.constData(), static_cast<size_t>(bmp.size()));
+  return data;
+}
+
+void TBitmap::LoadFromData(const std::string& data) {
+  if (data.size() < 4) throw Exception("Bitmap data ends before its size");
+  uint32_t size = 0;
+  for (int i = 3; i >= 0; --i) size = (size << 8) | static_cast<uint8_t>(data[static_cast<size_t>(i)]);
+  if (size != data.size() - 4)
+    throw Exception("Bitmap data holds " + std::to_string(data.size() - 4) + " bytes, its size says " +
+                    std::to_string(size));
+  if (size == 0) {
+    SetSize(0, 0);
+    return;
+  }
+  QImage loaded;
+  if (!loaded.loadFromData(reinterpret_cast<const uchar*>(data.data()) + 4, static_cast<int>(size), "BMP") ||
+      loaded.isNull())
+    throw Exception("Bitmap data is not a valid BMP image");
+  AssignImage(loaded);
+}
+
+void TBitmap::AssignImage(QImage& loaded) {
   loaded = loaded.convertToFormat(QImage::Format_RGB32);
   if (!SurfaceAccess::CreateImage(*mCanvas, loaded.width(), loaded.height())) throw Exception("Bitmap too large");
   QImage* target = SurfaceAccess::Image(*mCanvas);

@@ -5,6 +5,8 @@
 
 #include "framework/graphics/TGraphic.h"
 
+class QImage;
+
 namespace fw {
 
 class TSurface;
@@ -40,6 +42,14 @@ public:
   void Draw(TSurface& surface, const TRect& rect) const override;
   std::unique_ptr<TGraphic> Clone() const override;
 
+  const char* GraphicClassName() const override { return "TBitmap"; }
+  /// A 32-bit little-endian byte count, then that many bytes of a BMP file (none for an empty
+  /// bitmap).
+  std::string SaveToData() const override;
+  /// Reads what SaveToData writes. Throws fw::Exception with the reason when the data is not
+  /// that (size field missing or not matching, or an undecodable image); the old content stays.
+  void LoadFromData(const std::string& data);
+
   /// PNG. Throws fw::Exception when the file cannot be written.
   void SaveToFile(const std::string& fileName) const;
   /// Any image format Qt reads (PNG at least). Throws fw::Exception when the file cannot be
@@ -47,6 +57,9 @@ public:
   void LoadFromFile(const std::string& fileName);
 
 private:
+  /// Takes the loaded image's pixels (converted to RGB32); throws when too large.
+  void AssignImage(QImage& loaded);
+
   std::unique_ptr<TSurface> mCanvas;
   bool mMonochrome = false;
 };

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "framework/graphics/TRect.h"
 
@@ -21,6 +22,10 @@ public:
   virtual void Draw(TSurface& surface, const TRect& rect) const = 0;
   /// A deep copy (no OnChange).
   virtual std::unique_ptr<TGraphic> Clone() const = 0;
+  /// Class name recorded with the graphic in stored picture data ("TBitmap").
+  virtual const char* GraphicClassName() const = 0;
+  /// The graphic's own stored form, which LoadFromData of the same class reads back.
+  virtual std::string SaveToData() const = 0;
 
   /// Raised when the graphic's content or size changed.
   std::function<void()> OnChange;

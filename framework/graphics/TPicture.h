@@ -28,6 +28,14 @@ public:
   /// read; the old graphic stays.
   void LoadFromFile(const std::string& fileName);
 
+  /// Stored form of the picture: empty without a graphic; otherwise one byte with the length of
+  /// the graphic's class name, the name, then the graphic's own data (TGraphic::SaveToData).
+  std::string Data() const;
+  /// Reads what Data writes (empty data clears the picture). Throws fw::Exception naming what is
+  /// wrong (data ending inside the class name, an unknown graphic class, invalid graphic data);
+  /// the old graphic then stays.
+  void SetData(const std::string& data);
+
   std::function<void()> OnChange;
 
 private:

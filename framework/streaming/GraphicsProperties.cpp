@@ -1,7 +1,8 @@
-// Published properties of the graphics objects that components own (Font, Pen, Brush).
+// Published properties of the graphics objects that components own (Font, Pen, Brush, Picture).
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TPen.h"
+#include "framework/graphics/TPicture.h"
 #include "framework/streaming/FrameworkClasses.h"
 #include "framework/streaming/StreamIdents.h"
 #include "framework/streaming/TClassRegistry.h"
@@ -40,6 +41,9 @@ void RegisterGraphicsClasses() {
                    {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal", "bsBDiagonal", "bsCross",
                     "bsDiagCross"})
       .Default(bsSolid);
+
+  // A picture is stored as its binary data: the graphic's class name and its own data.
+  RegisterClass<TPicture>("TPicture").Binary("Data", &TPicture::Data, &TPicture::SetData);
 }
 
 }  // namespace fw

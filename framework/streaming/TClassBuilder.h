@@ -122,6 +122,15 @@ public:
     p.SetStrings = [set](void* self, const std::vector<std::string>& v) { std::invoke(set, Obj(self), v); };
     return *this;
   }
+  /// Bytes the object stores by itself; getter returns std::string bytes (empty: not written),
+  /// setter takes them and throws when they are not valid.
+  template <class G, class S>
+  TClassBuilder& Binary(const std::string& name, G get, S set) {
+    TPropInfo& p = Add(name, pkBinary);
+    p.GetBytes = [get](void* self) -> std::string { return std::string(std::invoke(get, Obj(self))); };
+    p.SetBytes = [set](void* self, const std::string& v) { std::invoke(set, Obj(self), v); };
+    return *this;
+  }
   /// An owned object (returned by reference or pointer) described by the table registered for
   /// its C++ type; its properties are reached by dotted names.
   template <class G>

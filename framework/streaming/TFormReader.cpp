@@ -141,9 +141,6 @@ void TFormReader::ReadProperties(const TClassInfo& info, void* self, const std::
 
 void TFormReader::ReadProperty(const TClassInfo& info, void* self, const TFormProperty& property,
                                const std::string& owner) {
-  // Binary data belongs to properties a class stores by itself (pictures); nothing publishes it.
-  if (property.Value.Kind == TFormValue::vkBinary) return;
-
   const std::string path = owner + "." + property.Name;
   const std::vector<std::string> parts = SplitDotted(property.Name);
   const TClassInfo* cls = &info;
@@ -254,6 +251,10 @@ void TFormReader::SetValue(const TPropInfo& prop, void* self, const TFormValue& 
       prop.SetStrings(self, lines);
       return;
     }
+    case pkBinary:
+      if (value.Kind != TFormValue::vkBinary) WrongValue(path, value, "binary data");
+      prop.SetBytes(self, value.Text);
+      return;
     case pkSubObject:
       throw FormException(value.Line, path + " is an object: set its properties with dotted names");
     case pkComponent:

@@ -76,6 +76,21 @@ std::string TFormWriter::QuoteString(const std::string& text) {
   return out;
 }
 
+std::string TFormWriter::FormatBinary(const std::string& bytes, const std::string& pad) {
+  static constexpr char Digits[] = "0123456789ABCDEF";
+  static constexpr size_t BytesPerLine = 32;
+  std::string out = "{";
+  out.reserve(bytes.size() * 2 + (bytes.size() / BytesPerLine + 1) * (pad.size() + 3) + 2);
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (i % BytesPerLine == 0) out += "\n" + pad + "  ";
+    const auto b = static_cast<uint8_t>(bytes[i]);
+    out += Digits[b >> 4];
+    out += Digits[b & 15];
+  }
+  out += "}";
+  return out;
+}
+
 std::string TFormWriter::FormatReal(double value) {
   char buffer[64];
   const auto r = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -208,6 +223,12 @@ void TFormWriter::WriteProperties(const TClassInfo& info, void* self, const std:
       case pkEvent: {
         text = p.GetHandlerName(obj);
         if (text.empty()) continue;
+        break;
+      }
+      case pkBinary: {
+        const std::string bytes = p.GetBytes(obj);
+        if (bytes.empty()) continue;
+        text = FormatBinary(bytes, pad);
         break;
       }
     }

@@ -22,6 +22,8 @@ public:
 
   /// Quoted form of a UTF-8 string: 'Velocity ('#223')'.
   static std::string QuoteString(const std::string& text);
+  /// Binary data as `{` then lines of 64 hex digits indented two past `pad`, then `}`.
+  static std::string FormatBinary(const std::string& bytes, const std::string& pad);
   /// Shortest text that reads back to exactly the same double.
   static std::string FormatReal(double value);
 

@@ -22,6 +22,7 @@ enum TPropertyKind {
   pkSubObject,    ///< owned object reached by a dotted name (Font.Color); not assigned itself
   pkComponent,    ///< reference to another component, by name
   pkEvent,        ///< handler of the root, by method name
+  pkBinary,       ///< bytes a class stores by itself (a picture's graphic), written as { hex }
 };
 
 /// A name for one integer value (clRed, DEFAULT_CHARSET); matched without regard to case.
@@ -53,6 +54,11 @@ struct TPropInfo {
 
   std::function<std::string(void*)> GetString;
   std::function<void(void*, const std::string&)> SetString;
+
+  /// Binary: the bytes (empty: nothing to store); the setter throws fw::Exception with the reason
+  /// when the bytes are not valid for the property, and then changes nothing.
+  std::function<std::string(void*)> GetBytes;
+  std::function<void(void*, const std::string&)> SetBytes;
 
   std::function<std::vector<std::string>(void*)> GetStrings;
   std::function<void(void*, const std::vector<std::string>&)> SetStrings;

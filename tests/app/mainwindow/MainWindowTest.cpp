@@ -3,6 +3,16 @@
 #include "app/Main.h"
 
 #include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <QCheckBox>
+#include <QImage>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QThread>
 
 #include "app/Simulation.h"
 #include "chart/axes/TChartAxis.h"
@@ -11,9 +21,13 @@
 #include "framework/controls/TButton.h"
 #include "framework/controls/TCheckBox.h"
 #include "framework/controls/TEdit.h"
+#include "framework/controls/TApplication.h"
 #include "framework/controls/TLabeledEdit.h"
+#include "framework/controls/TManualTimerClock.h"
 #include "framework/controls/TTimer.h"
 #include "framework/controls/TUpDown.h"
+#include "framework/streaming/EmbeddedForms.h"
+#include "framework/streaming/TFormParser.h"
 #include "framework/streaming/TFormWriter.h"
 #include "tests/framework/controls/ControlTestSupport.h"
 
@@ -21,7 +35,75 @@ using ctltest::W;
 
 namespace {
 
+double Luminance(QRgb c) { return 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c); }
+
+// How a check box shows its state: the largest luminance change inside its indicator between
+// the unchecked and the checked picture (the mark against the box), and the luminance of the
+// indicator's centre when unchecked (the box).
+struct TCheckMarkLook {
+  double MarkContrast = 0;
+  double BoxLuminance = 0;
+};
+
+TCheckMarkLook LookOf(QCheckBox& box) {
+  QStyleOptionButton option;
+  option.initFrom(&box);
+  option.text = box.text();
+  const QRect indicator = box.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box);
+  const bool was = box.isChecked();
+  const QSignalBlocker blocker(&box);
+  box.setChecked(false);
+  const QImage unchecked = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  box.setChecked(true);
+  const QImage checked = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  box.setChecked(was);
+  TCheckMarkLook look;
+  for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+    for (int x = indicator.left(); x <= indicator.right(); ++x)
+      look.MarkContrast = std::max(look.MarkContrast, std::abs(Luminance(checked.pixel(x, y)) -
+                                                                Luminance(unchecked.pixel(x, y))));
+  look.BoxLuminance = Luminance(unchecked.pixel(indicator.center()));
+  return look;
+}
+
+// A value of a parsed layout as comparable text.
+std::string ValueText(const fw::TFormValue& v) {
+  switch (v.Kind) {
+    case fw::TFormValue::vkInteger: return "i" + std::to_string(v.Integer);
+    case fw::TFormValue::vkReal: return "r" + fw::TFormWriter::FormatReal(v.Real);
+    case fw::TFormValue::vkString: return "s" + v.Text;
+    case fw::TFormValue::vkIdent: return "n" + v.Text;
+    case fw::TFormValue::vkBinary: return "b" + v.Text;
+    case fw::TFormValue::vkSet: {
+      std::string text = "[";
+      for (const std::string& e : v.Elements) text += e + ",";
+      return text + "]";
+    }
+    case fw::TFormValue::vkList:
+    case fw::TFormValue::vkCollection: {
+      std::string text = "(";
+      for (const fw::TFormValue& item : v.Items) text += ValueText(item) + ",";
+      return text + ")";
+    }
+  }
+  return {};
+}
+
+// Every property of a layout by its full path (Form1.Panel2.Chart1.Title.Font.Color).
+void Flatten(const fw::TFormObject& object, const std::string& path, std::map<std::string, std::string>& out) {
+  const std::string here = path.empty() ? object.Name : path + "." + object.Name;
+  for (const fw::TFormProperty& p : object.Properties) {
+    // A string list may be written as Name = ( ... ) or as Name.Strings = ( ... ).
+    std::string name = p.Name;
+    if (p.Value.Kind == fw::TFormValue::vkList && name.size() > 8 && name.ends_with(".Strings"))
+      name.resize(name.size() - 8);
+    out[here + "." + name] = ValueText(p.Value);
+  }
+  for (const fw::TFormObject& child : object.Children) Flatten(child, here, out);
+}
+
 struct MainWindow : ::testing::Test {
+  fw::TManualTimerClock clock;  // the animation timer ticks only when a test advances it
   ctltest::MessageBoxRecorder boxes;
   app::TForm1* form = nullptr;
 
@@ -230,8 +312,10 @@ TEST_F(MainWindow, HiddenFieldWithoutAnIntegerIsReportedAndChangesNothing) {
 
 TEST_F(MainWindow, StopKeepsTheFrameAndStartRestartsFromTimeZero) {
   form->Button1Click(form->Button1);
-  form->Timer1Timer(form->Timer1);
-  form->Timer1Timer(form->Timer1);
+  clock.Advance(39);
+  EXPECT_EQ(app::Simulation().SimTime, 0);
+  clock.Advance(1);
+  clock.Advance(40);
   EXPECT_DOUBLE_EQ(app::Simulation().SimTime, 0.04);
   form->Button2Click(form->Button2);
   EXPECT_FALSE(form->Timer1->Enabled());
@@ -244,11 +328,66 @@ TEST_F(MainWindow, StopKeepsTheFrameAndStartRestartsFromTimeZero) {
 }
 
 TEST_F(MainWindow, RunningTimerTicksOnTheWindowThread) {
+  std::vector<bool> onWindowThread;
+  const auto tick = form->Timer1->OnTimer;
+  form->Timer1->OnTimer = [&](fw::TComponent* sender) {
+    onWindowThread.push_back(QThread::currentThread() == QCoreApplication::instance()->thread());
+    tick(sender);
+  };
   form->Button1Click(form->Button1);
-  QTest::qWait(200);
+  clock.Advance(200);
   form->Button2Click(form->Button2);
-  EXPECT_GT(app::Simulation().SimTime, 0);
+  clock.Advance(200);
+  EXPECT_EQ(onWindowThread, std::vector<bool>(5, true));
+  EXPECT_NEAR(app::Simulation().SimTime, 0.1, 1e-12);
   EXPECT_EQ(Series().PointCount(), 501);
+}
+
+TEST_F(MainWindow, ASlowTickLetsNoOtherTickInUntilTheTestAdvancesTheClock) {
+  // However long a tick takes, the messages it processes hold no further tick.
+  const auto tick = form->Timer1->OnTimer;
+  int ticks = 0;
+  form->Timer1->OnTimer = [&](fw::TComponent* sender) {
+    ++ticks;
+    QThread::msleep(60);  // longer than the 40 ms period
+    tick(sender);
+    fw::Application()->ProcessMessages();
+  };
+  form->Button1Click(form->Button1);
+  QThread::msleep(60);
+  fw::Application()->ProcessMessages();
+  EXPECT_EQ(ticks, 0);
+  clock.Advance(40);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_DOUBLE_EQ(app::Simulation().SimTime, 0.02);
+  form->Button2Click(form->Button2);
+}
+
+TEST_F(MainWindow, TheCheckMarkIsAsVisibleAsOnAStandardCheckBox) {
+  auto* box = qobject_cast<QCheckBox*>(W(form->CheckBox1));
+  ASSERT_NE(box, nullptr);
+  // The platform's standard check box, with the same font, size and caption.
+  QCheckBox standard(box->text());
+  standard.setFont(box->font());
+  standard.resize(box->size());
+  const TCheckMarkLook expected = LookOf(standard);
+  ASSERT_GT(expected.MarkContrast, 128);  // dark on light
+
+  const TCheckMarkLook plain = LookOf(*box);
+  EXPECT_GE(plain.MarkContrast, expected.MarkContrast - 16);
+  EXPECT_GE(plain.BoxLuminance, expected.BoxLuminance - 16);
+
+  form->CheckBox1->SetFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(box->hasFocus());
+  const TCheckMarkLook focused = LookOf(*box);
+  EXPECT_GE(focused.MarkContrast, expected.MarkContrast - 16);
+  EXPECT_GE(focused.BoxLuminance, expected.BoxLuminance - 16);
+
+  // The caption keeps the stored white bold font.
+  EXPECT_EQ(box->palette().color(QPalette::WindowText), QColor(Qt::white));
+  EXPECT_TRUE(box->font().bold());
+  EXPECT_TRUE(form->CheckBox1->Checked());
 }
 
 TEST_F(MainWindow, TabOrderRunsThroughTheFieldsCheckBoxAndButtons) {
@@ -260,6 +399,24 @@ TEST_F(MainWindow, TabOrderRunsThroughTheFieldsCheckBoxAndButtons) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QApplication::processEvents();
     EXPECT_TRUE(next->Focused()) << next->Name();
+  }
+}
+
+TEST(MainWindowLayout, WritingBackGivesTheStoredLayoutPropertyByProperty) {
+  app::TForm1 form(nullptr);
+  std::map<std::string, std::string> stored, written;
+  Flatten(fw::TFormParser::Parse(fw::EmbeddedMainForm()), "", stored);
+  Flatten(fw::TFormParser::Parse(fw::TFormWriter::Write(form)), "", written);
+  ASSERT_GT(written.size(), 100u);
+  // Everything written is in the stored layout with the same value; what the stored layout has
+  // beyond that are values equal to their defaults.
+  for (const auto& [path, value] : written) {
+    const auto it = stored.find(path);
+    if (it == stored.end()) {
+      ADD_FAILURE() << "written but not stored: " << path;
+      continue;
+    }
+    EXPECT_EQ(value, it->second) << path;
   }
 }
 

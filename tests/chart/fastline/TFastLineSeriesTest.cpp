@@ -289,6 +289,36 @@ TEST_F(FastLineTest, AutoRepaintOffDrawsTheNewSegmentAndRequestsNothing) {
   EXPECT_EQ(chart.Surface.LinePens[0].Color, fw::clRed);
 }
 
+TEST_F(FastLineTest, AutoRepaintOffComparesWithThePixelLastDrawnNotWithThePreviousPoint) {
+  series->SetAutoRepaint(false);
+  AddPoints({{0, 0}, {100, 100}});  // the last drawn pixel is now (100, 400)
+  ASSERT_EQ(series->LastX(), 100);
+  ASSERT_EQ(series->LastY(), 400);
+
+  // X 99.9 sorts before the point at 100: its predecessor is point 0, at (0, 500). Its pixel is
+  // the last one drawn, so nothing is drawn after the pen moves there.
+  chart.Surface.ClearCalls();
+  series->AppendPoint(99.9, 100, "", fw::clDefault);
+  ASSERT_EQ(series->XValueOf(1), 99.9);
+  auto geometry = chart.Surface.Geometry();
+  ASSERT_EQ(geometry.size(), 1u);
+  EXPECT_EQ(geometry[0].Name, "MoveTo");
+  EXPECT_EQ(geometry[0].Ints, Ints({0, 500}));
+
+  // A new point on its predecessor's pixel, away from the last drawn one, is drawn.
+  series->AppendPoint(200, 200, "", fw::clDefault);  // last drawn: (200, 300)
+  chart.Surface.ClearCalls();
+  series->AppendPoint(0.2, 0.2, "", fw::clDefault);  // index 1, predecessor at (0, 500)
+  ASSERT_EQ(series->XValueOf(1), 0.2);
+  geometry = chart.Surface.Geometry();
+  ASSERT_EQ(geometry.size(), 2u);
+  EXPECT_EQ(geometry[0].Ints, Ints({0, 500}));
+  EXPECT_EQ(geometry[1].Name, "LineTo");
+  EXPECT_EQ(geometry[1].Ints, Ints({0, 500}));
+  EXPECT_EQ(series->LastX(), 0);
+  EXPECT_EQ(series->LastY(), 500);
+}
+
 TEST_F(FastLineTest, AutoRepaintOnRepaintsAndDrawsNothing) {
   int afterAdd = 0;
   series->OnAfterAdd = [&](TChartSeries*, int32_t) { ++afterAdd; };

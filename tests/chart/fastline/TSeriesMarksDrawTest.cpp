@@ -7,6 +7,7 @@
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/data/TSeriesMarks.h"
+#include "framework/graphics/TFont.h"
 #include "framework/runtime/FormatFloat.h"
 
 namespace chart::test {
@@ -188,6 +189,33 @@ TEST_F(MarksTest, TwoLineTextIsDrawnOneFontHeightApart) {
   EXPECT_EQ(Marks().PositionAt(0)->Height, 2 * lineHeight + 2);
   // Text alignment goes back to left/top afterwards.
   EXPECT_EQ(chart.Surface.GetTextAlign(), fw::TA_LEFT | fw::TA_TOP);
+}
+
+TEST_F(MarksTest, FontChangedByTheTextHandlerAppliesToThatPointsMark) {
+  for (int i = 0; i < 3; ++i) series->AppendPoint(100 * (i + 1), 100, "", fw::clDefault);
+  // The handler enlarges the font for point 1 only; the font is selected after each text.
+  series->OnGetMarkText = [this](TChartSeries*, int32_t index, std::string&) {
+    Marks().Font().SetSize(index == 1 ? 20 : 8);
+  };
+  DrawMarks();
+
+  fw::TFont small = Marks().Font();
+  small.SetSize(8);
+  fw::TFont large = Marks().Font();
+  large.SetSize(20);
+  chart.Canvas.Font().Assign(small);
+  const int32_t smallHeight = chart.Canvas.CharacterHeight();
+  const int32_t smallWidth = chart.Canvas.MeasureTextWidth("100") + chart.Canvas.MeasureTextWidth("W");
+  chart.Canvas.Font().Assign(large);
+  const int32_t largeHeight = chart.Canvas.CharacterHeight();
+  const int32_t largeWidth = chart.Canvas.MeasureTextWidth("100") + chart.Canvas.MeasureTextWidth("W");
+  ASSERT_GT(largeHeight, smallHeight);
+
+  EXPECT_EQ(Marks().PositionAt(0)->Height, smallHeight + 2);
+  EXPECT_EQ(Marks().PositionAt(1)->Height, largeHeight + 2);
+  EXPECT_EQ(Marks().PositionAt(1)->Width, largeWidth + 2);
+  EXPECT_EQ(Marks().PositionAt(2)->Height, smallHeight + 2);
+  EXPECT_EQ(Marks().PositionAt(2)->Width, smallWidth + 2);
 }
 
 TEST_F(MarksTest, ArrowInThePointsColourIsDrawnInContrast) {

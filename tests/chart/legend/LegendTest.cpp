@@ -306,6 +306,41 @@ TEST(LegendItems, TheTextEventMayReplaceEachText) {
   EXPECT_EQ(styles[0], lsValues);
 }
 
+TEST(LegendItems, TheTextEventIsAskedEachTimeAnItemsTextIsNeeded) {
+  TLegendChart c;
+  c.AddSeries("A", 3);
+  std::vector<int> asked(3, 0);
+  c.Chart.OnGetLegendText = [&](TCustomChart*, TLegendStyle, int32_t index, std::string& text) {
+    ++asked.at(static_cast<size_t>(index));
+    text += " (" + std::to_string(asked[static_cast<size_t>(index)]) + ")";
+  };
+  // A right legend asks for every text for the widest text, again for the widest of the rows
+  // that fit, and once more to draw it.
+  fw::TRecordingSurface surface(400, 250);
+  c.Chart.SetBufferedDisplay(false);
+  c.Chart.DrawToCanvas(surface, c.Chart.GetPaintArea());
+  EXPECT_EQ(asked, (std::vector<int>{3, 3, 3}));
+  std::vector<std::string> drawn;
+  for (const fw::TSurfaceCall& call : surface.Calls())
+    if (call.Name == "TextOut") drawn.push_back(call.Text);
+  EXPECT_EQ(drawn, (std::vector<std::string>{"P0 1 (3)", "P1 2 (3)", "P2 3 (3)"}));
+
+  // A top legend measures once and draws once.
+  c.Legend().SetAlignment(laTop);
+  asked.assign(3, 0);
+  c.Chart.DrawToCanvas(surface, c.Chart.GetPaintArea());
+  EXPECT_EQ(asked, (std::vector<int>{2, 2, 2}));
+
+  // Without a handler the texts are formatted once per frame and drawn unchanged.
+  c.Chart.OnGetLegendText = nullptr;
+  surface.ClearCalls();
+  c.Chart.DrawToCanvas(surface, c.Chart.GetPaintArea());
+  drawn.clear();
+  for (const fw::TSurfaceCall& call : surface.Calls())
+    if (call.Name == "TextOut") drawn.push_back(call.Text);
+  EXPECT_EQ(drawn, (std::vector<std::string>{"P0 1", "P1 2", "P2 3"}));
+}
+
 // ---- painting and layout -----------------------------------------------------------------------
 
 TEST(LegendLayout, AHiddenLegendOrNoActiveSeriesDrawsNothingAndTakesNoRoom) {

@@ -117,6 +117,28 @@ TEST(AxisPanelSeries, RemovingAndFreeing) {
   EXPECT_EQ(a->ParentChart(), nullptr);
 }
 
+TEST(AxisPanelSeries, ASeriesLeavingTheChartDropsItsLinksToOtherSeries) {
+  TChart chart;
+  auto source = SeriesOn(chart, 2);
+  auto copy = SeriesOn(chart, 0);
+  auto copyOfCopy = SeriesOn(chart, 0);
+  copy->SetDataSource(source.get());
+  copyOfCopy->SetDataSource(copy.get());
+  ASSERT_EQ(copy->PointCount(), 2);
+  ASSERT_EQ(copyOfCopy->PointCount(), 2);
+
+  copy->SetParentChart(nullptr);  // the middle series leaves: both of its links go
+  EXPECT_EQ(copy->DataSource(), nullptr);
+  EXPECT_TRUE(source->Dependents().empty());
+  EXPECT_TRUE(copy->Dependents().empty());
+  EXPECT_EQ(copyOfCopy->DataSource(), nullptr);
+
+  source->AppendPoint(100, 1, "", fw::clDefault);
+  EXPECT_EQ(copy->PointCount(), 2);  // copied points stay, new ones no longer arrive
+  copy->AppendPoint(200, 1, "", fw::clDefault);
+  EXPECT_EQ(copyOfCopy->PointCount(), 2);
+}
+
 TEST(AxisPanelSeries, TheChartFreesTheSeriesStillListed) {
   bool cleared = false;
   {

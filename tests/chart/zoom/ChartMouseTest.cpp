@@ -280,6 +280,16 @@ TEST_F(ChartMouse, TheWheelScrollsTheVerticalAxesByThreePercent) {
   EXPECT_FALSE(chart.SavedScalesValid());
 }
 
+TEST_F(ChartMouse, TheWheelOffsetIsTheRangeTimesThreeTimesAHundredth) {
+  const double minimum = -1.1, maximum = 7.1;  // a range where a folded 0.03 rounds differently
+  const double offset = (maximum - minimum) * 3 * 0.01;
+  ASSERT_NE(offset, (maximum - minimum) * 0.03);
+  chart.LeftAxis().SetAxisRange(minimum, maximum);
+  chart.MouseWheel(0, -120, 100, 60);
+  EXPECT_EQ(chart.LeftAxis().Minimum(), minimum + offset);
+  EXPECT_EQ(chart.LeftAxis().Maximum(), maximum + offset);
+}
+
 TEST_F(ChartMouse, TheWheelLeavesAnAxisWhoseRangeWouldOverflow) {
   chart.LeftAxis().SetAxisRange(-1.7e308, 1.7e308);
   chart.MouseWheel(0, -120, 100, 60);

@@ -133,6 +133,22 @@ TEST(WheelScroll, OneNotchIsThreePercentOfTheRange) {
   EXPECT_DOUBLE_EQ(WheelScrollOffset(5, 5, true), 0);
 }
 
+TEST(WheelScroll, OffsetIsTheRangeTimesThreeTimesAHundredthInThatOrder) {
+  // Many ranges round differently when multiplied by a folded 0.03: the offset must be the
+  // product taken left to right, to the last bit.
+  int differFromFolded = 0;
+  for (int i = 1; i <= 1000; ++i) {
+    const double minimum = -0.37 * i;
+    const double maximum = 1.9 * i + 0.1;
+    const double range = maximum - minimum;
+    const double expected = range * 3 * 0.01;
+    if (expected != range * 0.03) ++differFromFolded;
+    EXPECT_EQ(WheelScrollOffset(minimum, maximum, true), expected) << i;
+    EXPECT_EQ(WheelScrollOffset(minimum, maximum, false), -expected) << i;
+  }
+  EXPECT_GT(differFromFolded, 100);  // the cases above do tell the two apart
+}
+
 TEST(WheelScroll, RangesThatOverflowAreRecognisedAsUnusable) {
   const double huge = std::numeric_limits<double>::max();
   EXPECT_FALSE(std::isfinite(WheelScrollOffset(-huge, huge, true)));

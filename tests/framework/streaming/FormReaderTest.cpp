@@ -249,8 +249,6 @@ TEST_F(FormReaderTest, OtherValueForms) {
                         "    Font.Charset = 0\n"
                         "    Buddy = nil\n"
                         "    OnClick = nil\n"
-                        "    Picture.Data = {\n"
-                        "      0A0B0C}\n"
                         "  end\n"
                         "end\n");
   TFakeControl* b = Find(form, "B");
