@@ -78,9 +78,9 @@ int32_t TCustomChartAxis::ApplyPositionPercent(int32_t pos, const fw::TRect& rec
 // ---- bands -----------------------------------------------------------------------------------
 
 int32_t TCustomChartAxis::TickBandSize() const {
-  int32_t size = (mAxis->Visible() ? mAxis->Width() : 0) + (mTicks->Visible() ? mTickLength : 0);
-  if (mMinorTicks->Visible()) size = std::max(size, mMinorTickLength);
-  return size;
+  int64_t size = int64_t{mAxis->Visible() ? mAxis->Width() : 0} + (mTicks->Visible() ? mTickLength : 0);
+  if (mMinorTicks->Visible()) size = std::max<int64_t>(size, mMinorTickLength);
+  return ClampPixel(size);
 }
 
 int32_t TCustomChartAxis::MeasureBand(const fw::TFont& font, int32_t angle, int32_t fixedSize,
@@ -121,7 +121,7 @@ void TCustomChartAxis::ReserveSpace(fw::TRect& rect, bool shrink) {
   // Without labels the band is empty; its position still marks the outer edge of the ticks.
   if (mLabels) ShrinkForAxis(rect, LabelsBandSize());
   mLabelsPosition = EdgeOf(rect);
-  const int32_t t = TickBandSize() + mOwner->WallThicknessForAxis(*this);
+  const int32_t t = ClampPixel(int64_t{TickBandSize()} + mOwner->WallThicknessForAxis(*this));
   if (t > 0) ShrinkForAxis(rect, t);
   mTitlePosition = ApplyPositionPercent(mTitlePosition, rect);
   mLabelsPosition = ApplyPositionPercent(mLabelsPosition, rect);
@@ -154,7 +154,7 @@ void TCustomChartAxis::DrawAxis(bool placeLine) {
   if (mGrid->Visible()) DrawGrid();
   if (mTicksInner->Visible()) {
     ApplyPen(*mTicksInner);
-    for (int32_t p : mTickPositions) DrawTick(p, -1, -mTickInnerLength, w);
+    for (int32_t p : mTickPositions) DrawTick(p, -1, mTickInnerLength, w);
   }
   if (mTickPositions.Empty()) return;
   if (mMinorTicks->Visible()) {
@@ -319,19 +319,26 @@ int32_t TCustomChartAxis::WallThicknessOfAxisAt(int32_t index) const {
   return mOwner->WallThicknessForAxis(mOwner->Axes(index));
 }
 
-void TCustomChartAxis::DrawTick(int32_t p, int32_t d, int32_t len, int32_t w) {
+// d = 1: an outer tick of length `length`; d = -1: an inner tick of length `length`.
+void TCustomChartAxis::DrawTick(int32_t p, int32_t d, int32_t length, int32_t w) {
   TCanvas3D& canvas = mOwner->Canvas3D();
-  const int32_t a = mAxisLinePosition;
+  const int64_t len = d < 0 ? -int64_t{length} : int64_t{length};
+  const int64_t a = mAxisLinePosition;
   const int32_t depth = mOwner->ChartDepthWidth();
+  // 64-bit ends, clamped: a tick as long as the 32-bit range ends far outside the surface.
   if (mIsDepth) {
-    canvas.DrawHorizontalLineAtDepth(a + d, a + d + len, mOwner->ChartPlotRect().Bottom, p);
+    canvas.DrawHorizontalLineAtDepth(ClampPixel(a + d), ClampPixel(a + d + len), mOwner->ChartPlotRect().Bottom, p);
     return;
   }
   switch (Side()) {
-    case sideBottom: canvas.DrawVerticalLineAtDepth(p, a + d + w, a + d + w + len, 0); break;
-    case sideTop: canvas.DrawVerticalLineAtDepth(p, a - d, a - d - len, depth); break;
-    case sideLeft: canvas.DrawHorizontalLineAtDepth(a - d - w, a - d - w - len, p, 0); break;
-    case sideRight: canvas.DrawHorizontalLineAtDepth(a + d, a + d + len, p, depth); break;
+    case sideBottom:
+      canvas.DrawVerticalLineAtDepth(p, ClampPixel(a + d + w), ClampPixel(a + d + w + len), 0);
+      break;
+    case sideTop: canvas.DrawVerticalLineAtDepth(p, ClampPixel(a - d), ClampPixel(a - d - len), depth); break;
+    case sideLeft:
+      canvas.DrawHorizontalLineAtDepth(ClampPixel(a - d - w), ClampPixel(a - d - w - len), p, 0);
+      break;
+    case sideRight: canvas.DrawHorizontalLineAtDepth(ClampPixel(a + d), ClampPixel(a + d + len), p, depth); break;
   }
 }
 

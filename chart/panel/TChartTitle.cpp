@@ -6,6 +6,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/panel/TCustomChart.h"
 #include "framework/graphics/TSurface.h"
+#include "framework/runtime/ClampInt.h"
 
 namespace chart {
 
@@ -113,11 +114,11 @@ void TChartTitle::PrepareBackground() {
 
 int32_t TChartTitle::LineX(const fw::TRect& r, int32_t lineWidth, int32_t wW) const {
   switch (mAlignment) {
-    case taLeftJustify: return r.Left + wW / 2;
-    case taRightJustify: return r.Right - lineWidth - wW / 2;
+    case taLeftJustify: return fw::ClampToInt32(int64_t{r.Left} + wW / 2);
+    case taRightJustify: return fw::ClampToInt32(int64_t{r.Right} - lineWidth - wW / 2);
     case taCenter: break;
   }
-  return (r.Left + r.Right) / 2 - lineWidth / 2;
+  return fw::ClampToInt32((int64_t{r.Left} + r.Right) / 2 - lineWidth / 2);
 }
 
 void TChartTitle::RenderTitle(bool onTop) {
@@ -126,22 +127,25 @@ void TChartTitle::RenderTitle(bool onTop) {
   const int32_t h = canvas.CharacterHeight();
   PrepareBackground();
 
+  // Edges are 64-bit sums clamped to the 32-bit range: a frame as wide as the range, or a
+  // text of very many lines, puts the box far outside the surface.
+  const auto at = [](int64_t v) { return fw::ClampToInt32(v); };
   const bool frameOn = mFrame->Visible() && mFrame->Color() != fw::clDefault;
-  const int32_t fw = frameOn ? mFrame->Width() : 0;
+  const int64_t fw = frameOn ? mFrame->Width() : 0;
   const fw::TRect plot = mChart->PlotRect();
   fw::TRect r;
-  r.Left = plot.Left + fw;
-  r.Right = plot.Right - fw;
+  r.Left = at(plot.Left + fw);
+  r.Right = at(plot.Right - fw);
   if (onTop) {
-    r.Top = plot.Top + fw;
-    r.Bottom = r.Top - TitleGap;
+    r.Top = at(plot.Top + fw);
+    r.Bottom = at(int64_t{r.Top} - TitleGap);
   } else {
-    r.Bottom = plot.Bottom - fw;
-    r.Top = r.Bottom + TitleGap;
+    r.Bottom = at(plot.Bottom - fw);
+    r.Top = at(int64_t{r.Bottom} + TitleGap);
   }
 
   mTitleBox = r;
-  int32_t pw = 0;
+  int64_t pw = 0;
   if (frameOn) {
     canvas.Pen().Assign(*mFrame);
     pw = mFrame->Width();
@@ -150,27 +154,27 @@ void TChartTitle::RenderTitle(bool onTop) {
   }
   const auto n = static_cast<int32_t>(std::min<size_t>(mText.size(), INT32_MAX));
   if (onTop)
-    mTitleBox.Bottom = r.Top + n * h;
+    mTitleBox.Bottom = at(r.Top + int64_t{n} * h);
   else
-    mTitleBox.Top = r.Bottom - n * h;
-  mTitleBox.Left -= pw;
-  mTitleBox.Top -= pw;
-  mTitleBox.Right += pw;
-  mTitleBox.Bottom += pw;
+    mTitleBox.Top = at(r.Bottom - int64_t{n} * h);
+  mTitleBox.Left = at(mTitleBox.Left - pw);
+  mTitleBox.Top = at(mTitleBox.Top - pw);
+  mTitleBox.Right = at(mTitleBox.Right + pw);
+  mTitleBox.Bottom = at(mTitleBox.Bottom + pw);
 
   const int32_t wW = canvas.MeasureTextWidth("W");
   if (frameOn || canvas.Brush().Style() != fw::bsClear) {
     if (mAdjustFrame) {
       int32_t widest = 0;
       for (const std::string& line : mText) widest = std::max(widest, canvas.MeasureTextWidth(line));
-      const int32_t m = widest + wW;
+      const int64_t m = int64_t{widest} + wW;
       switch (mAlignment) {
-        case taLeftJustify: mTitleBox.Right = mTitleBox.Left + m; break;
-        case taRightJustify: mTitleBox.Left = mTitleBox.Right - m; break;
+        case taLeftJustify: mTitleBox.Right = at(mTitleBox.Left + m); break;
+        case taRightJustify: mTitleBox.Left = at(mTitleBox.Right - m); break;
         case taCenter: {
-          const int32_t mid = (mTitleBox.Left + mTitleBox.Right) / 2;
-          mTitleBox.Left = mid - m / 2;
-          mTitleBox.Right = mid + m / 2;
+          const int64_t mid = (int64_t{mTitleBox.Left} + mTitleBox.Right) / 2;
+          mTitleBox.Left = at(mid - m / 2);
+          mTitleBox.Right = at(mid + m / 2);
           break;
         }
       }
@@ -189,23 +193,23 @@ void TChartTitle::RenderTitle(bool onTop) {
   };
   if (onTop) {
     for (const std::string& line : mText) {
-      r.Bottom = r.Top + h;
+      r.Bottom = at(int64_t{r.Top} + h);
       write(line, r.Top);
       r.Top = r.Bottom;
     }
-    if (frameOn) r.Bottom += pw;
+    if (frameOn) r.Bottom = at(r.Bottom + pw);
     fw::TRect p = mChart->PlotRect();
-    p.Top = r.Bottom + TitleGap;
+    p.Top = at(int64_t{r.Bottom} + TitleGap);
     mChart->SetPlotRect(p);
   } else {
     for (auto it = mText.rbegin(); it != mText.rend(); ++it) {
-      r.Top = r.Bottom - h;
+      r.Top = at(int64_t{r.Bottom} - h);
       write(*it, r.Top);
       r.Bottom = r.Top;
     }
-    if (frameOn) r.Top -= pw;
+    if (frameOn) r.Top = at(r.Top - pw);
     fw::TRect p = mChart->PlotRect();
-    p.Bottom = r.Top - TitleGap;
+    p.Bottom = at(int64_t{r.Top} - TitleGap);
     mChart->SetPlotRect(p);
   }
 }

@@ -5,6 +5,7 @@
 
 #include "chart/axes/TChartAxis.h"
 #include "chart/axes/TChartDepthAxis.h"
+#include "chart/canvas/PixelMath.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "framework/graphics/TPicture.h"
 #include "chart/canvas/TView3DOptions.h"
@@ -198,18 +199,19 @@ void TCustomChart::PaintBackWall() {
   const fw::TRect p = PlotRect();
   if (!View3D()) {
     // The outline surrounds the plot rectangle including its right and bottom pixel rows.
-    canvas.DrawRectangle(p.Left, p.Top, p.Right + 1, p.Bottom + 1);
+    canvas.DrawRectangle(p.Left, p.Top, pixel::Add(p.Right, 1), pixel::Add(p.Bottom, 1));
     return;
   }
   if (!View3DWalls()) return;
   const int32_t size = mBackWall->Size();
   if (size > 0) {
-    const int32_t s = DepthWidth() < 0 ? -size : size;
-    canvas.DrawCuboid(p.Left - WallThicknessForAxis(LeftAxis()), p.Right, p.Top,
-                      p.Bottom + WallThicknessForAxis(BottomAxis()), DepthWidth(), DepthWidth() + s,
-                      mBackWall->UsesDarkSides());
+    // Sums in 64 bits, clamped: a wall as thick as the 32-bit range ends far off the surface.
+    const int64_t s = DepthWidth() < 0 ? -int64_t{size} : size;
+    canvas.DrawCuboid(pixel::Add(p.Left, -int64_t{WallThicknessForAxis(LeftAxis())}), p.Right, p.Top,
+                      pixel::Add(p.Bottom, WallThicknessForAxis(BottomAxis())), DepthWidth(),
+                      pixel::Add(DepthWidth(), s), mBackWall->UsesDarkSides());
   } else {
-    canvas.DrawRectangleAtDepth(fw::TRect{p.Left + 1, p.Top - 1, p.Right, p.Bottom}, DepthWidth());
+    canvas.DrawRectangleAtDepth(fw::TRect{pixel::Add(p.Left, 1), pixel::Add(p.Top, -1), p.Right, p.Bottom}, DepthWidth());
   }
 }
 
@@ -221,16 +223,16 @@ void TCustomChart::PaintSideWalls() {
   SelectWallStyle(*mLeftWall);
   const int32_t t = mLeftWall->Size();
   if (t > 0)
-    canvas.DrawCuboid(p.Left - t, p.Left, p.Top, p.Bottom + bottomThickness, 0, DepthWidth(),
-                      mLeftWall->UsesDarkSides());
+    canvas.DrawCuboid(pixel::Add(p.Left, -int64_t{t}), p.Left, p.Top, pixel::Add(p.Bottom, bottomThickness), 0,
+                      DepthWidth(), mLeftWall->UsesDarkSides());
   else
-    canvas.DrawSidePlane(p.Left, p.Top, p.Bottom + bottomThickness, 0, DepthWidth() + 1);
+    canvas.DrawSidePlane(p.Left, p.Top, pixel::Add(p.Bottom, bottomThickness), 0, pixel::Add(DepthWidth(), 1));
 
   SelectWallStyle(*mBottomWall);
-  const int32_t y = p.Bottom + (canvas.PrefersDepthDrawing() ? 1 : 0);
+  const int32_t y = pixel::Add(p.Bottom, canvas.PrefersDepthDrawing() ? 1 : 0);
   const int32_t b = mBottomWall->Size();
   if (b > 0)
-    canvas.DrawCuboid(p.Left, p.Right, y, y + b, 0, DepthWidth(), mBottomWall->UsesDarkSides());
+    canvas.DrawCuboid(p.Left, p.Right, y, pixel::Add(y, b), 0, DepthWidth(), mBottomWall->UsesDarkSides());
   else
     canvas.DrawHorizontalPlane(p.Left, p.Right, y, 0, DepthWidth());
 }

@@ -11,6 +11,7 @@
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TPen.h"
 #include "framework/graphics/TSurface.h"
+#include "framework/runtime/ClampInt.h"
 #include "framework/runtime/Rounding.h"
 
 namespace chart {
@@ -128,11 +129,12 @@ fw::TRect TCustomChartPanel::MarginPlotRect(const fw::TRect& bounds) const {
   const int32_t w = bounds.Width();
   const int32_t h = bounds.Height();
   const int32_t b = BorderWidth();
+  // 64-bit sums, clamped: a border or margin as wide as the 32-bit range leaves no plot.
   fw::TRect r;
-  r.Left = bounds.Left + b + fw::MulDiv(mMargins[msLeft], w, 100);
-  r.Top = bounds.Top + b + fw::MulDiv(mMargins[msTop], h, 100);
-  r.Right = bounds.Right - b - fw::MulDiv(mMargins[msRight], w, 100);
-  r.Bottom = bounds.Bottom - b - fw::MulDiv(mMargins[msBottom], h, 100);
+  r.Left = fw::ClampToInt32(int64_t{bounds.Left} + b + fw::MulDiv(mMargins[msLeft], w, 100));
+  r.Top = fw::ClampToInt32(int64_t{bounds.Top} + b + fw::MulDiv(mMargins[msTop], h, 100));
+  r.Right = fw::ClampToInt32(int64_t{bounds.Right} - b - fw::MulDiv(mMargins[msRight], w, 100));
+  r.Bottom = fw::ClampToInt32(int64_t{bounds.Bottom} - b - fw::MulDiv(mMargins[msBottom], h, 100));
   return r;
 }
 
@@ -180,6 +182,18 @@ void TCustomChartPanel::DrawToCanvas(fw::TSurface& surface, const fw::TRect& rec
   mCanvas->PresentBuffer(&surface, &WindowSurface(), rect);
 }
 
+namespace {
+
+// Moves every edge inward by n (64-bit sums, clamped).
+void Inset(fw::TRect& r, int32_t n) {
+  r.Left = fw::ClampToInt32(int64_t{r.Left} + n);
+  r.Top = fw::ClampToInt32(int64_t{r.Top} + n);
+  r.Right = fw::ClampToInt32(int64_t{r.Right} - n);
+  r.Bottom = fw::ClampToInt32(int64_t{r.Bottom} - n);
+}
+
+}  // namespace
+
 void TCustomChartPanel::DrawPanelBorder(const fw::TRect& rect) {
   if (mPrintingActive && !ChartSettings::PrintPanelFrame) return;
   fw::TPen& pen = mCanvas->Pen();
@@ -194,18 +208,12 @@ void TCustomChartPanel::DrawPanelBorder(const fw::TRect& rect) {
     const fw::TColor top = cut == fw::bvLowered ? fw::clBtnShadow : fw::clBtnHighlight;
     const fw::TColor bottom = cut == fw::bvRaised ? fw::clBtnShadow : fw::clBtnHighlight;
     mCanvas->DrawBevel(r, top, bottom, BevelWidth());
-    r.Left += BevelWidth();
-    r.Top += BevelWidth();
-    r.Right -= BevelWidth();
-    r.Bottom -= BevelWidth();
+    Inset(r, BevelWidth());
   };
   bevel(BevelOuter());
   if (BorderWidth() > 0) {
     mCanvas->DrawBevel(r, Color(), Color(), BorderWidth());
-    r.Left += BorderWidth();
-    r.Top += BorderWidth();
-    r.Right -= BorderWidth();
-    r.Bottom -= BorderWidth();
+    Inset(r, BorderWidth());
   }
   bevel(BevelInner());
 }

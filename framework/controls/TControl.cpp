@@ -15,7 +15,9 @@
 
 #include "framework/controls/NativeControl.h"
 #include "framework/controls/TWinControl.h"
+#include "framework/graphics/FontPixels.h"
 #include "framework/graphics/TFont.h"
+#include "framework/runtime/ClampInt.h"
 #include "framework/runtime/Exception.h"
 
 namespace fw {
@@ -216,13 +218,14 @@ QFont QFontOf(const TFont& font, const QFont& base) {
   } else {
     f.setFamily(QString::fromStdString(name));
   }
+  const int32_t pixels = FontPixelHeight(font.Height());
   if (font.Height() < 0) {
-    f.setPixelSize(-font.Height());
+    f.setPixelSize(pixels);
   } else if (font.Height() > 0) {
     // A positive height is the cell height: scale the em size so that ascent + descent fit it.
-    f.setPixelSize(font.Height());
+    f.setPixelSize(pixels);
     const int cell = QFontMetrics(f).height();
-    if (cell > 0) f.setPixelSize(std::max(1, font.Height() * font.Height() / cell));
+    if (cell > 0) f.setPixelSize(std::max(1, static_cast<int>(int64_t{pixels} * pixels / cell)));
   }
   const TFontStyles style = font.Style();
   f.setBold((style & fsBold) != 0);
@@ -282,7 +285,13 @@ void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t heigh
 }
 
 void TControl::UpdateWidgetGeometry() {
-  if (QWidget* w = mImpl->Widget) w->setGeometry(mLeft, mTop, mWidth, mHeight);
+  QWidget* w = mImpl->Widget;
+  if (!w) return;
+  // A widget is at most QWIDGETSIZE_MAX wide; the position is clamped so that the far edge
+  // Qt computes (left + width - 1) stays in range.
+  const int32_t width = std::min<int32_t>(mWidth, QWIDGETSIZE_MAX);
+  const int32_t height = std::min<int32_t>(mHeight, QWIDGETSIZE_MAX);
+  w->setGeometry(std::min(mLeft, INT32_MAX - width), std::min(mTop, INT32_MAX - height), width, height);
 }
 
 void TControl::SetVisible(bool value) {

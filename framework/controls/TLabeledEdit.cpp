@@ -1,5 +1,7 @@
 #include "framework/controls/TLabeledEdit.h"
 
+#include "framework/runtime/ClampInt.h"
+
 namespace fw {
 
 TLabeledEdit::TLabeledEdit(TComponent* owner) : TEdit(owner) {
@@ -48,21 +50,24 @@ void TLabeledEdit::UpdateLabelPosition() {
   // The label's own constructor reports its first size before the edit knows it.
   if (!mEditLabel) return;
   const TBoundLabel& label = *mEditLabel;
-  int32_t x = Left();
-  int32_t y = Top();
+  // 64-bit sums: an extreme position, size or spacing puts the label far away, clamped.
+  const int64_t left = Left(), top = Top(), spacing = mLabelSpacing;
+  const int64_t besideY = top + (int64_t{Height()} - label.Height()) / 2;
+  int64_t x = left;
+  int64_t y = top;
   switch (mLabelPosition) {
-    case lpAbove: y = Top() - label.Height() - mLabelSpacing; break;
-    case lpBelow: y = Top() + Height() + mLabelSpacing; break;
+    case lpAbove: y = top - label.Height() - spacing; break;
+    case lpBelow: y = top + Height() + spacing; break;
     case lpLeft:
-      x = Left() - label.Width() - mLabelSpacing;
-      y = Top() + (Height() - label.Height()) / 2;
+      x = left - label.Width() - spacing;
+      y = besideY;
       break;
     case lpRight:
-      x = Left() + Width() + mLabelSpacing;
-      y = Top() + (Height() - label.Height()) / 2;
+      x = left + Width() + spacing;
+      y = besideY;
       break;
   }
-  mEditLabel->SetBounds(x, y, label.Width(), label.Height());
+  mEditLabel->SetBounds(ClampToInt32(x), ClampToInt32(y), label.Width(), label.Height());
 }
 
 }  // namespace fw

@@ -13,6 +13,7 @@
 
 #include "framework/controls/NativeControl.h"
 #include "framework/controls/TEdit.h"
+#include "framework/runtime/ClampInt.h"
 
 namespace fw {
 
@@ -241,9 +242,9 @@ void TUpDown::AlignToBuddy() {
   if (!mAssociate) return;
   const TWinControl& b = *mAssociate;
   if (mOrientation == udVertical)
-    SetBounds(b.Left() + b.Width(), b.Top(), Width(), b.Height());
+    SetBounds(ClampToInt32(int64_t{b.Left()} + b.Width()), b.Top(), Width(), b.Height());
   else
-    SetBounds(b.Left(), b.Top() + b.Height(), b.Width(), Height());
+    SetBounds(b.Left(), ClampToInt32(int64_t{b.Top()} + b.Height()), b.Width(), Height());
 }
 
 }  // namespace fw

@@ -22,6 +22,7 @@
 
 #include "framework/graphics/DeviceMapping.h"
 #include "framework/graphics/DevicePixels.h"
+#include "framework/graphics/FontPixels.h"
 #include "framework/graphics/PixelOps.h"
 #include "framework/graphics/ShapeRows.h"
 #include "framework/graphics/SurfaceAccess.h"
@@ -465,7 +466,7 @@ struct TSurface::Impl {
     qf.setUnderline((f.Style() & fsUnderline) != 0);
     qf.setStrikeOut((f.Style() & fsStrikeOut) != 0);
     const int32_t h = f.Height();
-    int pixels = h < 0 ? static_cast<int>(std::min<int64_t>(-static_cast<int64_t>(h), 4096)) : std::min(h, 4096);
+    int pixels = FontPixelHeight(h);
     if (h == 0) pixels = 11;
     qf.setPixelSize(std::max(pixels, 1));
     if (h > 0) {
