@@ -12,6 +12,8 @@
 #include "chart/panel/ChartPanelClasses.h"
 #include "chart/panel/TChartFontObject.h"
 #include "chart/panel/TChartLegend.h"
+#include "chart/series/BarSeriesClasses.h"
+#include "chart/series/PieSeriesClass.h"
 #include "framework/graphics/TFont.h"
 #include "framework/streaming/TClassRegistry.h"
 
@@ -217,6 +219,8 @@ void RegisterChartClasses() {
   RegisterChartPanelClasses();
   RegisterSeriesClasses();
   RegisterFastLineSeriesClass();
+  RegisterBarSeriesClasses();
+  RegisterPieSeriesClass();
 }
 
 }  // namespace chart

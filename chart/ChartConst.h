@@ -53,6 +53,17 @@ inline constexpr const char* AxisTitleAngleDescription = "Axis Title";
 inline constexpr const char* FastLineSeriesEditorName = "TFastLineSeriesEditor";
 inline constexpr const char* MarksPercentOfTotal = "%s of %s";  ///< percentage, total
 
+// Bar and horizontal bar series, pie series.
+inline constexpr const char* BarWidthPercentRange = "Bar Width Percent must be between 1 and 100";
+inline constexpr const char* BarOffsetPercentRange = "Bar Offset Percent must be between -100 and 100";
+inline constexpr const char* BarSeriesEditorName = "TBarSeriesEditor";
+inline constexpr const char* PieSeriesEditorName = "TPieSeriesEditor";
+inline constexpr const char* PieRotationAngleDescription = "Pie Rotation";
+inline constexpr const char* PieExplodeBiggestRange = "Pie Explode Biggest must be between 0 and 100";
+inline constexpr const char* PieOtherSliceValueNegative = "Pie Other Slice value must be >= 0";
+inline constexpr const char* PieOtherSliceDefaultText = "Other";
+inline constexpr const char* PieShadowSizeRange = "Pie Shadow size must be between -1000 and 1000";
+
 // Legend settings.
 inline constexpr const char* LegendTopPosRange = "Top Legend Position must be between 0 and 100 %";
 inline constexpr const char* LegendColorWidthRange = "Legend Color Width must be between 0 and 100 %";
