@@ -70,6 +70,17 @@ inline constexpr const char* GalleryCountBelowOne = "Gallery count must be >= 1"
 inline constexpr const char* PointerSizeRange = "Pointer size must be between 0 and 1000";
 inline constexpr const char* YOriginNotFinite = "Origin must be a finite number";
 
+// Bar and horizontal bar series, pie series.
+inline constexpr const char* BarWidthPercentRange = "Bar Width Percent must be between 1 and 100";
+inline constexpr const char* BarOffsetPercentRange = "Bar Offset Percent must be between -100 and 100";
+inline constexpr const char* BarSeriesEditorName = "TBarSeriesEditor";
+inline constexpr const char* PieSeriesEditorName = "TPieSeriesEditor";
+inline constexpr const char* PieRotationAngleDescription = "Pie Rotation";
+inline constexpr const char* PieExplodeBiggestRange = "Pie Explode Biggest must be between 0 and 100";
+inline constexpr const char* PieOtherSliceValueNegative = "Pie Other Slice value must be >= 0";
+inline constexpr const char* PieOtherSliceDefaultText = "Other";
+inline constexpr const char* PieShadowSizeRange = "Pie Shadow size must be between -1000 and 1000";
+
 // Legend settings.
 inline constexpr const char* LegendTopPosRange = "Top Legend Position must be between 0 and 100 %";
 inline constexpr const char* LegendColorWidthRange = "Legend Color Width must be between 0 and 100 %";

@@ -14,6 +14,7 @@
 #include "chart/data/TChartSeries.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/ChartPalette.h"
+#include "chart/series/TCustomBarSeries.h"
 #include "framework/runtime/Rounding.h"
 
 namespace chart {
@@ -392,9 +393,16 @@ void TCustomAxisPanel::AssignDepthLevels() {
   mMaxDepthLevel = 0;
   if (stacked) {
     mMaxDepthLevel = -1;
-    for (TChartSeries* s : mSeriesList) {
+    for (int32_t i = 0; i < mSeriesList.Count(); ++i) {
+      TChartSeries* s = mSeriesList[i];
       if (!s->Active()) continue;
       if (s->FixedDepthLevel() == -1) {
+        const TChartSeries* partner = DepthLevelPartner(*s);
+        const int32_t at = partner ? mSeriesList.IndexOf(partner) : -1;
+        if (at >= 0 && at < i && partner->Active() && partner->FixedDepthLevel() == -1) {
+          s->SetDepthLevel(partner->DepthLevel());  // the partner's level, not yet turned around
+          continue;
+        }
         ++mMaxDepthLevel;
         s->SetDepthLevel(mMaxDepthLevel);
       } else {

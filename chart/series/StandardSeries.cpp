@@ -2,6 +2,8 @@
 
 #include "chart/ChartConst.h"
 #include "chart/data/TFastLineSeries.h"
+#include "chart/series/BarSeriesClasses.h"
+#include "chart/series/PieSeriesClass.h"
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
@@ -24,6 +26,11 @@ void RegisterStandardSeries() {
   RegisterLineSeriesClass();
   RegisterAreaSeriesClass();
   RegisterPointSeriesClass();
+  RegisterBarSeriesClasses();
+  RegisterGallerySeries(ChartConst::GalleryPageStandard, "TBarSeries", ChartConst::GalleryBar, 2);
+  RegisterGallerySeries(ChartConst::GalleryPageStandard, "THorizBarSeries", ChartConst::GalleryHorizBar, 2);
+  RegisterPieSeriesClass();
+  RegisterGallerySeries(ChartConst::GalleryPageStandard, "TPieSeries", ChartConst::GalleryPie, 1);
   RegisterFastLineSeriesClass();
   RegisterGallerySeries(ChartConst::GalleryPageStandard, "TFastLineSeries", ChartConst::GalleryFastLine, 2);
 }
