@@ -1,7 +1,8 @@
 #pragma once
 // The chart engine in one include, for programs that use it: the chart with its axes, titles,
-// walls and legend, the series types, the 3D options, the canvas, the stored-layout reader and
-// writer, and the framework's drawing types (bitmap, surface, colours).
+// walls and legend, the series types (fast line, line, point, area, bar, horizontal bar, pie),
+// the series functions, the 3D options, the canvas, the stored-layout reader and writer, and
+// the framework's drawing types (bitmap, surface, colours).
 
 #include "chart/ChartClasses.h"
 #include "chart/ChartConst.h"
@@ -17,11 +18,22 @@
 #include "chart/data/TChartValueList.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/data/TSeriesMarks.h"
+#include "chart/functions/TBasicFunctions.h"
+#include "chart/functions/TChartFunction.h"
 #include "chart/panel/TChartGradient.h"
 #include "chart/panel/TChartLegend.h"
 #include "chart/panel/TChartTitle.h"
 #include "chart/panel/TChartWall.h"
 #include "chart/panel/TCustomChart.h"
+#include "chart/series/StandardSeries.h"
+#include "chart/series/TAreaSeries.h"
+#include "chart/series/TBarSeries.h"
+#include "chart/series/THorizBarSeries.h"
+#include "chart/series/TLineSeries.h"
+#include "chart/series/TPieSeries.h"
+#include "chart/series/TPointSeries.h"
+#include "chart/series/TSeriesGallery.h"
+#include "chart/series/TSeriesPointer.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TSurface.h"

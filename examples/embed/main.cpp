@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   chart.Legend().SetVisible(false);
   chart.Title().SetText({"Live data"});
   chart.LeftAxis().SetAxisRange(-1.5, 1.5);
-  auto* series = new chart::TFastLineSeries(&chart);
+  auto* series = new chart::TLineSeries(&chart);
   series->SetParentChart(&chart);
   series->SetSeriesColor(fw::clRed);
 
