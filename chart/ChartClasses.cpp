@@ -8,6 +8,7 @@
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/data/SeriesClasses.h"
+#include "chart/functions/FunctionGallery.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/panel/ChartPanelClasses.h"
 #include "chart/panel/TChartFontObject.h"
@@ -218,6 +219,7 @@ void RegisterChartClasses() {
   RegisterChartPanelClasses();
   RegisterSeriesClasses();
   RegisterStandardSeries();
+  RegisterFunctionGallery();
 }
 
 }  // namespace chart

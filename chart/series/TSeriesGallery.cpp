@@ -6,6 +6,7 @@
 #include "chart/ChartConst.h"
 #include "chart/ChartException.h"
 #include "chart/data/TChartSeries.h"
+#include "chart/functions/FunctionTypes.h"
 #include "framework/streaming/TClassRegistry.h"
 
 namespace chart {
@@ -64,14 +65,29 @@ void RegisterGallerySeries(const std::string& page, const std::string& className
   if (galleryCount < 1) throw ChartException(ChartConst::GalleryCountBelowOne);
   if (!CreatableSeriesClass(className)) throw ChartException(WithName(ChartConst::GalleryNotASeriesClass, className));
   std::vector<TSeriesGalleryEntry>& entries = State().Entries;
-  TSeriesGalleryEntry entry{page, className, title, galleryCount};
+  TSeriesGalleryEntry entry{page, className, title, galleryCount, ""};
   for (TSeriesGalleryEntry& existing : entries) {
-    if (SameText(existing.ClassName, className)) {
+    if (existing.FunctionClass.empty() && SameText(existing.ClassName, className)) {
       existing = std::move(entry);
       return;
     }
   }
   entries.push_back(std::move(entry));
+}
+
+void RegisterGalleryFunction(const std::string& page, const std::string& seriesClassName,
+                             const std::string& functionClassName, const std::string& title) {
+  if (!CreatableSeriesClass(seriesClassName))
+    throw ChartException(WithName(ChartConst::GalleryNotASeriesClass, seriesClassName));
+  CreateFunction(functionClassName);  // throws for an unknown function
+  TSeriesGalleryEntry entry{page, seriesClassName, title, 1, functionClassName};
+  for (TSeriesGalleryEntry& existing : State().Entries) {
+    if (SameText(existing.FunctionClass, functionClassName)) {
+      existing = std::move(entry);
+      return;
+    }
+  }
+  State().Entries.push_back(std::move(entry));
 }
 
 void SetGalleryPageOrder(const std::string& page, const std::vector<std::string>& classNames) {
@@ -100,12 +116,20 @@ std::vector<TSeriesGalleryEntry> GalleryEntries(const std::string& page) {
     if (e.Page == page) entries.push_back(e);
   // Stable: classes the order does not name keep their registration order after the others.
   std::stable_sort(entries.begin(), entries.end(), [declared](const TSeriesGalleryEntry& a, const TSeriesGalleryEntry& b) {
-    return OrderOf(declared, a.ClassName) < OrderOf(declared, b.ClassName);
+    const auto key = [](const TSeriesGalleryEntry& e) { return e.FunctionClass.empty() ? e.ClassName : e.FunctionClass; };
+    return OrderOf(declared, key(a)) < OrderOf(declared, key(b));
   });
   return entries;
 }
 
 TChartSeries* CreateGallerySeries(const std::string& className, fw::TComponent* owner, TSeriesHost* chart) {
+  for (const TSeriesGalleryEntry& e : State().Entries) {
+    if (e.FunctionClass.empty() || !SameText(e.FunctionClass, className)) continue;
+    TChartSeries* series = CreateGallerySeries(e.ClassName, owner, nullptr);
+    series->SetFunctionType(e.FunctionClass);
+    if (chart) series->SetParentChart(chart);
+    return series;
+  }
   const bool listed = std::any_of(State().Entries.begin(), State().Entries.end(),
                                   [&](const TSeriesGalleryEntry& e) { return SameText(e.ClassName, className); });
   const fw::TClassInfo* info = listed ? CreatableSeriesClass(className) : nullptr;
