@@ -285,6 +285,8 @@ void TChartSeries::SetColorOfPoint(int32_t index, fw::TColor color) {
     mColors[at] = color;
   }
   RequestRepaint();
+  // Copies of this series take their colours from it.
+  if (!mDependents.empty()) NotifyDependents(seValueChanged, index);
 }
 
 std::string TChartSeries::LabelOfPoint(int32_t index) const {
@@ -297,6 +299,7 @@ void TChartSeries::SetLabelOfPoint(int32_t index, const std::string& label) {
   if (mLabels.size() <= static_cast<size_t>(index)) mLabels.resize(static_cast<size_t>(index) + 1);
   mLabels[static_cast<size_t>(index)] = label;
   RequestRepaint();
+  if (!mDependents.empty()) NotifyDependents(seValueChanged, index);
 }
 
 bool TChartSeries::IsNullPoint(int32_t index) const { return StoredColorOf(index) == fw::clNone; }

@@ -72,7 +72,16 @@ void TFormReader::Read(const TFormObject& tree) {
     for (const TFormObject& child : tree.Children) ReadChild(child, &mRoot);
     ResolveFixups();
     mRoot.Loaded();
-    for (TComponent* c : mCreated) c->Loaded();
+    // A component that refuses what it was given once everything is read (a link that makes
+    // a cycle, say) is reported at its own declaration.
+    for (size_t i = 0; i < mCreated.size(); ++i) {
+      try {
+        mCreated[i]->Loaded();
+      } catch (const std::exception& e) {
+        const std::string name = mCreated[i]->Name().empty() ? mCreated[i]->ClassName() : mCreated[i]->Name();
+        Rethrow(e, mCreatedLines[i], "Error loading " + name);
+      }
+    }
   } catch (...) {
     Undo();
     throw;
@@ -88,6 +97,7 @@ void TFormReader::Undo() {
   }
   for (auto it = mCreated.rbegin(); it != mCreated.rend(); ++it) delete *it;
   mCreated.clear();
+  mCreatedLines.clear();
   if (mRoot.IsLoading()) {
     try {
       mRoot.Loaded();
@@ -111,6 +121,7 @@ void TFormReader::ReadChild(const TFormObject& object, TComponent* enclosing) {
     Rethrow(e, object.Line, "Error creating " + (object.Name.empty() ? object.ClassName : object.Name));
   }
   mCreated.push_back(component);
+  mCreatedLines.push_back(object.Line);
   component->SetLoading();
   if (!object.Name.empty()) component->SetName(object.Name);
   void* self = info->FromComponent(component);

@@ -57,6 +57,7 @@ private:
   const TClassInfo& mRootInfo;
   void* mRootSelf;
   std::vector<TComponent*> mCreated;
+  std::vector<int> mCreatedLines;  // the line of each created object's declaration
   std::vector<TFixup> mFixups;
   std::vector<TAssignedField> mFields;
 };

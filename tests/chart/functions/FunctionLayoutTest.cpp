@@ -151,8 +151,17 @@ TEST(FunctionLayout, CircularSourcesAreRefused) {
     try {
       fw::TFormReader::ReadRoot(form, text);
       ADD_FAILURE() << "a circular layout was taken";
-    } catch (const std::exception& e) {
+    } catch (const fw::FormException& e) {
       EXPECT_NE(std::string(e.what()).find(ChartConst::CircularSeriesDependences), std::string::npos) << e.what();
+      // The error names a line of the layout that takes part in the cycle.
+      ASSERT_GT(e.Line(), 0) << e.what();
+      std::string line;
+      size_t at = 0;
+      for (int n = 1; n < e.Line(); ++n) at = text.find('\n', at) + 1;
+      line = text.substr(at, text.find('\n', at) - at);
+      EXPECT_TRUE(line.find("Series1") != std::string::npos || line.find("Copy") != std::string::npos ||
+                  line.find("Mean") != std::string::npos)
+          << e.what() << " / " << line;
     }
     EXPECT_EQ(form.ComponentCount(), 0);
   }

@@ -221,5 +221,21 @@ TEST_F(FunctionRecalc, CopyingASeriesCopiesItsFunction) {
   EXPECT_EQ(copy.Function()->ParentSeries(), &copy);
 }
 
+// A series that copies its source (no function) follows a point's colour and label as it
+// follows its values.
+TEST_F(FunctionRecalc, CopiesFollowAPointsColourAndLabel) {
+  TFastLineSeries& copy = f.NewSeries();
+  copy.SetDataSource(a);
+  ASSERT_EQ(copy.PointCount(), 4);
+  a->SetColorOfPoint(2, fw::clLime);
+  a->SetLabelOfPoint(1, "second");
+  EXPECT_EQ(copy.ColorOfPoint(2), fw::clLime);
+  EXPECT_EQ(copy.LabelOfPoint(1), "second");
+  EXPECT_TRUE(SameValues(Values(copy), {1, 2, 3, 4}));
+  // A function's result keeps its values.
+  f.Frame();
+  EXPECT_TRUE(SameValues(Values(*sum), {11, 22, 33, 44}));
+}
+
 }  // namespace
 }  // namespace chart::test
