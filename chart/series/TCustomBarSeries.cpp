@@ -95,6 +95,7 @@ void TCustomBarSeries::SetMultiBar(TMultiBar value) {
 void TCustomBarSeries::SetBarStyle(TBarStyle value) { Change(mBarStyle, value); }
 
 void TCustomBarSeries::SetYOrigin(double value) {
+  if (!std::isfinite(value)) throw ChartException(ChartConst::YOriginNotFinite);
   if (value == mYOrigin && std::signbit(value) == std::signbit(mYOrigin)) return;
   mYOrigin = value;
   RequestRepaint();

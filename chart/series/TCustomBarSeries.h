@@ -53,7 +53,8 @@ public:
   void SetMultiBar(TMultiBar value);
   TBarStyle BarStyle() const { return mBarStyle; }
   void SetBarStyle(TBarStyle value);
-  /// Bars grow from YOrigin (default 0) when UseYOrigin is on (default); otherwise from the
+  /// Bars grow from YOrigin (default 0; NaN and infinities throw ChartException, YOriginNotFinite,
+  /// and keep the old value) when UseYOrigin is on (default); otherwise from the
   /// lowest value of the series. Negative bars grow the other way.
   double YOrigin() const { return mYOrigin; }
   void SetYOrigin(double value);

@@ -271,6 +271,10 @@ TControl::~TControl() {
   if (QCoreApplication::instance()) delete widget;
 }
 
+TRect TControl::BoundsRect() const {
+  return {mLeft, mTop, ClampToInt32(int64_t{mLeft} + mWidth), ClampToInt32(int64_t{mTop} + mHeight)};
+}
+
 void TControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
   width = std::max(0, width);
   height = std::max(0, height);

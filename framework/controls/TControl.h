@@ -35,7 +35,9 @@ public:
   void SetHeight(int32_t value) { SetBounds(mLeft, mTop, mWidth, value); }
   /// Moves and sizes in one step; a negative width or height counts as 0.
   virtual void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
-  TRect BoundsRect() const { return {mLeft, mTop, mLeft + mWidth, mTop + mHeight}; }
+  /// The control's rectangle in its parent; a right or bottom edge beyond the 32-bit range is
+  /// held at its limit.
+  TRect BoundsRect() const;
 
   /// Size of the area children and drawing use; the whole control unless a frame surrounds it.
   virtual int32_t ClientWidth() const { return mWidth; }

@@ -76,6 +76,11 @@ TEST_F(ExtremeValues, AControlAsWideAsTheIntegerRangeInALayout) {
     form->LabeledEdit1->SetBounds(Min32, Max32, Max32, 0);
   }
   DrawEverything();
+  // The rectangle of a control reaching past the integer range ends at the range's limit.
+  form->Button1->SetBounds(20, Min32, Max32, Max32);
+  EXPECT_EQ(form->Button1->BoundsRect(), (fw::TRect{20, Min32, Max32, -1}));
+  form->Button1->SetBounds(Min32, 5, Max32, 0);
+  EXPECT_EQ(form->Button1->BoundsRect(), (fw::TRect{Min32, 5, -1, 5}));
 }
 
 TEST_F(ExtremeValues, TickLengthsAndAxisPenWidthsInCode) {

@@ -95,6 +95,17 @@ TEST_F(BarTest, RejectedSettingsKeepTheirOldValueAndSayWhy) {
     }
     EXPECT_EQ(bars.OffsetPercent(), -20);
   }
+
+  bars.SetYOrigin(-1e308);
+  for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+    try {
+      bars.SetYOrigin(bad);
+      ADD_FAILURE() << bad;
+    } catch (const ChartException& e) {
+      EXPECT_STREQ(e.what(), "Origin must be a finite number");
+    }
+    EXPECT_EQ(bars.YOrigin(), -1e308);
+  }
 }
 
 TEST_F(BarTest, ChangesRepaintAndMultiBarIsSharedByTheSameKind) {
