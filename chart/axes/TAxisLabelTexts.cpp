@@ -16,11 +16,10 @@ const std::string& TAxisLabelTexts::Format(const std::string& mask, double value
     mThousandSeparator = settings.ThousandSeparator;
   }
   const uint64_t bits = std::bit_cast<uint64_t>(value);
-  for (const TEntry& e : mEntries)
-    if (e.Bits == bits) return e.Text;
+  if (const auto it = mEntries.find(bits); it != mEntries.end()) return it->second;
+  std::string text = fw::FormatFloat(mask, value);
   if (mEntries.size() >= Capacity) mEntries.clear();
-  mEntries.push_back({bits, fw::FormatFloat(mask, value)});
-  return mEntries.back().Text;
+  return mEntries.emplace(bits, std::move(text)).first->second;
 }
 
 }  // namespace chart

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 namespace chart {
 
@@ -14,19 +14,18 @@ public:
   /// until the next call.
   const std::string& Format(const std::string& mask, double value);
 
-  /// Most texts kept for one mask; more distinct values start the list afresh.
-  static constexpr size_t Capacity = 64;
+  /// Most texts kept for one mask: enough for every label of the longest label pass (an axis
+  /// stops at 2,000 ticks) on both axes of a direction; more distinct values start afresh.
+  static constexpr size_t Capacity = 4096;
+
+  size_t Size() const { return mEntries.size(); }
 
 private:
-  struct TEntry {
-    uint64_t Bits;  // the value's bit pattern: -0 and 0, or two NaNs, never share a text
-    std::string Text;
-  };
-
   std::string mMask;
   char mDecimalSeparator = 0;
   char mThousandSeparator = 0;
-  std::vector<TEntry> mEntries;
+  // Keyed by the value's bit pattern: -0 and 0, or two NaNs, never share a text.
+  std::unordered_map<uint64_t, std::string> mEntries;
 };
 
 }  // namespace chart

@@ -92,3 +92,18 @@ TEST_F(CachedAndPaintedFrames, ZoomedRangeWithOtherTexts) {
 TEST_F(CachedAndPaintedFrames, ThreeDimensionalView) {
   Compare("3D", [](scene::MainChart& s) { s.Chart->SetView3D(true); });
 }
+
+// Hundreds of decades on logarithmic axes: every power of the base is a label (all of them
+// drawn, most on top of others), more labels than a frame of ordinary axes holds; the kept
+// pictures of the second frame give the same image.
+TEST_F(CachedAndPaintedFrames, LogarithmicAxesOverHundredsOfDecades) {
+  for (const int32_t base : {10, 2}) {
+    Compare("base " + std::to_string(base), [base](scene::MainChart& s) {
+      for (chart::TChartAxis* axis : {&s.Chart->LeftAxis(), &s.Chart->BottomAxis()}) {
+        axis->SetAxisRange(1e-300, 1e300);
+        axis->SetLogarithmic(true);
+        axis->SetLogarithmicBase(base);
+      }
+    });
+  }
+}
