@@ -5,9 +5,11 @@
 
 #include <QApplication>
 
+#include "chart/axes/TChartAxis.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/panel/TCustomChart.h"
 #include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TSurface.h"
 
 namespace {
 

@@ -1,6 +1,9 @@
 #include "chart/axes/AxisIncrement.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "chart/axes/AxisRounding.h"
 
@@ -34,28 +37,64 @@ int32_t MaxLabelsForSize(int32_t labelSize, int32_t labelsSeparation, int32_t ax
   return RoundHalfEven(axisLength * 1.0 / size);
 }
 
-double IncrementForLabelCount(int32_t maxLabels, double increment, double workingRange,
-                              int32_t labelsSeparation) {
+namespace {
+
+// The last few searches and their results. The search is a pure function of its four inputs
+// and an axis asks the same question every frame; over hundreds of decades it takes thousands
+// of steps, each scaling through every decade.
+struct TIncrementSearch {
+  int32_t MaxLabels = 0;
+  uint64_t Increment = 0;
+  uint64_t WorkingRange = 0;
+  int32_t LabelsSeparation = 0;
+  double Result = 0;
+  bool Used = false;
+};
+
+thread_local std::array<TIncrementSearch, 4> KeptSearches;
+thread_local size_t NextKeptSearch = 0;
+
+double SearchIncrement(int32_t maxLabels, double increment, double workingRange) {
   using axisdetail::RoundHalfEven;
-  if (maxLabels < 1) return MinAxisIncrement;
   // A desired increment below the minimum starts at the minimum: the result could not be
   // smaller, and the 1-2-5 scaling is not exact among subnormal numbers.
   double inc = increment > 0 ? std::fmax(increment, MinAxisIncrement)
                              : std::fabs(workingRange) >= 1 ? 1.0 : MinAxisIncrement;
-  if (labelsSeparation > 0 && std::isfinite(workingRange)) {
-    // Each pass moves inc one member up the series; from 1e-12 to beyond any finite range
-    // takes under 2000 of them.
-    int64_t n = int64_t{maxLabels} + 1;
-    for (int guard = 0; guard < 4000 && n > maxLabels && std::isfinite(inc); ++guard) {
-      const double t = workingRange / inc;
-      if (std::fabs(t) < 2147483647.0) {
-        n = RoundHalfEven(t);
-        if (n > maxLabels) inc = NextNiceStep(inc);
-      } else {
-        inc = NextNiceStep(inc);
-      }
+  // Each pass moves inc one member up the series; from 1e-12 to beyond any finite range
+  // takes under 2000 of them.
+  int64_t n = int64_t{maxLabels} + 1;
+  for (int guard = 0; guard < 4000 && n > maxLabels && std::isfinite(inc); ++guard) {
+    const double t = workingRange / inc;
+    if (std::fabs(t) < 2147483647.0) {
+      n = RoundHalfEven(t);
+      if (n > maxLabels) inc = NextNiceStep(inc);
+    } else {
+      inc = NextNiceStep(inc);
     }
   }
+  return inc;
+}
+
+}  // namespace
+
+double IncrementForLabelCount(int32_t maxLabels, double increment, double workingRange,
+                              int32_t labelsSeparation) {
+  if (maxLabels < 1) return MinAxisIncrement;
+  if (labelsSeparation > 0 && std::isfinite(workingRange)) {
+    const uint64_t incBits = std::bit_cast<uint64_t>(increment);
+    const uint64_t rangeBits = std::bit_cast<uint64_t>(workingRange);
+    for (const TIncrementSearch& k : KeptSearches)
+      if (k.Used && k.MaxLabels == maxLabels && k.Increment == incBits && k.WorkingRange == rangeBits &&
+          k.LabelsSeparation == labelsSeparation)
+        return k.Result;
+    const double result = std::fmax(SearchIncrement(maxLabels, increment, workingRange),
+                                    MinAxisIncrement);
+    KeptSearches[NextKeptSearch] = {maxLabels, incBits, rangeBits, labelsSeparation, result, true};
+    NextKeptSearch = (NextKeptSearch + 1) % KeptSearches.size();
+    return result;
+  }
+  const double inc = increment > 0 ? std::fmax(increment, MinAxisIncrement)
+                                   : std::fabs(workingRange) >= 1 ? 1.0 : MinAxisIncrement;
   return std::fmax(inc, MinAxisIncrement);
 }
 

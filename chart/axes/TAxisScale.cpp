@@ -1,5 +1,6 @@
 #include "chart/axes/TAxisScale.h"
 
+#include <bit>
 #include <cmath>
 
 #include "chart/axes/AxisRounding.h"
@@ -57,9 +58,18 @@ int32_t TAxisScale::LinearValueToPixel(double value) const {
   return Inverted ? FromStart(r) : FromEnd(r);
 }
 
+double TAxisScale::LnOfEnd(double end, double& keptEnd, double& keptLn) const {
+  // Compared bit for bit: -0 and 0 or two NaNs are different ends.
+  if (std::bit_cast<uint64_t>(end) != std::bit_cast<uint64_t>(keptEnd)) {
+    keptLn = LnOrZero(end);
+    keptEnd = end;
+  }
+  return keptLn;
+}
+
 int32_t TAxisScale::LogValueToPixel(double value) const {
-  const double lnMin = LnOrZero(WorkingMinimum);
-  const double lnMax = LnOrZero(WorkingMaximum);
+  const double lnMin = LnOfEnd(WorkingMinimum, mLnMinimumOf, mLnMinimum);
+  const double lnMax = LnOfEnd(WorkingMaximum, mLnMaximumOf, mLnMaximum);
   const double logSpan = lnMax - lnMin;
   if (logSpan == 0) return CenterPixel;
   if (value <= 0) return IsHorizontal == Inverted ? EndPixel : StartPixel;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <limits>
 
 namespace chart {
 
@@ -45,6 +46,14 @@ private:
   /// StartPixel + r, or EndPixel − r, without overflow.
   int32_t FromStart(int32_t r) const;
   int32_t FromEnd(int32_t r) const;
+  /// The natural logarithm of a positive end (0 otherwise), kept for the last end it was taken
+  /// of: a pass maps thousands of values over the same range.
+  double LnOfEnd(double end, double& keptEnd, double& keptLn) const;
+
+  mutable double mLnMinimumOf = std::numeric_limits<double>::quiet_NaN();
+  mutable double mLnMinimum = 0;
+  mutable double mLnMaximumOf = std::numeric_limits<double>::quiet_NaN();
+  mutable double mLnMaximum = 0;
 };
 
 }  // namespace chart

@@ -180,6 +180,10 @@ void TTextPictures::Draw(const TextPicture& picture, const TPixelTarget& target,
                          const uint32_t* cellRgb, uint32_t inkRgb) {
   if (picture.left >= picture.right || target.Bits == nullptr) return;  // nothing to draw (a blank)
   const QRect& box = target.Box;
+  // Wholly outside the drawable box: no run can show.
+  if (x + picture.right <= box.left() || y + picture.bottom <= box.top() || x + picture.left > box.right() ||
+      y + picture.top > box.bottom())
+    return;
   const bool inside = target.Region == nullptr && x + picture.left >= box.left() && y + picture.top >= box.top() &&
                       x + picture.right <= int64_t{box.right()} + 1 && y + picture.bottom <= int64_t{box.bottom()} + 1;
   if (inside) {

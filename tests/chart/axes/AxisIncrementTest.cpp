@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace chart;
 
@@ -93,4 +94,34 @@ TEST(AxisIncrement, ExtremeRangesEnd) {
   const double tiny = IncrementForLabelCount(10, 5e-324, 1e300, 10);
   EXPECT_LE(1e300 / tiny, 10.5);
   EXPECT_EQ(IncrementForLabelCount(10, 0, -2000, 10), 1);  // a reversed range fits at once
+}
+
+// Searches asked again (the same axis every frame, several axes in turn) answer as the first
+// time, whichever inputs differ and however many searches come between.
+TEST(AxisIncrement, RepeatedSearchesAnswerAsTheFirstTime) {
+  struct Question {
+    int32_t maxLabels;
+    double increment;
+    double range;
+    int32_t separation;
+  };
+  std::vector<Question> questions;
+  for (int32_t maxLabels : {1, 7, 30})
+    for (double increment : {0.0, 0.25, 3.0})
+      for (double range : {0.001, 17.0, 1e300, -5.0})
+        for (int32_t separation : {0, 10, 400}) questions.push_back({maxLabels, increment, range, separation});
+  // First answers from a real search: eight other searches come between, more than are kept.
+  std::vector<double> first;
+  for (const Question& q : questions) {
+    for (int32_t other = 0; other < 8; ++other) IncrementForLabelCount(1000 + other, 0, 12345.0, 10);
+    first.push_back(IncrementForLabelCount(q.maxLabels, q.increment, q.range, q.separation));
+  }
+  EXPECT_NE(IncrementForLabelCount(7, 0, 1e300, 10), IncrementForLabelCount(30, 0, 1e300, 10));
+  for (int round = 0; round < 3; ++round)
+    for (size_t i = 0; i < questions.size(); ++i) {
+      const size_t k = round == 1 ? questions.size() - 1 - i : (i * 7 + round) % questions.size();
+      const Question& q = questions[k];
+      ASSERT_EQ(IncrementForLabelCount(q.maxLabels, q.increment, q.range, q.separation), first[k]) << k;
+      ASSERT_EQ(IncrementForLabelCount(q.maxLabels, q.increment, q.range, q.separation), first[k]) << k;
+    }
 }
