@@ -15,8 +15,8 @@ public:
   const std::string& Format(const std::string& mask, double value);
 
   /// Most texts kept for one mask: enough for every label of the longest label pass (an axis
-  /// stops at 2,000 ticks) on both axes of a direction; more distinct values start afresh.
-  static constexpr size_t Capacity = 4096;
+  /// stops at 2,000 ticks); more distinct values start afresh.
+  static constexpr size_t Capacity = 2500;
 
   size_t Size() const { return mEntries.size(); }
 

@@ -88,6 +88,7 @@ void RegisterSeriesClass() {
       .Boolean("ShowInLegend", &TChartSeries::ShowInLegend, &TChartSeries::SetShowInLegend)
       .Default(true)
       .Integer("Style", &TChartSeries::Style, &TChartSeries::SetStyle)
+      .Range(0, 0x3F)  // the six style flags
       .Default(0)
       .String("Title", &TChartSeries::Title, &TChartSeries::SetTitle)
       .Default("")

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPointer>
+#include <QSignalBlocker>
 
 #include "framework/controls/NativeControl.h"
 
@@ -18,6 +19,29 @@ public:
   }
 
 protected:
+  // The undo history ends when the field loses the focus, as a platform edit control's single
+  // undo step does at the latest: otherwise a field typed into again and again keeps every
+  // keystroke for good. The text, the cursor and the selection stay as they are.
+  void focusOutEvent(QFocusEvent* event) override {
+    QLineEdit::focusOutEvent(event);
+    if (!isUndoAvailable() && !isRedoAvailable()) return;
+    const int cursor = cursorPosition();
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const bool modified = isModified();
+    {
+      const QSignalBlocker quiet(this);
+      setText(text());
+      if (start >= 0 && cursor == start)
+        setSelection(start + length, -length);
+      else if (start >= 0)
+        setSelection(start, length);
+      else
+        setCursorPosition(cursor);
+      setModified(modified);
+    }
+  }
+
   void keyPressEvent(QKeyEvent* event) override {
     char key = 0;
     if (!detail::ControlOf(this) || !KeyOf(*event, key)) {

@@ -391,12 +391,13 @@ struct TSurface::Impl {
   int32_t cellHeight = 0;  // of the selected font
 
   /// Laid-out texts: the advance widths and the pixels of texts drawn before, so that a frame
-  /// that draws the same labels again shapes none of them. The pictures hold every label of
-  /// two axes at their 2,000-tick limit (a logarithmic axis over hundreds of decades); each is
-  /// a few runs, built only when a text is first drawn.
+  /// that draws the same labels again shapes none of them. The pictures hold every label of an
+  /// axis at its 2,000-tick limit (a logarithmic axis over hundreds of decades) with the rest of
+  /// the frame's texts: about a megabyte when full, each picture built when its text is first
+  /// drawn.
   bool textCacheEnabled = true;
   TTextCache<int32_t> textWidths{512};
-  TTextPictures textPictures{4096};
+  TTextPictures textPictures{2500};
 
   void SelectFont(const TFont& f) {
     orientation = f.Orientation();

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <any>
 #include <functional>
 #include <limits>
@@ -212,6 +213,15 @@ public:
       }
     }
     p.HasDefault = true;
+    return *this;
+  }
+  /// Narrows the values the reader takes for the last (integer) property: a stored value
+  /// outside [minimum, maximum] is refused with its line.
+  TClassBuilder& Range(int64_t minimum, int64_t maximum) {
+    TPropInfo& p = Last();
+    if (!IsOrdinal(p.Kind) || minimum > maximum) throw FormException(0, "Bad range for property " + p.Name);
+    p.MinValue = std::max(p.MinValue, minimum);
+    p.MaxValue = std::min(p.MaxValue, maximum);
     return *this;
   }
   /// The last property is written only while `stored(object)` is true (and it differs from its

@@ -13,6 +13,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -35,6 +37,10 @@
 namespace {
 
 /// Resident memory of this process in KiB (VmRSS), 0 when unknown.
+/// Heap bytes in use (allocated and not yet freed) in KiB: unlike the resident memory it does
+/// not count freed memory the allocator keeps, so it tells a leak from fragmentation.
+long HeapInUseKiB() { return static_cast<long>(mallinfo2().uordblks / 1024); }
+
 long ResidentKiB() {
   std::ifstream status("/proc/self/status");
   std::string line;
@@ -203,7 +209,8 @@ int main(int argc, char** argv) {
     }
     if (tick + 1 == warmUp) warmKiB = ResidentKiB();
     if (ticks >= 10 && (tick + 1) % (ticks / 10) == 0)
-      std::printf("soak: tick %ld, resident %ld KiB, %ld animation steps\n", tick + 1, ResidentKiB(), steps);
+      std::printf("soak: tick %ld, resident %ld KiB, heap in use %ld KiB, %ld animation steps\n", tick + 1,
+                  ResidentKiB(), HeapInUseKiB(), steps);
     if (failures > 10) break;
   }
   const long endKiB = ResidentKiB();

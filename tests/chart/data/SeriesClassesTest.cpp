@@ -119,5 +119,28 @@ TEST(SeriesClasses, UnknownOrderIsAnErrorNamingTheLine) {
   EXPECT_EQ(root.ComponentCount(), 0);
 }
 
+// Style holds six flags: a stored value with other bits is refused at its line, not masked.
+TEST(SeriesClasses, StyleOutsideItsFlagsIsRefusedWithTheLine) {
+  RegisterLayoutClasses();
+  for (const char* style : {"64", "-1", "2147483647"}) {
+    TLayoutRoot root;
+    std::string text = kLayout;
+    const std::string title = "      Title = 'Wave'\n";
+    text.replace(text.find(title), title.size(), title + "      Style = " + style + "\n");
+    try {
+      fw::TFormReader::ReadRoot(root, text);
+      ADD_FAILURE() << style;
+    } catch (const fw::FormException& e) {
+      EXPECT_EQ(e.Line(), 9) << e.what();
+    }
+    EXPECT_EQ(root.ComponentCount(), 0);
+  }
+  TLayoutRoot root;
+  std::string text = kLayout;
+  text.replace(text.find("      Title = 'Wave'\n"), 0, "      Style = 63\n");
+  fw::TFormReader::ReadRoot(root, text);
+  EXPECT_EQ(dynamic_cast<TChartSeries*>(root.FindComponent("Series1"))->Style(), 63u);
+}
+
 }  // namespace
 }  // namespace chart::test

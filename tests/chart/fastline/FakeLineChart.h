@@ -51,8 +51,13 @@ public:
 /// 500 - v (0..500 upward). Axes are opaque handles; the series maps through their scales.
 class FakeLineChart : public TSeriesHost {
 public:
-  FakeLineChart() : FakeLineChart(Recorder) {}
-  explicit FakeLineChart(PenRecordingSurface& surface) : Surface(surface) {
+  FakeLineChart() : FakeLineChart(nullptr) {}
+  explicit FakeLineChart(PenRecordingSurface& surface) : FakeLineChart(&surface) {}
+
+private:
+  // Recorder is built before Surface is bound (declaration order), so the chart's own recorder
+  // can be the surface.
+  explicit FakeLineChart(PenRecordingSurface* surface) : Surface(surface ? *surface : Recorder) {
     for (size_t i = 0; i < Scales.size(); ++i) Scales[i].IsHorizontal = (i == sarBottomAxis || i == sarTopAxis);
     for (auto role : {sarBottomAxis, sarTopAxis}) {
       Scales[role].SetRange(0, 1000);
@@ -65,6 +70,7 @@ public:
     Canvas.AttachSurface(&Surface);
   }
 
+public:
   static TCustomChartAxis* Handle(const TAxisScale& scale) {
     return reinterpret_cast<TCustomChartAxis*>(const_cast<TAxisScale*>(&scale));
   }
