@@ -1,5 +1,7 @@
 #include "framework/controls/TEdit.h"
 
+#include <QLineEdit>
+
 #include "ControlTestSupport.h"
 #include "framework/controls/TLabeledEdit.h"
 
@@ -206,4 +208,36 @@ TEST_F(EditWindow, TheRealMessageBoxIsModalOverTheWindowAndItsExitPathRunsOnce) 
   EXPECT_EQ(shown, 1);
   EXPECT_EQ(log, (std::vector<std::string>{"exit First"}));
   EXPECT_TRUE(first->Focused());
+}
+
+// Typing keeps an undo history while the field has the focus; leaving the field ends it, so a
+// field typed into again and again does not keep every keystroke. The text, the selection and
+// the cursor stay, and no change is reported.
+TEST_F(EditWindow, LeavingTheFieldEndsItsUndoHistoryAndKeepsEverythingElse) {
+  auto* line = qobject_cast<QLineEdit*>(W(first));
+  ASSERT_NE(line, nullptr);
+  int changes = 0;
+  first->OnChange = [&](fw::TComponent*) { ++changes; };
+  QTest::keyClicks(W(first), "1234");
+  EXPECT_TRUE(line->isUndoAvailable());
+  line->setCursorPosition(2);
+  changes = 0;
+  QTest::keyClick(W(first), Qt::Key_Tab);
+  ASSERT_TRUE(second->Focused());
+  EXPECT_FALSE(line->isUndoAvailable());
+  EXPECT_FALSE(line->isRedoAvailable());
+  EXPECT_EQ(first->Text(), "1234");
+  EXPECT_TRUE(line->isModified());
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(line->cursorPosition(), 2);
+  // Typing after coming back starts a new history.
+  QTest::mouseClick(W(first), Qt::LeftButton);
+  ASSERT_TRUE(first->Focused());
+  QTest::keyClick(W(first), Qt::Key_End);
+  QTest::keyClicks(W(first), "5");
+  EXPECT_EQ(first->Text(), "12345");
+  line->undo();
+  EXPECT_EQ(first->Text(), "1234");
+  line->undo();
+  EXPECT_EQ(first->Text(), "1234");
 }
