@@ -8,6 +8,7 @@
 // reads back as set; every frame draws (any fault stops the run under the sanitizers).
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -65,9 +66,20 @@ bool ReadsBackAdjusted(const std::string& name) {
   return false;
 }
 
+// A control's size is the size of its window image: a chart 40,000 pixels square would ask
+// for gigabytes, as it should, and exceed the fuzzer's memory limit. Sizes up to the 32-bit
+// limit are the extreme-value tests' part.
+bool IsControlSize(const TSetting& s) {
+  if (std::count(s.Path.begin(), s.Path.end(), '.') != 1) return false;  // a pen's width is no size
+  for (const char* n : {"Width", "Height", "ClientWidth", "ClientHeight"})
+    if (s.Info->Name == n) return true;
+  return false;
+}
+
 void SetOrdinal(const TSetting& s, int64_t value) {
   const fw::TPropInfo& p = *s.Info;
   value = std::clamp(value, p.MinValue, p.MaxValue);
+  if (IsControlSize(s)) value = std::clamp<int64_t>(value, -100, 4096);
   const int64_t old = p.GetOrdinal(s.Self);
   try {
     p.SetOrdinal(s.Self, value);

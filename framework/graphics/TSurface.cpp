@@ -41,6 +41,9 @@ namespace {
 // Shapes that Qt strokes or fills are kept inside this range: far larger than any image, small
 // enough for Qt's fixed-point rasterizer.
 constexpr int32_t ShapeLimit = 1 << 16;
+// A clip polygon taller or wider than RegionRows is cut to the image and RegionMargin around it.
+constexpr int32_t RegionRows = 1 << 16;
+constexpr int32_t RegionMargin = 1 << 9;
 // Rectangles (fills, clip boxes, copies) only need their edges kept free of overflow.
 constexpr int32_t RectLimit = 1 << 28;
 
@@ -99,31 +102,21 @@ QRect ToQRect(int64_t left, int64_t top, int64_t right, int64_t bottom) {
 
 QRect ToQRect(const TRect& r) { return ToQRect(r.Left, r.Top, r.Right, r.Bottom); }
 
-/// Cuts a polygon to a square far outside any image (Sutherland-Hodgman), so that Qt never sees
-/// coordinates its fixed-point rasterizer cannot hold. Edges inside the square are unchanged.
-QPolygonF LimitPolygon(std::span<const TPoint> points) {
-  QPolygonF poly;
-  poly.reserve(static_cast<qsizetype>(points.size()));
-  bool inside = true;
-  for (const TPoint& p : points) {
-    poly.append(QPointF(p.X, p.Y));
-    if (std::abs(static_cast<int64_t>(p.X)) > ShapeLimit || std::abs(static_cast<int64_t>(p.Y)) > ShapeLimit)
-      inside = false;
-  }
-  if (inside) return poly;
-  const double lim = ShapeLimit;
+/// Cuts a polygon to a rectangle (Sutherland-Hodgman): the part inside is unchanged, and every
+/// point inside keeps its winding number, so both fill rules give the same inside there.
+QPolygonF CutPolygon(QPolygonF poly, const QRectF& window) {
   for (int edge = 0; edge < 4 && !poly.isEmpty(); ++edge) {
-    auto in = [edge, lim](const QPointF& p) {
+    const double bound = edge == 0 ? window.left() : edge == 1 ? window.right() : edge == 2 ? window.top() : window.bottom();
+    auto in = [edge, bound](const QPointF& p) {
       switch (edge) {
-        case 0: return p.x() >= -lim;
-        case 1: return p.x() <= lim;
-        case 2: return p.y() >= -lim;
-        default: return p.y() <= lim;
+        case 0: return p.x() >= bound;
+        case 1: return p.x() <= bound;
+        case 2: return p.y() >= bound;
+        default: return p.y() <= bound;
       }
     };
-    auto cut = [edge, lim](const QPointF& a, const QPointF& b) {
+    auto cut = [edge, bound](const QPointF& a, const QPointF& b) {
       const bool vertical = edge < 2;
-      const double bound = (edge == 0 || edge == 2) ? -lim : lim;
       const double t = vertical ? (bound - a.x()) / (b.x() - a.x()) : (bound - a.y()) / (b.y() - a.y());
       return QPointF(a.x() + t * (b.x() - a.x()), a.y() + t * (b.y() - a.y()));
     };
@@ -141,6 +134,33 @@ QPolygonF LimitPolygon(std::span<const TPoint> points) {
     poly = out;
   }
   return poly;
+}
+
+/// Cuts a polygon to a square far outside any image, so that Qt never sees coordinates its
+/// fixed-point rasterizer cannot hold. Edges inside the square are unchanged.
+QPolygonF LimitPolygon(std::span<const TPoint> points) {
+  QPolygonF poly;
+  poly.reserve(static_cast<qsizetype>(points.size()));
+  bool inside = true;
+  for (const TPoint& p : points) {
+    poly.append(QPointF(p.X, p.Y));
+    if (std::abs(static_cast<int64_t>(p.X)) > ShapeLimit || std::abs(static_cast<int64_t>(p.Y)) > ShapeLimit)
+      inside = false;
+  }
+  if (inside) return poly;
+  return CutPolygon(std::move(poly), QRectF(-ShapeLimit, -ShapeLimit, 2.0 * ShapeLimit, 2.0 * ShapeLimit));
+}
+
+/// The polygon of a clip region on an image of the given size. Qt builds a polygon region row
+/// by row, slowly for tens of thousands of rows, and refuses one more than 100,000 rows high
+/// (an empty clip); a polygon that tall is cut to the image with a wide margin first.
+QPolygon RegionPolygon(std::span<const TPoint> points, int32_t width, int32_t height) {
+  QPolygonF poly = LimitPolygon(points);
+  const QRectF bounds = poly.boundingRect();
+  if (bounds.height() > RegionRows || bounds.width() > RegionRows)
+    poly = CutPolygon(std::move(poly), QRectF(-RegionMargin, -RegionMargin, width + 2.0 * RegionMargin,
+                                              height + 2.0 * RegionMargin));
+  return poly.toPolygon();
 }
 
 /// Cuts a line to the square that Qt can rasterize (Liang-Barsky), keeping its direction, so
@@ -1195,15 +1215,16 @@ void TSurface::IntersectClipRect(const TRect& rect) {
 void TSurface::IntersectClipPolygon(std::span<const TPoint> points) {
   RequireState();
   QRegion r;
-  if (points.size() >= 3) r = QRegion(LimitPolygon(points).toPolygon(), Qt::OddEvenFill);
   Impl& d = *mImpl;
+  if (points.size() >= 3) r = QRegion(RegionPolygon(points, d.logicalWidth, d.logicalHeight), Qt::OddEvenFill);
   if (d.Scaled()) {
     QRegion device;
     if (points.size() >= 3) {
       std::vector<TPoint> mapped(points.size());
       for (size_t i = 0; i < points.size(); ++i)
         mapped[i] = {Impl::DeviceCoord(d.Dev(points[i].X)), Impl::DeviceCoord(d.Dev(points[i].Y))};
-      device = QRegion(LimitPolygon(mapped).toPolygon(), Qt::OddEvenFill);
+      const QImage* image = d.target;
+      device = QRegion(RegionPolygon(mapped, image ? image->width() : 0, image ? image->height() : 0), Qt::OddEvenFill);
     }
     d.logicalClip = d.clipped ? d.logicalClip.intersected(r) : r;
     d.SetClip(d.clipped ? d.clip.intersected(device) : device);

@@ -257,6 +257,31 @@ TEST(SurfaceShapes, PolygonClipIntersects) {
   EXPECT_EQ(s.GetPixel(9, 8), clWhite);
 }
 
+// A clip polygon reaching far beyond the image (a 3D box seen from very close): the region
+// inside the image is the polygon's part there, never an empty clip.
+TEST(SurfaceShapes, PolygonClipFarBeyondTheImageKeepsItsInside) {
+  TBitmap bmp(40, 40);
+  TSurface& s = bmp.Canvas();
+  // Left of the line from (-49151, -65536) to (49153, 65536): x = 4.75 at y = 5, 30.25 at y = 39.
+  const std::vector<TPoint> wedge = {{-65536, 65536}, {-65536, -65536}, {-49151, -65536}, {49153, 65536}};
+  s.IntersectClipPolygon(wedge);
+  s.Brush().SetColor(clBlack);
+  s.FillRect({0, 0, 40, 40});
+  EXPECT_EQ(s.GetPixel(2, 5), clBlack);
+  EXPECT_EQ(s.GetPixel(8, 5), clWhite);
+  EXPECT_EQ(s.GetPixel(27, 39), clBlack);
+  EXPECT_EQ(s.GetPixel(34, 39), clWhite);
+  // The widest polygon there is: the whole 32-bit plane less a corner.
+  const std::vector<TPoint> huge = {{INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MIN}, {INT32_MAX, INT32_MAX}};
+  s.RemoveClipping();
+  s.Brush().SetColor(clBlack);
+  s.PatBlt({0, 0, 40, 40}, clWhite);
+  s.IntersectClipPolygon(huge);
+  s.FillRect({0, 0, 40, 40});
+  EXPECT_EQ(s.GetPixel(30, 10), clBlack);
+  EXPECT_EQ(s.GetPixel(10, 30), clWhite);
+}
+
 TEST(SurfaceShapes, PolygonClipAfterRemovalStillClipsFills) {
   TBitmap bmp(10, 10);
   TSurface& s = bmp.Canvas();
