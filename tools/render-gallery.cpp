@@ -65,8 +65,10 @@ int main(int argc, char** argv) {
   const std::string overview = argc > 2 ? argv[2] : dir + "/gallery.png";
 
   std::vector<chart::TSeriesGalleryEntry> entries;
+  // The series types; the functions' page (series computed from others) is render-functions'.
   for (const std::string& page : chart::GalleryPages())
-    for (const chart::TSeriesGalleryEntry& e : chart::GalleryEntries(page)) entries.push_back(e);
+    for (const chart::TSeriesGalleryEntry& e : chart::GalleryEntries(page))
+      if (e.FunctionClass.empty()) entries.push_back(e);
 
   // Two types per row, each as 2D then 3D.
   const int32_t rows = static_cast<int32_t>((entries.size() + 1) / 2);

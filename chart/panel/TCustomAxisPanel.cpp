@@ -186,6 +186,7 @@ void TCustomAxisPanel::RefreshSeriesDataSource(TChartSeries& series) {
 
 bool TCustomAxisPanel::AxisShown(const TCustomChartAxis& axis) const {
   if (!mAxisVisible || !axis.Visible()) return false;
+  if (OnlySeriesWithoutAxes()) return false;
   if (axis.IsDepth()) return View3D();
   bool anyUsesAxes = false;
   for (const TChartSeries* s : mSeriesList) {
@@ -194,6 +195,16 @@ bool TCustomAxisPanel::AxisShown(const TCustomChartAxis& axis) const {
     if (s->UsesAxis(&axis)) return true;
   }
   return !anyUsesAxes;
+}
+
+bool TCustomAxisPanel::OnlySeriesWithoutAxes() const {
+  bool anyActive = false;
+  for (const TChartSeries* s : mSeriesList) {
+    if (!s->Active()) continue;
+    if (s->UseAxis()) return false;
+    anyActive = true;
+  }
+  return anyActive;
 }
 
 bool TCustomAxisPanel::AxisHasNoActiveSeries(const TCustomChartAxis& axis) const {

@@ -151,8 +151,13 @@ public:
 
   // ---- queries the axes ask ---------------------------------------------------------------------
 
-  /// Whether the axis is drawn and reserves space in this frame.
+  /// Whether the axis is drawn and reserves space in this frame: an axis of an active series,
+  /// or any axis of a chart without active series. A chart whose active series all draw
+  /// without axes (pies) shows none.
   bool AxisShown(const TCustomChartAxis& axis) const override;
+  /// True when there are active series and none of them uses axes (a chart of pies): neither
+  /// axes nor walls are drawn.
+  bool OnlySeriesWithoutAxes() const;
   /// True when no active series is associated with the axis.
   bool AxisHasNoActiveSeries(const TCustomChartAxis& axis) const;
   /// First active series on the axis; when it has none, the first inactive one; else nullptr.

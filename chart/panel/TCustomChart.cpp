@@ -181,7 +181,7 @@ void TCustomChart::SelectWallStyle(const TCustomChartWall& wall) {
 }
 
 void TCustomChart::PaintWalls() {
-  PaintBackWall();
+  if (!OnlySeriesWithoutAxes()) PaintBackWall();
   if (BackImage().Graphic() != nullptr && mBackImageInside) {
     fw::TRect r = PlotRect();
     if (mBackWall->Pen().Visible()) {
@@ -190,7 +190,7 @@ void TCustomChart::PaintWalls() {
     }
     DrawBackImageAt(r, DepthWidth());
   }
-  if (View3D() && View3DWalls()) PaintSideWalls();
+  if (View3D() && View3DWalls() && !OnlySeriesWithoutAxes()) PaintSideWalls();
 }
 
 void TCustomChart::PaintBackWall() {

@@ -10,6 +10,7 @@
 #include "chart/canvas/TChartPen.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/ChartPalette.h"
+#include "chart/series/TLineSeries.h"
 #include "chart/series/TPieSeries.h"
 #include "framework/streaming/TFormReader.h"
 #include "framework/streaming/TFormWriter.h"
@@ -400,4 +401,32 @@ TEST(PieLayout, ABadAngleIsRefused) {
 }
 
 }  // namespace
+// A chart of pies alone shows neither axes nor walls (in 2D and 3D); a series drawn on axes
+// brings them back.
+TEST(PieChart, PiesAloneShowNoAxesAndNoWalls) {
+  for (const bool view3D : {false, true}) {
+    SCOPED_TRACE(view3D);
+    TSeriesChart c(400, 300);
+    c.Chart->SetView3D(view3D);
+    TPieSeries& pie = c.Add<TPieSeries>("Series1");
+    for (double v : {3.0, 2.0, 1.0}) pie.AppendPoint(0, v, "", fw::clDefault);
+    c.Draw();
+    EXPECT_FALSE(c.Chart->AxisShown(c.Chart->LeftAxis()));
+    EXPECT_FALSE(c.Chart->AxisShown(c.Chart->BottomAxis()));
+    // Nothing but the pie: the plot's corners, outside the round pie, keep the chart's colour.
+    const fw::TRect plot = c.Chart->PlotRect();
+    for (const fw::TPoint p : {fw::TPoint{plot.Left, plot.Top}, fw::TPoint{plot.Right, plot.Bottom},
+                               fw::TPoint{plot.Right, plot.Top}, fw::TPoint{plot.Left, plot.Bottom}})
+      EXPECT_EQ(c.At(p.X, p.Y), fw::clWhite) << p.X << "," << p.Y;
+
+    TLineSeries& line = c.Add<TLineSeries>("Series2");
+    line.AppendPoint(0, 1, "", fw::clDefault);
+    c.Draw();
+    EXPECT_TRUE(c.Chart->AxisShown(c.Chart->LeftAxis()));
+    line.SetActive(false);
+    c.Draw();
+    EXPECT_FALSE(c.Chart->AxisShown(c.Chart->LeftAxis()));
+  }
+}
+
 }  // namespace chart::test
