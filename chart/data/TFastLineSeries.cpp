@@ -1,6 +1,7 @@
 #include "chart/data/TFastLineSeries.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 #include "chart/ChartConst.h"
@@ -208,6 +209,9 @@ bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last
   // values ascend and map monotonically when both ends do.
   const int32_t start = first > 0 ? first - 1 : first;
   if (!horiz->MapsMonotonically(XValueOf(start)) || !horiz->MapsMonotonically(XValueOf(last))) return false;
+  // Sparse lines are drawn point by point: a column of one or two points gains nothing.
+  const int64_t columns = std::abs(int64_t{PointX(last)} - PointX(start)) + 1;
+  if (int64_t{last} - start + 1 < columns * ColumnsFromDensity) return false;
 
   bool moved = false;
   auto to = [&](int32_t x, int32_t y) {

@@ -39,6 +39,11 @@ public:
   bool AutoRepaint() const { return mAutoRepaint; }
   void SetAutoRepaint(bool value) { mAutoRepaint = value; }
 
+  /// Points per pixel column from which a pass is drawn column by column (at most four lines a
+  /// column) rather than point by point. Both ways give the same pixels; below this density
+  /// walking the columns costs more than it saves. 0 takes the columns whenever they apply.
+  static inline int32_t ColumnsFromDensity = 4;
+
   /// The pen of the line (black, solid, width 1 at creation); a change repaints the chart.
   TChartPen& LinePen() const { return *mLinePen; }
   /// Copies `value` into LinePen, then SeriesColor takes LinePen's colour.

@@ -163,6 +163,13 @@ std::vector<fw::TColor> DrawCase(const TCase& c, fw::TSurface& surface) {
   return pixels;
 }
 
+// These cases are small: the columns are taken whenever they apply, whatever the density,
+// so that every case below proves them.
+struct TColumnsAlways : ::testing::Environment {
+  void SetUp() override { TFastLineSeries::ColumnsFromDensity = 0; }
+};
+const auto* const ColumnsAlways = ::testing::AddGlobalTestEnvironment(new TColumnsAlways);
+
 TEST(FastLineColumns, EveryPixelEqualsDrawingEverySegment) {
   std::mt19937 rng(2024);
   int fastCases = 0;
@@ -179,6 +186,22 @@ TEST(FastLineColumns, EveryPixelEqualsDrawingEverySegment) {
       ++fastCases;
   }
   EXPECT_GT(fastCases, 150);
+}
+
+// With the working density, sparse passes go point by point and dense ones by columns: the
+// same pixels either way.
+TEST(FastLineColumns, TheDensityChoosesThePathNotThePixels) {
+  const int32_t saved = TFastLineSeries::ColumnsFromDensity;
+  TFastLineSeries::ColumnsFromDensity = 4;
+  std::mt19937 rng(77);
+  for (int round = 0; round < 150; ++round) {
+    const TCase c = RandomCase(rng);
+    CountingSurface plain;
+    SegmentSurface segments;
+    fw::SurfaceAccess::CreateImage(segments, W, H);
+    ASSERT_EQ(DrawCase(c, plain.Surface), DrawCase(c, segments)) << Describe(c, round);
+  }
+  TFastLineSeries::ColumnsFromDensity = saved;
 }
 
 TEST(FastLineColumns, DenseDataTakesAFewLinesPerColumn) {
