@@ -107,13 +107,14 @@ void TChartFunction::CalculateByPeriod(TChartSeries& source) {
   const TChartValueList& positions = PositionList(source);
   const TChartValueList& values = source.MandatoryList();
   const int64_t period = mPeriod;
+  const bool mayHaveNulls = source.MayHaveNullPoints();
   mResults.reserve(static_cast<size_t>((count + period - 1) / period));
   for (int64_t start = 0; start < count; start += period) {
     const auto first = static_cast<int32_t>(start);
     const auto last = static_cast<int32_t>(std::min<int64_t>(count, start + period) - 1);
     mValues.clear();
     for (int32_t i = first; i <= last; ++i) {
-      if (source.IsNullPoint(i)) continue;
+      if (mayHaveNulls && source.IsNullPoint(i)) continue;
       const double v = values.ValueAt(i);
       if (!std::isnan(v)) mValues.push_back(v);
     }
@@ -142,6 +143,20 @@ void TChartFunction::FillSeries(TChartSeries& series) {
     auto before = [&](const TResultPoint& a, const TResultPoint& b) { return Precedes(order, xOf(a), xOf(b)); };
     if (!std::is_sorted(mResults.begin(), mResults.end(), before))
       std::stable_sort(mResults.begin(), mResults.end(), before);
+  }
+  const bool anyNull = std::any_of(mResults.begin(), mResults.end(), [](const TResultPoint& p) { return p.Null; });
+  if (!anyNull) {
+    // No null point: one bulk add (the handlers of each added point still run, per point).
+    std::vector<double> xs, ys;
+    xs.reserve(mResults.size());
+    ys.reserve(mResults.size());
+    for (const TResultPoint& p : mResults) {
+      xs.push_back(xOf(p));
+      ys.push_back(yMandatory ? p.Value : p.Position);
+    }
+    series.AppendPoints(xs, ys);
+    mResults.clear();
+    return;
   }
   for (const TResultPoint& p : mResults) {  // mResults does not change while calculating
     const double x = xOf(p);
