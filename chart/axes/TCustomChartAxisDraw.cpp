@@ -293,20 +293,23 @@ void TCustomChartAxis::DrawAxisLine(int32_t w) {
   const int32_t end = EndPixel();
   if (mIsDepth) {
     const fw::TRect plot = mOwner->ChartPlotRect();
-    const int32_t y = plot.Bottom + WallThicknessOfAxisAt(0);
+    // Sums in 64 bits, clamped: walls as thick as the 32-bit range end far off the surface.
+    const int32_t y = ClampPixel(int64_t{plot.Bottom} + WallThicknessOfAxisAt(0));
     canvas.MovePenToAtDepth(plot.Right, y, 0);
     canvas.DrawLineToAtDepth(plot.Right, y, depth);
     return;
   }
   switch (Side()) {
     case sideBottom:
-      canvas.DrawHorizontalLineAtDepth(start - WallThicknessOfAxisAt(2), end, mAxisLinePosition + w, 0);
+      canvas.DrawHorizontalLineAtDepth(ClampPixel(int64_t{start} - WallThicknessOfAxisAt(2)), end,
+                                       ClampPixel(int64_t{mAxisLinePosition} + w), 0);
       break;
     case sideTop:
       canvas.DrawHorizontalLineAtDepth(start, end, mAxisLinePosition, depth);
       break;
     case sideLeft:
-      canvas.DrawVerticalLineAtDepth(mAxisLinePosition - w, start, end + WallThicknessOfAxisAt(0), 0);
+      canvas.DrawVerticalLineAtDepth(ClampPixel(int64_t{mAxisLinePosition} - w), start,
+                                     ClampPixel(int64_t{end} + WallThicknessOfAxisAt(0)), 0);
       break;
     case sideRight:
       canvas.DrawVerticalLineAtDepth(mAxisLinePosition, start, end, depth);

@@ -15,6 +15,7 @@
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/ChartPalette.h"
 #include "chart/series/TCustomBarSeries.h"
+#include "framework/runtime/ClampInt.h"
 #include "framework/runtime/Rounding.h"
 
 namespace chart {
@@ -305,12 +306,14 @@ int32_t TCustomAxisPanel::WidestMark() const {
     if (!s->Active()) continue;
     const TSeriesMarks& marks = s->Marks();
     SelectFont(marks.Font());
-    const int32_t extra =
-        canvas.MeasureTextWidth("W") + (marks.Frame().Visible() ? 2 * marks.Frame().Width() : 0);
+    // In 64 bits, clamped: a frame as wide as the 32-bit range makes a box beyond any surface.
+    const int64_t extra = int64_t{canvas.MeasureTextWidth("W")} +
+                          (marks.Frame().Visible() ? 2 * int64_t{marks.Frame().Width()} : 0);
     for (int32_t i = 0; i < s->PointCount(); ++i) {
       if (s->IsNullPoint(i)) continue;
       const std::string text = s->MarkText(i);
-      if (!text.empty()) widest = std::max(widest, MeasureMultiLineText(text, lines) + extra);
+      if (!text.empty())
+        widest = std::max(widest, fw::ClampToInt32(int64_t{MeasureMultiLineText(text, lines)} + extra));
     }
   }
   return widest;

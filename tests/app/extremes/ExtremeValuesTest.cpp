@@ -12,6 +12,8 @@
 #include "app/Main.h"
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TChartPen.h"
+#include "chart/data/TChartSeries.h"
+#include "chart/data/TSeriesMarks.h"
 #include "chart/panel/TCustomChart.h"
 #include "framework/controls/TButton.h"
 #include "framework/controls/TLabeledEdit.h"
@@ -81,6 +83,24 @@ TEST_F(ExtremeValues, AControlAsWideAsTheIntegerRangeInALayout) {
   EXPECT_EQ(form->Button1->BoundsRect(), (fw::TRect{20, Min32, Max32, -1}));
   form->Button1->SetBounds(Min32, 5, Max32, 0);
   EXPECT_EQ(form->Button1->BoundsRect(), (fw::TRect{Min32, 5, -1, 5}));
+}
+
+// Marks as axis labels: the label band is as wide as the widest mark box, whose frame may be
+// as wide as the integer range.
+TEST_F(ExtremeValues, MarkFramesAsWideAsTheIntegerRangeOnAMarksAxis) {
+  Open(EmbeddedMainForm());
+  chart::TChart& chart = *form->Chart1;
+  chart::TChartSeries& series = chart.SeriesAt(0);
+  for (int i = 0; i < 5; ++i) series.AppendPoint(i, i, "", fw::clDefault);
+  series.Marks().SetVisible(true);
+  series.Marks().Frame().SetVisible(true);
+  chart.BottomAxis().SetLabelStyle(chart::talMark);
+  chart.LeftAxis().SetLabelStyle(chart::talMark);
+  chart.BottomAxis().SetLabelsAngle(90);  // across the axis: the band is the widest mark
+  for (const int32_t width : {1291845632, Max32}) {
+    series.Marks().Frame().SetWidth(width);
+    DrawEverything();
+  }
 }
 
 TEST_F(ExtremeValues, TickLengthsAndAxisPenWidthsInCode) {
