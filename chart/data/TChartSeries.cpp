@@ -100,7 +100,8 @@ int32_t TChartSeries::AppendPointsFrom(size_t count, const XOf& xOf, const YOf& 
   TChartValueList& ys = *mYValues;
   // Every point goes to the end when none precedes the one before it (under the X Order).
   bool appends = !OnBeforeAdd && !OnAfterAdd && !HandlesEachAddedPoint();
-  if (appends && xs.Order() != loNone) {
+  const bool checkOrder = xs.Order() != loNone;
+  if (appends && checkOrder) {
     double previous = before > 0 ? xs.RawAt(before - 1) : xOf(0);
     for (size_t k = 0; k < count && appends; ++k) {
       const double x = xOf(k);
@@ -111,7 +112,7 @@ int32_t TChartSeries::AppendPointsFrom(size_t count, const XOf& xOf, const YOf& 
   if (appends) {
     xs.ReserveMore(count);
     ys.ReserveMore(count);
-    xs.AppendValues(count, xOf);
+    xs.AppendValues(count, xOf, checkOrder);
     ys.AppendValues(count, yOf);
     if (mColors.empty() && mLabels.size() <= static_cast<size_t>(before)) {
       mDefaultColorCount = std::max(mDefaultColorCount, static_cast<size_t>(before)) + count;

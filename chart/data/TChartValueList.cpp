@@ -253,19 +253,35 @@ int32_t TChartValueList::CountBelow(double limit, int32_t from) const {
 
 namespace {
 
-/// Extremes of a contiguous run of values; NaN never wins a comparison.
+/// Extremes of a contiguous run of values; NaN never wins a comparison. Four independent
+/// accumulators, merged at the end: the smallest and largest number do not depend on the order
+/// in which the values are compared.
 void Extremes(const double* v, size_t n, double& lo, double& hi, bool& nan) {
-  double l = lo, h = hi;
-  bool seen = nan;
-  for (size_t k = 0; k < n; ++k) {
-    const double x = v[k];
-    l = x < l ? x : l;
-    h = x > h ? x : h;
-    seen |= x != x;
+  double l[4] = {lo, lo, lo, lo}, h[4] = {hi, hi, hi, hi};
+  bool seen[4] = {nan, false, false, false};
+  size_t k = 0;
+  for (; k + 4 <= n; k += 4) {
+    for (size_t a = 0; a < 4; ++a) {
+      const double x = v[k + a];
+      l[a] = x < l[a] ? x : l[a];
+      h[a] = x > h[a] ? x : h[a];
+      seen[a] |= x != x;
+    }
   }
-  lo = l;
-  hi = h;
-  nan = seen;
+  for (; k < n; ++k) {
+    const double x = v[k];
+    l[0] = x < l[0] ? x : l[0];
+    h[0] = x > h[0] ? x : h[0];
+    seen[0] |= x != x;
+  }
+  for (size_t a = 1; a < 4; ++a) {
+    l[0] = l[a] < l[0] ? l[a] : l[0];
+    h[0] = h[a] > h[0] ? h[a] : h[0];
+    seen[0] |= seen[a];
+  }
+  lo = l[0];
+  hi = h[0];
+  nan = seen[0];
 }
 
 }  // namespace

@@ -83,9 +83,10 @@ public:
   int32_t AddInOrder(double value);
   /// Appends n values (value(k) for k = 0..n-1) at the end, as AddInOrder would when none of
   /// them precedes the one before it under Order; for values that do, the list is marked out of
-  /// order. The caller has checked that the list can hold them (capacity error otherwise).
+  /// order. `inOrder` tells that the caller has already found that none does (no check then).
+  /// The caller has checked that the list can hold them (capacity error otherwise).
   template <class ValueOf>
-  void AppendValues(size_t n, const ValueOf& value);
+  void AppendValues(size_t n, const ValueOf& value, bool inOrder = false);
   /// Room for n more values, so that appending them cannot fail halfway.
   void ReserveMore(size_t n) { mStore.reserve(mStore.size() + n); }
   /// Inserts at index 0..count, shifting later values up.
@@ -111,6 +112,12 @@ public:
   /// values skipped; `nan` tells whether one was seen. lo > hi when none is a number. The
   /// range must lie within 0..count.
   void RawExtremes(int32_t from, int32_t to, double& lo, double& hi, bool& nan) const;
+  /// The stored values (without the multiplier) of indices from..to-1 as one contiguous array,
+  /// or null when the storage's gap lies between them. The range must lie within 0..count.
+  const double* RawRun(int32_t from, int32_t to) const {
+    if (mGapLength == 0 || to <= mGapStart || from >= mGapStart) return mStore.data() + Slot(from);
+    return nullptr;
+  }
   /// Lowest index whose ValueAt equals `value` exactly, or -1 (never matches NaN).
   int32_t FindValue(double value) const;
   /// SetValueAt(i, i) for every index.
@@ -235,14 +242,13 @@ inline int32_t TChartValueList::AddInOrder(double value) {
 }
 
 template <class ValueOf>
-void TChartValueList::AppendValues(size_t n, const ValueOf& value) {
+void TChartValueList::AppendValues(size_t n, const ValueOf& value, bool inOrder) {
   if (n == 0) return;
-  const size_t at = mStore.size();
-  // Appended behind the storage's end: the gap, wherever it is, keeps its place.
-  mStore.resize(at + n);
-  double* out = mStore.data() + at;
-  for (size_t k = 0; k < n; ++k) out[k] = value(k);
-  if (mOrder != loNone && mInOrder) {
+  // Appended behind the storage's end: the gap, wherever it is, keeps its place. Each value is
+  // written once (a resize would first fill the new slots with zeros).
+  mStore.reserve(mStore.size() + n);
+  for (size_t k = 0; k < n; ++k) mStore.push_back(value(k));
+  if (!inOrder && mOrder != loNone && mInOrder) {
     const int32_t count = ValueCount();
     const int32_t first = count - static_cast<int32_t>(n);
     for (int32_t i = first > 0 ? first : 1; i < count && mInOrder; ++i)

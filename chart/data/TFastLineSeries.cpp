@@ -144,20 +144,36 @@ void TFastLineSeries::DrawAllPoints() {
   for (int32_t i = first; i <= last; ++i) DrawPoint(canvas, view3D, z, i);
 }
 
-int32_t TFastLineSeries::ColumnEnd(int32_t from, int32_t last, int32_t column) const {
-  // Gallop forward, then bisect between the last index known on the column and the first
-  // known past it.
+int32_t TFastLineSeries::ColumnEnd(int32_t from, int32_t last, int32_t column, int32_t length) const {
+  // Probe the predicted end; gallop from it, forward while on the column or backward while past
+  // it, then bisect between the last index known on the column and the first known past it.
+  // Dense data of even spacing ends each column within a probe or two of the prediction.
   int32_t on = from;
   int32_t past = last + 1;
-  int32_t step = 1;
-  while (on < last) {
-    const int32_t probe = last - on > step ? on + step : last;
-    if (PointX(probe) != column) {
+  const int32_t hint = length > 1 && last - from >= length - 1 ? from + length - 1 : from;
+  if (hint > from && PointX(hint) != column) {
+    past = hint;
+    for (int32_t step = 1; past - on > 1;) {
+      const int32_t probe = past - on > step ? past - step : on;
+      if (probe == on) break;
+      if (PointX(probe) == column) {
+        on = probe;
+        break;
+      }
       past = probe;
-      break;
+      step = step < (1 << 29) ? step * 2 : step;
     }
-    on = probe;
-    step = step < (1 << 29) ? step * 2 : step;
+  } else {
+    on = hint;
+    for (int32_t step = 1; on < last;) {
+      const int32_t probe = last - on > step ? on + step : last;
+      if (PointX(probe) != column) {
+        past = probe;
+        break;
+      }
+      on = probe;
+      step = step < (1 << 29) ? step * 2 : step;
+    }
   }
   while (past - on > 1) {
     const int32_t mid = on + (past - on) / 2;
@@ -231,9 +247,11 @@ bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last
   // towards y_b (y_b itself excluded). The walk y_a, e1, e2, y_b with {e1, e2} = {lo, hi} and
   // e2 != y_b covers lo..hi except perhaps e2, then e2 towards y_b: the same rows. The
   // segments entering and leaving the column are drawn from the same points as before.
+  int32_t length = 1;
   for (int32_t i = start; i <= last;) {
     const int32_t column = PointX(i);
-    const int32_t j = ColumnEnd(i, last, column);
+    const int32_t j = ColumnEnd(i, last, column, length);
+    length = j - i + 1;
     const int32_t ya = PointY(i);
     to(column, ya);
     if (j > i) {

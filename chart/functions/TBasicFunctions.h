@@ -14,6 +14,9 @@ public:
   std::string ClassName() const override { return "TAddFunction"; }
   std::unique_ptr<TChartFunction> Clone() const override;
   bool Calculate(const double* values, size_t count, double& result) const override;
+  /// Several groups at a time, each summed in source order.
+  void CalculateGroups(const double* values, size_t size, size_t groups, double* results,
+                       bool* has) const override;
 };
 
 /// The first value minus the others.
@@ -62,6 +65,9 @@ public:
   std::string ClassName() const override { return "TAverageFunction"; }
   std::unique_ptr<TChartFunction> Clone() const override;
   bool Calculate(const double* values, size_t count, double& result) const override;
+  /// Several groups at a time, each summed in source order.
+  void CalculateGroups(const double* values, size_t size, size_t groups, double* results,
+                       bool* has) const override;
 };
 
 }  // namespace chart

@@ -57,6 +57,12 @@ public:
   /// The operation over `count` >= 1 values in source order. Returns false when it has no
   /// result (the point becomes a null point).
   virtual bool Calculate(const double* values, size_t count, double& result) const = 0;
+  /// Calculate for `groups` consecutive groups of `size` >= 1 values each: group g is
+  /// values[g * size] .. values[g * size + size - 1], its result goes to results[g] and whether
+  /// it has one to has[g]. Every value is finite. The default calls Calculate per group; a function
+  /// may override it to work on several groups at once, with the same results.
+  virtual void CalculateGroups(const double* values, size_t size, size_t groups, double* results,
+                               bool* has) const;
 
 protected:
   /// Tells the owning series that its points must be recomputed.
@@ -66,24 +72,24 @@ private:
   friend class TChartSeries;
   void SetParentSeries(TChartSeries* series) { mParentSeries = series; }
 
-  struct TResultPoint {
-    double Position;  // along the series' other list (X for a series whose Y is mandatory)
-    double Value;     // the mandatory value
-    bool Null;
-  };
   void CalculateByIndex(const std::vector<TChartSeries*>& sources);
   void CalculateByPeriod(TChartSeries& source);
   void CalculateAndFill();
   void AddResult(double position, bool hasValue, double value);
+  /// Puts the results in the order of the series' X list (stably) when they are not in it.
+  void SortResults(TChartSeries& series);
   void FillSeries(TChartSeries& series);
 
   int32_t mPeriod = 0;
   TFunctionPeriodAlign mPeriodAlign = paCenter;
   TChartSeries* mParentSeries = nullptr;
   bool mCalculating = false;
-  // Scratch storage kept between recalculations.
+  // Scratch storage kept between recalculations: the values of one index or group, and the
+  // result points (position along the series' other list, mandatory value, null or not).
   std::vector<double> mValues;
-  std::vector<TResultPoint> mResults;
+  std::vector<double> mResultPositions, mResultValues;
+  std::vector<uint8_t> mResultNull;
+  size_t mResultNullCount = 0;
 };
 
 }  // namespace chart
