@@ -80,8 +80,27 @@ void TChartSeries::CheckPointIndex(int32_t index) const {
 // ---------------------------------------------------------------- adding and removing
 
 int32_t TChartSeries::AppendPoint(double x, double y, const std::string& label, fw::TColor color) {
-  mXValues->SetPendingValue(x);
-  mYValues->SetPendingValue(y);
+  TChartValueList& xs = *mXValues;
+  TChartValueList& ys = *mYValues;
+  xs.SetPendingValue(x);
+  ys.SetPendingValue(y);
+  if (!OnBeforeAdd && xs.mGapLength == 0 && ys.mGapLength == 0) {
+    // The usual fill: both lists contiguous and the point going to the end. The steps below
+    // (AddInOrder, then InsertAt at the count) without the searches they may need.
+    const size_t count = xs.mStore.size();
+    if (count < static_cast<size_t>(TChartValueList::MaxValueCount) && ys.mStore.size() == count &&
+        (xs.mOrder == loNone || count == 0 || !xs.Precedes(x, xs.mStore.back()))) {
+      xs.mStore.push_back(x);
+      ys.mStore.push_back(y);
+      xs.MarkChanged();
+      ys.MarkChanged();
+      const auto index = static_cast<int32_t>(count);
+      if (ys.mInOrder && ys.mOrder != loNone) ys.UpdateInOrderAround(index);
+      InsertColorAndLabel(index, color, label);
+      AddedPoint(index);
+      return index;
+    }
+  }
   if (OnBeforeAdd && !OnBeforeAdd(this)) return -1;
   const int32_t index = mXValues->AddInOrder(mXValues->PendingValue());
   mYValues->InsertAt(index, mYValues->PendingValue());
