@@ -8,6 +8,7 @@
 #include "chart/axes/TCustomChartAxis.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
+#include "framework/graphics/PenModes.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TPen.h"
@@ -147,14 +148,21 @@ void TCustomChartAxis::DrawAxis(bool placeLine) {
     ApplyPen(*mAxis);
     DrawAxisLine(w);
   }
+  // Positions repeat where labels crowd (a logarithmic axis over a huge range): a tick or grid
+  // line drawn again right after itself changes nothing with most pen modes.
+  auto ticks = [&](int32_t d, int32_t length) {
+    const bool skipRepeats = fw::RepeatsChangeNothing(mOwner->Canvas3D().Pen().Mode());
+    for (int i = 0; i < mTickPositions.Count(); ++i)
+      if (!skipRepeats || i == 0 || mTickPositions[i] != mTickPositions[i - 1]) DrawTick(mTickPositions[i], d, length, w);
+  };
   if (mTicks->Visible()) {
     ApplyPen(*mTicks);
-    for (int32_t p : mTickPositions) DrawTick(p, 1, mTickLength, w);
+    ticks(1, mTickLength);
   }
   if (mGrid->Visible()) DrawGrid();
   if (mTicksInner->Visible()) {
     ApplyPen(*mTicksInner);
-    for (int32_t p : mTickPositions) DrawTick(p, -1, mTickInnerLength, w);
+    ticks(-1, mTickInnerLength);
   }
   if (mTickPositions.Empty()) return;
   if (mMinorTicks->Visible()) {
@@ -354,9 +362,17 @@ void TCustomChartAxis::DrawGrid() {
   if (mOwner->ChartPrintingActive() && mGrid->Style() != fw::psSolid && mGrid->Width() == 1)
     canvas.Pen().SetWidth(0);
   if (mGrid->Color() == fw::clDefault) canvas.Pen().SetColor(DefaultGridColor);
+  const bool skipRepeats = fw::RepeatsChangeNothing(canvas.Pen().Mode());
+  bool drawn = false;
+  int32_t last = 0;
   for (int i = 0; i < mTickPositions.Count(); ++i) {
-    if (!mGridCentered) DrawGridLine(mTickPositions[i]);
-    else if (i >= 1) DrawGridLine(RoundHalfEven((double(mTickPositions[i]) + mTickPositions[i - 1]) * 0.5));
+    if (mGridCentered && i == 0) continue;
+    const int32_t p = mGridCentered ? RoundHalfEven((double(mTickPositions[i]) + mTickPositions[i - 1]) * 0.5)
+                                    : mTickPositions[i];
+    if (skipRepeats && drawn && p == last) continue;
+    DrawGridLine(p);
+    drawn = true;
+    last = p;
   }
   canvas.SetBackgroundMode(OpaqueMode);
 }
@@ -401,7 +417,10 @@ void TCustomChartAxis::DrawMinor(bool asGrid, int32_t w) {
       DrawMinorAt(ClampPixel(int64_t{t[n - 1]} + step), asGrid, w);
     }
   }
+  // An interval with the same ends as the one before draws the same minor lines again.
+  const bool skipRepeats = fw::RepeatsChangeNothing(mOwner->Canvas3D().Pen().Mode());
   for (int i = 1; i < n; ++i) {
+    if (skipRepeats && i >= 2 && t[i - 1] == t[i - 2] && (mLogarithmic || t[i] == t[i - 1])) continue;
     if (mLogarithmic) {
       double v = PixelToValue(t[i - 1]);
       const double s = (mLogarithmicBase * v - v) / (m + 1);

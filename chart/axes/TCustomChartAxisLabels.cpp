@@ -151,11 +151,38 @@ void TCustomChartAxis::DefaultPass(double inc) {
   else ValuePass(inc);
 }
 
+namespace {
+
+/// The label a value pass placed last. Placing the same text at the same place again would
+/// change no pixel: label text is drawn solid without a cell, and nothing draws between the
+/// labels of a pass. A pass starts with Axis null.
+struct TLastLabel {
+  const void* Axis = nullptr;
+  int32_t Pixel = 0;
+  std::string Text;
+};
+thread_local TLastLabel LastLabel;
+
+}  // namespace
+
 void TCustomChartAxis::EmitLabelAt(double value) {
   const int32_t p = ValueToPixel(value);
   if (!mLabelsOnAxis && !(StartPixel() < p && p < EndPixel())) return;
   if (!mTickOnLabelsOnly) mTickPositions.Add(p);
-  if (mLabels) PlaceLabel(p, FormatAxisValue(value));
+  if (!mLabels) return;
+  std::string text = FormatAxisValue(value);
+  // Only without a label handler: a handler runs between two labels and might draw.
+  const bool noHandler = mLabelEventDetached || !mOwner->GetAxisLabelHandler();
+  if (noHandler && LastLabel.Axis == this && LastLabel.Pixel == p && LastLabel.Text == text) {
+    if (mTickOnLabelsOnly) mTickPositions.Add(p);  // what placing it would add
+    return;
+  }
+  PlaceLabel(p, text);
+  if (noHandler) {
+    LastLabel.Axis = this;
+    LastLabel.Pixel = p;
+    LastLabel.Text = std::move(text);
+  }
 }
 
 void TCustomChartAxis::ValuePass(double inc) {
@@ -168,6 +195,7 @@ void TCustomChartAxis::ValuePass(double inc) {
   s.ExactDateTime = mExactDateTime;
   s.PassStep = mPassStep;
   // The pass ends once the tick list is full: later labels could have no tick.
+  LastLabel.Axis = nullptr;
   ValuePassValues(s, [this](double v) {
     EmitLabelAt(v);
     return !mTickPositions.Full();
@@ -180,6 +208,7 @@ void TCustomChartAxis::LogPass() {
   if (minimum == maximum) return;
   // A non-positive minimum has no logarithm: the rest of this drawing uses a stand-in.
   if (minimum <= 0) mScale.SetRange(LogPassMinimum(minimum), maximum);
+  LastLabel.Axis = nullptr;
   LogPassValues(minimum, maximum, mLogarithmicBase, [this](double v) {
     EmitLabelAt(v);
     return !mTickPositions.Full();
@@ -187,6 +216,7 @@ void TCustomChartAxis::LogPass() {
 }
 
 void TCustomChartAxis::CustomPass(double inc) {
+  LastLabel.Axis = nullptr;
   // A copy: a handler may reassign the chart's event while it runs.
   const TAxisOnGetNextLabel handler = mOwner->GetNextAxisLabelHandler();
   double value = WorkingMinimum();

@@ -39,6 +39,23 @@ struct TPixelTarget {
     return false;
   }
 
+  /// The clip region's rectangles that cross row y, left to right: indices first..last-1 of
+  /// *Region (none when y lies in no band). Only with a region.
+  void BandOf(int y, size_t& first, size_t& last) const {
+    const std::vector<QRect>& rects = *Region;
+    size_t lo = 0, hi = rects.size();
+    while (lo < hi) {
+      const size_t mid = (lo + hi) / 2;
+      if (rects[mid].bottom() < y)
+        lo = mid + 1;
+      else
+        hi = mid;
+    }
+    first = lo;
+    last = lo;
+    while (last < rects.size() && rects[last].top() <= y) ++last;
+  }
+
   void Plot(int x, int y, uint32_t rgb, TPenMode mode) const {
     uint32_t* p = Bits + static_cast<int64_t>(y) * Stride + x;
     *p = mode == pmCopy ? rgb : ApplyRop(mode, rgb, *p);

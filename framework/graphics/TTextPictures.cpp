@@ -60,22 +60,60 @@ void FillRunsInside(const std::vector<TextRun>& runs, const TPixelTarget& target
   }
 }
 
-/// Sets the runs, placed at the anchor, to the colour inside the clip region.
-void FillRuns(const std::vector<TextRun>& runs, const TPixelTarget& target, int64_t x, int64_t y, uint32_t rgb) {
+/// Sets the ink runs of row `row` (in the runs' own coordinates, rows given by `rows`) placed
+/// at (x, y) to the colour inside the clip region, passing over the runs that end left of the
+/// box by bisection and stopping at its right edge.
+void FillRow(const TextRun* begin, const TextRun* end, const TPixelTarget& target, int64_t x, int64_t y,
+             uint32_t rgb) {
   const QRect& box = target.Box;
-  for (const TextRun& run : runs) {
-    const int64_t py = y + run.y;
-    if (py < box.top() || py > box.bottom()) continue;
-    const int64_t l = std::max<int64_t>(x + run.x, box.left());
-    const int64_t r = std::min<int64_t>(x + run.x + run.length - 1, box.right());
+  const int64_t left = box.left() - x, right = box.right() - x;
+  const TextRun* run =
+      std::lower_bound(begin, end, left, [](const TextRun& r, int64_t v) { return int64_t{r.x} + r.length - 1 < v; });
+  if (run == end) return;
+  const int64_t py = y + run->y;
+  uint32_t* row = target.Bits + py * target.Stride;
+  // With a clip region: the rectangles of the row's band, each run cut to each of them.
+  size_t bandFirst = 0, bandLast = 0;
+  if (target.Region != nullptr) target.BandOf(static_cast<int>(py), bandFirst, bandLast);
+  for (; run != end && run->x <= right; ++run) {
+    const int64_t l = std::max<int64_t>(x + run->x, box.left());
+    const int64_t r = std::min<int64_t>(x + run->x + run->length - 1, box.right());
     if (l > r) continue;
-    uint32_t* row = target.Bits + py * target.Stride;
     if (target.Region == nullptr) {
       std::fill(row + l, row + r + 1, rgb);
       continue;
     }
-    for (int64_t px = l; px <= r; ++px)
-      if (target.Allows(static_cast<int>(px), static_cast<int>(py))) row[px] = rgb;
+    for (size_t k = bandFirst; k < bandLast; ++k) {
+      const QRect& rect = (*target.Region)[k];
+      const int64_t a = std::max<int64_t>(l, rect.left()), b = std::min<int64_t>(r, rect.right());
+      if (a <= b) std::fill(row + a, row + b + 1, rgb);
+    }
+  }
+}
+
+/// Sets the runs (row by row from the top, left to right within a row), placed at the anchor,
+/// to the colour inside the clip region. `rows` indexes the first run of each row from `top`
+/// (see TextPicture::inkRows); without it the rows are found by bisection.
+void FillRuns(const std::vector<TextRun>& runs, const std::vector<uint32_t>* rows, int32_t top,
+              const TPixelTarget& target, int64_t x, int64_t y, uint32_t rgb) {
+  const QRect& box = target.Box;
+  // The rows of the box, in the runs' own coordinates.
+  const int64_t first = box.top() - y, last = box.bottom() - y;
+  if (rows != nullptr && !rows->empty()) {
+    const int64_t count = static_cast<int64_t>(rows->size()) - 1;
+    const int64_t from = std::max<int64_t>(first - top, 0), to = std::min<int64_t>(last - top, count - 1);
+    for (int64_t k = from; k <= to; ++k) {
+      const uint32_t a = (*rows)[static_cast<size_t>(k)], b = (*rows)[static_cast<size_t>(k) + 1];
+      if (a < b) FillRow(runs.data() + a, runs.data() + b, target, x, y, rgb);
+    }
+    return;
+  }
+  auto it = std::lower_bound(runs.begin(), runs.end(), first, [](const TextRun& r, int64_t v) { return r.y < v; });
+  while (it != runs.end() && it->y <= last) {
+    const int32_t rowY = it->y;
+    const auto rowEnd = std::upper_bound(it, runs.end(), rowY, [](int32_t v, const TextRun& r) { return v < r.y; });
+    FillRow(&*it, &*it + (rowEnd - it), target, x, y, rgb);
+    it = rowEnd;
   }
 }
 
@@ -164,6 +202,15 @@ TextPicture RenderTextPicture(const QString& s, int32_t align, int32_t orientati
     }
   }
   if (picture.left > picture.right) picture.left = picture.top = picture.right = picture.bottom = 0;
+  if (picture.top < picture.bottom) {
+    // The runs come row by row from the top.
+    picture.inkRows.assign(static_cast<size_t>(picture.bottom - picture.top) + 1, 0);
+    size_t k = 0;
+    for (int32_t row = picture.top; row <= picture.bottom; ++row) {
+      while (k < picture.ink.size() && picture.ink[k].y < row) ++k;
+      picture.inkRows[static_cast<size_t>(row - picture.top)] = static_cast<uint32_t>(k);
+    }
+  }
   picture.cached = true;
   return picture;
 }
@@ -193,8 +240,8 @@ void TTextPictures::Draw(const TextPicture& picture, const TPixelTarget& target,
     FillRunsInside(picture.ink, target, anchor, inkRgb);
     return;
   }
-  if (cellRgb != nullptr) FillRuns(picture.cell, target, x, y, *cellRgb);
-  FillRuns(picture.ink, target, x, y, inkRgb);
+  if (cellRgb != nullptr) FillRuns(picture.cell, nullptr, 0, target, x, y, *cellRgb);
+  FillRuns(picture.ink, &picture.inkRows, picture.top, target, x, y, inkRgb);
 }
 
 }  // namespace fw

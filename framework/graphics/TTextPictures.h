@@ -53,6 +53,9 @@ struct TextPicture {
   std::vector<TextRun> ink;   // pixels in the text colour
   std::vector<TextRun> cell;  // the cell, filled first in opaque background mode
   int32_t left = 0, top = 0, right = 0, bottom = 0;  // bounds of ink and cell, exclusive
+  // Index of the first ink run of each row top..bottom-1, then ink.size(): the runs of row
+  // top + k are ink[inkRows[k]] .. ink[inkRows[k + 1] - 1]. Empty when the picture is blank.
+  std::vector<uint32_t> inkRows;
 };
 
 /// A bounded cache of text pictures keyed by font id, rotation, alignment and text.

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "framework/graphics/PenModes.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TSurface.h"
 #include "tests/framework/graphics/PixelText.h"
@@ -394,3 +395,68 @@ TEST(SurfaceLines, HugeCoordinatesDrawOnlyTheVisiblePart) {
 }
 
 }  // namespace
+
+namespace {
+
+/// A background with every bit pattern that a raster operation may treat differently.
+void FillPattern(TSurface& s, int w, int h) {
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      s.SetPixel(x, y, static_cast<TColor>(((x * 37 + y * 91) & 0xFF) | (((x * 13) & 0xFF) << 8) | (((y * 29) & 0xFF) << 16)));
+}
+
+std::vector<TColor> Pixels(TSurface& s, int w, int h) {
+  std::vector<TColor> out;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) out.push_back(s.GetPixel(x, y));
+  return out;
+}
+
+}  // namespace
+
+// A run of crossing lines (solid, dashed, wide) drawn again right after itself leaves the
+// pixels of drawing it once exactly for the modes RepeatsChangeNothing names; every other mode
+// changes some pixel.
+TEST(SurfaceLines, RepeatedLinesChangeNothingExactlyForTheIdempotentModes) {
+  constexpr int N = 24;
+  struct TLine {
+    int x0, y0, x1, y1;
+  };
+  const TLine run[] = {{1, 3, 22, 3}, {4, 0, 4, 20}, {0, 0, 23, 17}, {2, 21, 20, 5}};
+  for (int m = pmBlack; m <= pmNotXor; ++m) {
+    const auto mode = static_cast<TPenMode>(m);
+    bool anyDiffers = false;
+    for (const TPenStyle style : {psSolid, psDash, psDot}) {
+      for (const int32_t width : {1, 3}) {
+        for (const int32_t bkMode : {TRANSPARENT, OPAQUE}) {
+          std::vector<TColor> once, twice;
+          for (const int times : {1, 2}) {
+            TBitmap bmp(N, N);
+            TSurface& s = bmp.Canvas();
+            FillPattern(s, N, N);
+            s.Pen().SetColor(static_cast<TColor>(0x3C96C8));
+            s.Pen().SetStyle(style);
+            s.Pen().SetWidth(width);
+            s.Pen().SetMode(mode);
+            s.Brush().SetColor(static_cast<TColor>(0x80FF20));
+            s.SetBkMode(bkMode);
+            for (int t = 0; t < times; ++t)
+              for (const TLine& l : run) {
+                s.MoveTo(l.x0, l.y0);
+                s.LineTo(l.x1, l.y1);
+              }
+            (times == 1 ? once : twice) = Pixels(s, N, N);
+          }
+          if (RepeatsChangeNothing(mode)) {
+            EXPECT_EQ(once, twice) << "mode " << m << " style " << style << " width " << width << " bk " << bkMode;
+          } else {
+            anyDiffers = anyDiffers || once != twice;
+          }
+        }
+      }
+    }
+    if (!RepeatsChangeNothing(mode)) {
+      EXPECT_TRUE(anyDiffers) << "mode " << m << " repeats without a change";
+    }
+  }
+}

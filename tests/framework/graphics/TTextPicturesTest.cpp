@@ -7,7 +7,9 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -117,6 +119,56 @@ TEST(TextPictures, DrawingKeepsToTheClipRegion) {
       EXPECT_TRUE(x < 20 || x >= 30) << x << "," << y;
     }
   EXPECT_GT(drawn, 50);
+}
+
+// Pictures cut by the drawable box and by clip regions of several bands and rectangles: the
+// pixels are the painter's where the clip allows them, untouched elsewhere.
+TEST(TextPictures, ClippedPicturesDrawThePaintersPixelsInsideTheClip) {
+  const QFont font = TestFont();
+  const QFontMetrics metrics(font);
+  TTextPictures pictures(64);
+  std::mt19937 rng(31);
+  const char* texts[] = {"144,115,188,075,856,000", "8.18347651974035E149", "Wave gjpq", "0"};
+  const int32_t orientations[] = {0, 900, 2700, -1800};
+  int compared = 0;
+  for (int round = 0; round < 160; ++round) {
+    const char* text = texts[rng() % 4];
+    const int32_t orientation = orientations[rng() % 4];
+    const int32_t align = (rng() % 2) ? (TA_RIGHT | TA_TOP) : (TA_LEFT | TA_BASELINE);
+    const TTextKey key{1, orientation, align, text};
+    QImage image = Blank();
+    const TextPicture& picture = pictures.Get(key, font, metrics, image.dotsPerMeterX(), image.dotsPerMeterY());
+    ASSERT_TRUE(picture.cached);
+    const int x = static_cast<int>(rng() % (W + 80)) - 40, y = static_cast<int>(rng() % (H + 60)) - 30;
+    // A box alone, or a region of a few rectangles (banded by QRegion).
+    QRegion region;
+    const bool withRegion = rng() % 2 == 0;
+    if (withRegion) {
+      for (int k = 0; k < 1 + static_cast<int>(rng() % 5); ++k)
+        region += QRect(static_cast<int>(rng() % W) - 10, static_cast<int>(rng() % H) - 10,
+                        4 + static_cast<int>(rng() % 60), 3 + static_cast<int>(rng() % 40));
+    } else {
+      region = QRect(static_cast<int>(rng() % 60), static_cast<int>(rng() % 45), 10 + static_cast<int>(rng() % 80),
+                     5 + static_cast<int>(rng() % 60));
+    }
+    const std::vector<QRect> rects(region.begin(), region.end());
+    const QRect box = image.rect() & region.boundingRect();
+    const bool oneRect = rects.size() == 1;
+    const TPixelTarget target{reinterpret_cast<uint32_t*>(image.bits()), image.bytesPerLine() / 4, W, H, box,
+                              oneRect ? nullptr : &rects};
+    const bool cell = rng() % 3 == 0;
+    const uint32_t cellRgb = QColor(0, 200, 0).rgb();
+    TTextPictures::Draw(picture, target, x, y, cell ? &cellRgb : nullptr, QColor(200, 0, 0).rgb());
+    const QImage painted = Painted(font, QString::fromUtf8(text), x, y, orientation, align, cell);
+    QImage expected = Blank();
+    for (int py = 0; py < H; ++py)
+      for (int px = 0; px < W; ++px)
+        if (box.contains(px, py) && region.contains(QPoint(px, py))) expected.setPixel(px, py, painted.pixel(px, py));
+    ASSERT_EQ(image, expected) << text << " orientation " << orientation << " at " << x << "," << y << " round "
+                               << round << (withRegion ? " region" : " box");
+    ++compared;
+  }
+  EXPECT_EQ(compared, 160);
 }
 
 }  // namespace
