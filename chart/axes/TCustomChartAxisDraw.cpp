@@ -217,8 +217,11 @@ void TCustomChartAxis::PlaceLabel(int32_t p, const std::string& text) {
   }
 }
 
-void TCustomChartAxis::DrawLabelText(int32_t x, int32_t y, int32_t angle, const std::string& text) {
+void TCustomChartAxis::DrawLabelText(int32_t x32, int32_t y32, int32_t angle, const std::string& text) {
   TCanvas3D& canvas = mOwner->Canvas3D();
+  // Shifted in 64 bits: a label band placed at the end of the 32-bit range (a title size of
+  // INT32_MIN) must not overflow; the text goes to the canvas clamped.
+  int64_t x = x32, y = y32;
   const int32_t lineHeight = canvas.CharacterHeight();
   const int32_t h = lineHeight / 2;
   const TSide side = Side();
@@ -267,8 +270,8 @@ void TCustomChartAxis::DrawLabelText(int32_t x, int32_t y, int32_t angle, const 
   const int32_t n = breaks + (!text.empty() && text.back() != LineBreakChar ? 1 : 0);
   int32_t lh = lineHeight;
   if (angle == 180 || angle == 270) lh = -lh;
-  const int32_t total = n * lh;
-  const int32_t blockShift = RoundHalfEven(lh * 0.5 * (n + 1));
+  const int64_t total = int64_t{n} * lh;
+  const int64_t blockShift = RoundHalfEven(lh * 0.5 * (n + 1.0));
   if (mIsHorizontal) {
     const bool bottom = side == sideBottom;
     if (angle == 0) y -= bottom ? lh : total;
@@ -288,8 +291,8 @@ void TCustomChartAxis::DrawLabelText(int32_t x, int32_t y, int32_t angle, const 
     start = stop + 1;
     if (angle == 0 || angle == 180) y += lh;
     else if (angle == 90 || angle == 270) x += lh;
-    if (angle == 0) canvas.WriteTextAtDepth(x, y, z, part);
-    else canvas.WriteRotatedTextAtDepth(x, y, z, part, angle);
+    if (angle == 0) canvas.WriteTextAtDepth(ClampPixel(x), ClampPixel(y), z, part);
+    else canvas.WriteRotatedTextAtDepth(ClampPixel(x), ClampPixel(y), z, part, angle);
   }
   canvas.SetTextAlignment(0);
 }

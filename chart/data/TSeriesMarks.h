@@ -38,7 +38,14 @@ struct TSeriesMarkPosition {
   int32_t Height = 0;
   int32_t LeftTopX = 0, LeftTopY = 0;
   int32_t Width = 0;
-  fw::TRect Bounds() const { return {LeftTopX, LeftTopY, LeftTopX + Width, LeftTopY + Height}; }
+  /// The box; its right and bottom edges are summed in 64 bits and clamped to the 32-bit range.
+  fw::TRect Bounds() const {
+    auto edge = [](int32_t a, int32_t b) {
+      const int64_t v = int64_t{a} + b;
+      return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
+    };
+    return {LeftTopX, LeftTopY, edge(LeftTopX, Width), edge(LeftTopY, Height)};
+  }
 };
 
 /// Settings of the per-point marks of one series (owned by the series), the positions where

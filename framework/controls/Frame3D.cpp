@@ -1,35 +1,47 @@
 #include "framework/controls/Frame3D.h"
 
+#include <algorithm>
 #include <array>
 
 #include "framework/graphics/TSurface.h"
 
 namespace fw {
 
+namespace {
+
+int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
+
+}  // namespace
+
 void Frame3D(TSurface& surface, TRect& rect, TColor topColor, TColor bottomColor, int32_t width) {
   TPen& pen = surface.Pen();
   pen.SetWidth(1);
   pen.SetStyle(psSolid);
   pen.SetMode(pmCopy);
-  --rect.Bottom;
-  --rect.Right;
-  for (; width > 0; --width) {
+  // The ring k lies on the lines x = left + k, x = right - k, y = top + k and y = bottom - k
+  // (right and bottom inclusive). Past the middle the rings go on outwards in reverse; once all
+  // four lines lie off the image no later ring shows, so a width as large as the integer range
+  // stops there instead of drawing that many rings.
+  const int64_t left = rect.Left, top = rect.Top;
+  const int64_t right = int64_t{rect.Right} - 1, bottom = int64_t{rect.Bottom} - 1;
+  const int64_t visible = std::max({int64_t{surface.Width()} - left, right + 1, int64_t{surface.Height()} - top, bottom + 1});
+  const int64_t rings = std::min<int64_t>(width, std::max<int64_t>(visible, 0));
+  for (int64_t k = 0; k < rings; ++k) {
+    const int32_t l = Clamp32(left + k), t = Clamp32(top + k), r = Clamp32(right - k), b = Clamp32(bottom - k);
     // The top-left stroke includes the far ends; the bottom-right one closes the ring one
     // pixel beyond the left edge because a polyline leaves out its last pixel.
     pen.SetColor(topColor);
-    const std::array<TPoint, 3> topLeft{{{rect.Left, rect.Bottom}, {rect.Left, rect.Top}, {rect.Right, rect.Top}}};
+    const std::array<TPoint, 3> topLeft{{{l, b}, {l, t}, {r, t}}};
     surface.Polyline(topLeft);
     pen.SetColor(bottomColor);
-    const std::array<TPoint, 3> bottomRight{
-        {{rect.Right, rect.Top}, {rect.Right, rect.Bottom}, {rect.Left - 1, rect.Bottom}}};
+    const std::array<TPoint, 3> bottomRight{{{r, t}, {r, b}, {Clamp32(int64_t{l} - 1), b}}};
     surface.Polyline(bottomRight);
-    ++rect.Left;
-    ++rect.Top;
-    --rect.Right;
-    --rect.Bottom;
   }
-  ++rect.Bottom;
-  ++rect.Right;
+  const int64_t shrink = std::max<int32_t>(width, 0);
+  rect.Left = Clamp32(left + shrink);
+  rect.Top = Clamp32(top + shrink);
+  rect.Right = Clamp32(right - shrink + 1);
+  rect.Bottom = Clamp32(bottom - shrink + 1);
 }
 
 }  // namespace fw

@@ -42,9 +42,13 @@ public:
   /// Size of the area children and drawing use; the whole control unless a frame surrounds it.
   virtual int32_t ClientWidth() const { return mWidth; }
   virtual int32_t ClientHeight() const { return mHeight; }
-  void SetClientWidth(int32_t value) { SetWidth(value + mWidth - ClientWidth()); }
-  void SetClientHeight(int32_t value) { SetHeight(value + mHeight - ClientHeight()); }
+  /// Sizes the control so that its client area gets the value; the control's size is summed in
+  /// 64 bits and held at the 32-bit range.
+  void SetClientWidth(int32_t value) { SetWidth(ClampSize(int64_t{value} + mWidth - ClientWidth())); }
+  void SetClientHeight(int32_t value) { SetHeight(ClampSize(int64_t{value} + mHeight - ClientHeight())); }
   TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+  /// v held at the 32-bit range.
+  static int32_t ClampSize(int64_t v) { return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v); }
 
   /// Shown when it and all its parents are visible (a form: when shown). Default true.
   bool Visible() const { return mVisible; }

@@ -19,7 +19,10 @@ struct SurfaceAccess {
   /// width x height logical pixels at the device pixel ratio (a valid one, see DevicePixels.h),
   /// so the image holds DeviceSize(width) x DeviceSize(height) pixels. Existing content of an
   /// own image at the same ratio is kept at the top-left when keepContent is set. Returns false
-  /// when the image cannot be allocated or the ratio is not valid (the old target stays).
+  /// when the image cannot be allocated, would hold more than MaxImagePixels device pixels, or
+  /// the ratio is not valid (the old target stays).
+  /// Largest image a surface creates: 2 GiB of 32-bit pixels.
+  static constexpr int64_t MaxImagePixels = int64_t{1} << 29;
   static bool CreateImage(TSurface& surface, int32_t width, int32_t height, double ratio = 1.0,
                           bool keepContent = true);
   /// The target image with all drawing finished (and thresholded when monochrome), ready to

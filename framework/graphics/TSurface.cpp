@@ -1327,7 +1327,9 @@ bool SurfaceAccess::CreateImage(TSurface& surface, int32_t width, int32_t height
   if (width > 0 && height > 0) {
     // At least one device pixel for each side that has a logical one (ratios below 1).
     const int64_t w = std::max<int64_t>(1, DeviceSize(width, ratio)), h = std::max<int64_t>(1, DeviceSize(height, ratio));
-    if (w > INT32_MAX || h > INT32_MAX) return false;
+    // An image of more than 2 GiB is refused before it is asked for: such a size comes from a
+    // runaway setting, and the allocator may not fail gracefully.
+    if (w > INT32_MAX || h > INT32_MAX || w * h > MaxImagePixels) return false;
     next = QImage(static_cast<int>(w), static_cast<int>(h), QImage::Format_RGB32);
     if (next.isNull()) return false;
     next.fill(0xFFFFFFFFu);

@@ -4,6 +4,8 @@
 #include <QPixmap>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -20,6 +22,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TFont.h"
 #include "framework/streaming/EmbeddedForms.h"
+#include "framework/streaming/TClassRegistry.h"
 #include "tests/framework/controls/ControlTestSupport.h"
 
 using ctltest::W;
@@ -50,13 +53,17 @@ struct ExtremeValues : ::testing::Test {
   }
   void TearDown() override { delete form; }
 
-  /// The chart's frame drawn off screen, then the whole window painted through Qt.
-  void DrawEverything() {
+  /// The chart's frame drawn off screen, then the whole window painted through Qt (a window of
+  /// no size, or wider than Qt allows, has no picture: `picture` false accepts that).
+  void DrawEverything(bool picture = true) {
     fw::TBitmap image(400, 300);
     form->Chart1->DrawToCanvas(image.Canvas(), fw::TRect{0, 0, 400, 300});
     form->Chart1->Invalidate();
-    const QPixmap shot = W(form)->grab();
-    EXPECT_FALSE(shot.isNull());
+    // A fixed part of the window: a window as wide as the integer range has no picture.
+    const QPixmap shot = W(form)->grab(QRect(0, 0, 400, 300));
+    if (picture) {
+      EXPECT_FALSE(shot.isNull());
+    }
   }
 };
 
@@ -156,4 +163,85 @@ TEST_F(ExtremeValues, FontHeightsThatReachAControl) {
     EXPECT_EQ(form->Button1->Font().Height(), h);
     DrawEverything();
   }
+}
+
+// ---- every number of every component of the window ----------------------------------------------
+
+namespace {
+
+struct TSetting {
+  std::string Path;
+  const fw::TPropInfo* Info;
+  void* Self;
+};
+
+/// Every integer and real property reachable from `self` through sub-objects.
+void Collect(const fw::TClassInfo& cls, void* self, const std::string& path, std::vector<TSetting>& out, int depth) {
+  if (depth > 6) return;
+  for (const fw::TClassInfo::TBoundProperty& p : cls.AllProperties(self)) {
+    const std::string name = path + p.Info->Name;
+    if (p.Info->Kind == fw::pkSubObject) {
+      void* child = p.Info->GetObject(p.Self);
+      const fw::TClassInfo* childClass = fw::TClassRegistry::Instance().FindByType(p.Info->ObjectType);
+      if (child && childClass) Collect(*childClass, child, name + ".", out, depth + 1);
+    } else if ((p.Info->Kind == fw::pkInteger && p.Info->SetOrdinal) || (p.Info->Kind == fw::pkReal && p.Info->SetReal)) {
+      out.push_back({name, p.Info, p.Self});
+    }
+  }
+}
+
+}  // namespace
+
+// Each published integer and real of the window and of every component on it, at the ends of
+// its range: an accepted value draws the chart's frame and paints the window, a rejected one
+// keeps the old value. (The chart's own settings, with every series type, are walked the same
+// way by the chart frame tests.)
+TEST_F(ExtremeValues, EveryNumberOfEveryComponentOfTheWindow) {
+  Open(EmbeddedMainForm());
+  std::vector<fw::TComponent*> components{form};
+  for (int i = 0; i < form->ComponentCount(); ++i) components.push_back(form->Components(i));
+  std::vector<TSetting> settings;
+  for (fw::TComponent* c : components) {
+    const fw::TClassInfo* cls = fw::TClassRegistry::Instance().FindByName(c->ClassName());
+    if (cls == nullptr) continue;
+    Collect(*cls, cls->FromComponent(c), c->Name() + ".", settings, 0);
+  }
+  EXPECT_GT(settings.size(), 200u);
+  const bool trace = std::getenv("SW_TRACE_SETTINGS") != nullptr;
+  int accepted = 0;
+  for (const TSetting& s : settings) {
+    const bool real = s.Info->Kind == fw::pkReal;
+    const double old = real ? s.Info->GetReal(s.Self) : static_cast<double>(s.Info->GetOrdinal(s.Self));
+    std::vector<double> values;
+    if (real) {
+      values = {-std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), std::nan("")};
+    } else {
+      values = {static_cast<double>(std::max<int64_t>(s.Info->MinValue, Min32)),
+                static_cast<double>(std::min<int64_t>(s.Info->MaxValue, Max32))};
+    }
+    for (const double value : values) {
+      if (trace) std::fprintf(stderr, "%s = %g\n", s.Path.c_str(), value);
+      try {
+        if (real)
+          s.Info->SetReal(s.Self, value);
+        else
+          s.Info->SetOrdinal(s.Self, static_cast<int64_t>(value));
+      } catch (const std::exception&) {
+        const double now = real ? s.Info->GetReal(s.Self) : static_cast<double>(s.Info->GetOrdinal(s.Self));
+        EXPECT_TRUE(now == old || (std::isnan(now) && std::isnan(old))) << s.Path << " changed by a rejected " << value;
+        continue;
+      }
+      ++accepted;
+      DrawEverything(false);
+      try {
+        if (real)
+          s.Info->SetReal(s.Self, old);
+        else
+          s.Info->SetOrdinal(s.Self, static_cast<int64_t>(old));
+      } catch (const std::exception& e) {
+        ADD_FAILURE() << s.Path << " does not take back its old value " << old << ": " << e.what();
+      }
+    }
+  }
+  EXPECT_GT(accepted, 200);
 }

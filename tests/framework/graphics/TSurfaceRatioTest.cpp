@@ -97,6 +97,12 @@ TEST(SurfaceRatio, BadRatiosAreRefusedAndChangeNothing) {
   EXPECT_THROW(big.SetSize(1, INT32_MAX), Exception);
   EXPECT_EQ(big.Width(), 3);
   EXPECT_EQ(Image(big).size(), QSize(48, 32));
+  // More than 2 GiB of pixels is refused before the allocator is asked (under the sanitizers an
+  // allocation that large would stop the program instead of failing).
+  EXPECT_THROW(TBitmap(320, INT32_MAX), Exception);
+  EXPECT_THROW(TBitmap(23171, 23171), Exception);
+  EXPECT_THROW(big.SetSize(5793, 5793), Exception);  // 16 x 16 device pixels each at ratio 16
+  EXPECT_EQ(Image(big).size(), QSize(48, 32));
 }
 
 // Every kind of primitive, as a chart frame uses them.
