@@ -1,6 +1,7 @@
 #include "chart/data/TChartSeries.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <cctype>
 
 #include "chart/ChartConst.h"
@@ -109,6 +110,24 @@ int32_t TChartSeries::AppendPoint(double x, double y, const std::string& label, 
   return index;
 }
 
+namespace {
+
+/// The values of an array, read by index; appended to a value list as one block.
+struct TArrayValues {
+  std::span<const double> Values;
+  double operator()(size_t k) const { return Values[k]; }
+};
+
+template <class ValueOf>
+void AppendAll(TChartValueList& list, size_t count, const ValueOf& value, bool inOrder) {
+  if constexpr (std::is_same_v<ValueOf, TArrayValues>)
+    list.AppendRun(value.Values.first(count), inOrder);
+  else
+    list.AppendValues(count, value, inOrder);
+}
+
+}  // namespace
+
 template <class XOf, class YOf>
 int32_t TChartSeries::AppendPointsFrom(size_t count, const XOf& xOf, const YOf& yOf) {
   const int32_t before = PointCount();
@@ -131,8 +150,8 @@ int32_t TChartSeries::AppendPointsFrom(size_t count, const XOf& xOf, const YOf& 
   if (appends) {
     xs.ReserveMore(count);
     ys.ReserveMore(count);
-    xs.AppendValues(count, xOf, checkOrder);
-    ys.AppendValues(count, yOf);
+    AppendAll(xs, count, xOf, checkOrder);
+    AppendAll(ys, count, yOf, false);
     if (mColors.empty() && mLabels.size() <= static_cast<size_t>(before)) {
       mDefaultColorCount = std::max(mDefaultColorCount, static_cast<size_t>(before)) + count;
     } else {
@@ -160,13 +179,12 @@ int32_t TChartSeries::AppendPointsFrom(size_t count, const XOf& xOf, const YOf& 
 
 int32_t TChartSeries::AppendPoints(std::span<const double> x, std::span<const double> y) {
   if (x.size() != y.size()) throw ChartException(ChartConst::PointArraysDiffer);
-  return AppendPointsFrom(
-      x.size(), [x](size_t k) { return x[k]; }, [y](size_t k) { return y[k]; });
+  return AppendPointsFrom(x.size(), TArrayValues{x}, TArrayValues{y});
 }
 
 int32_t TChartSeries::AppendPoints(std::span<const double> values) {
   const double base = static_cast<double>(PointCount());
-  const auto value = [values](size_t k) { return values[k]; };
+  const TArrayValues value{values};
   const auto index = [base](size_t k) { return base + static_cast<double>(k); };
   if (YMandatory()) return AppendPointsFrom(values.size(), index, value);
   return AppendPointsFrom(values.size(), value, index);

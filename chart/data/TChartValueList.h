@@ -1,6 +1,7 @@
 #pragma once
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,8 @@ public:
   /// The caller has checked that the list can hold them (capacity error otherwise).
   template <class ValueOf>
   void AppendValues(size_t n, const ValueOf& value, bool inOrder = false);
+  /// AppendValues of the values of a contiguous array, copied as one block.
+  void AppendRun(std::span<const double> values, bool inOrder = false);
   /// Room for n more values, so that appending them cannot fail halfway.
   void ReserveMore(size_t n) { mStore.reserve(mStore.size() + n); }
   /// Inserts at index 0..count, shifting later values up.
@@ -166,6 +169,9 @@ private:
   void CloseGap();
   /// Upper bound of `value` under Order, on values known to be in order, searched from the gap.
   int32_t UpperBound(double value) const;
+  /// After n values were appended at the end: keeps mInOrder (unless the caller found them in
+  /// order) and marks the statistics dirty.
+  void AppendedValues(size_t n, bool inOrder);
   void CheckRoomForOneMore() const {
     if (ValueCount() >= MaxValueCount) RaiseCapacityError(ValueCount());
   }
@@ -248,6 +254,16 @@ void TChartValueList::AppendValues(size_t n, const ValueOf& value, bool inOrder)
   // written once (a resize would first fill the new slots with zeros).
   mStore.reserve(mStore.size() + n);
   for (size_t k = 0; k < n; ++k) mStore.push_back(value(k));
+  AppendedValues(n, inOrder);
+}
+
+inline void TChartValueList::AppendRun(std::span<const double> values, bool inOrder) {
+  if (values.empty()) return;
+  mStore.insert(mStore.end(), values.begin(), values.end());
+  AppendedValues(values.size(), inOrder);
+}
+
+inline void TChartValueList::AppendedValues(size_t n, bool inOrder) {
   if (!inOrder && mOrder != loNone && mInOrder) {
     const int32_t count = ValueCount();
     const int32_t first = count - static_cast<int32_t>(n);

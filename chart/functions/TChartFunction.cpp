@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <type_traits>
 
 #include "chart/ChartConst.h"
@@ -90,6 +91,11 @@ void TChartFunction::CalculateAndFill() {
   mResultValues.clear();
   mResultNull.clear();
   mResultNullCount = 0;
+  // Positions read in order from a list that ascends as read ascend as well: each is a value of
+  // the list or the midpoint of two (which ascends with them, unless a group spans -inf to inf).
+  const TChartValueList* positions = sources.empty() ? nullptr : &PositionList(*sources.front());
+  mPositionsAscend = positions != nullptr && positions->AscendsAsRead() &&
+                     (positions->ValueCount() == 0 || positions->ValueAt(0) > -std::numeric_limits<double>::infinity());
   if (sources.size() == 1 && mPeriod > 0)
     CalculateByPeriod(*sources.front());
   else if (!sources.empty())
@@ -211,7 +217,7 @@ void TChartFunction::SortResults(TChartSeries& series) {
   // The X list places each point by its order, ties after equal values: sorting the results the
   // same way first (stably) makes every add an append instead of a search from the end.
   const TChartListOrder order = series.XValues().Order();
-  if (order == loNone) return;
+  if (order == loNone || (order == loAscending && series.YMandatory() && mPositionsAscend)) return;
   const std::vector<double>& xs = series.YMandatory() ? mResultPositions : mResultValues;
   const size_t n = xs.size();
   bool sorted = true;

@@ -90,6 +90,7 @@ private:
   std::vector<double> mResultPositions, mResultValues;
   std::vector<uint8_t> mResultNull;
   size_t mResultNullCount = 0;
+  bool mPositionsAscend = false;  // the result positions are known to ascend
 };
 
 }  // namespace chart

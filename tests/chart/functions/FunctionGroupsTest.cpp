@@ -143,6 +143,29 @@ TEST(FunctionGroups, NullPointsMultipliersAndInsertedPointsTakeTheSameResults) {
   }
 }
 
+// Results placed by their positions: a group from -inf to inf is centred at NaN, which the X
+// list puts after every number, also when later groups follow it.
+TEST(FunctionGroups, AGroupFromMinusToPlusInfinityIsPlacedLast) {
+  FunctionChart f;
+  TFastLineSeries& source = f.Source({1, 2, 3, 4}, {-Inf, Inf, Inf, Inf});
+  for (const TFunctionPeriodAlign align : {paFirst, paCenter, paLast}) {
+    auto function = std::make_unique<TAddFunction>();
+    function->SetPeriod(2);
+    function->SetPeriodAlign(align);
+    TFastLineSeries& result = f.Result(std::move(function), {&source});
+    ASSERT_EQ(result.PointCount(), 2);
+    if (align == paCenter) {
+      EXPECT_EQ(result.XValueOf(0), Inf);
+      EXPECT_TRUE(std::isnan(result.XValueOf(1)));
+      EXPECT_EQ(result.YValueOf(0), 7);
+      EXPECT_EQ(result.YValueOf(1), 3);
+    } else {
+      EXPECT_EQ(result.XValueOf(0), align == paFirst ? -Inf : Inf);
+      EXPECT_EQ(result.YValueOf(0), 3);
+    }
+  }
+}
+
 // The functions that work on several groups at once give what one group at a time gives, also
 // where sums overflow (the average then divides each value first).
 TEST(FunctionGroups, CalculateGroupsEqualsCalculatePerGroup) {
