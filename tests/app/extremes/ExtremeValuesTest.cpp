@@ -23,6 +23,7 @@
 #include "framework/graphics/TFont.h"
 #include "framework/streaming/EmbeddedForms.h"
 #include "framework/streaming/TClassRegistry.h"
+#include "tests/support/PublishedNumbers.h"
 #include "tests/framework/controls/ControlTestSupport.h"
 
 using ctltest::W;
@@ -169,26 +170,7 @@ TEST_F(ExtremeValues, FontHeightsThatReachAControl) {
 
 namespace {
 
-struct TSetting {
-  std::string Path;
-  const fw::TPropInfo* Info;
-  void* Self;
-};
-
-/// Every integer and real property reachable from `self` through sub-objects.
-void Collect(const fw::TClassInfo& cls, void* self, const std::string& path, std::vector<TSetting>& out, int depth) {
-  if (depth > 6) return;
-  for (const fw::TClassInfo::TBoundProperty& p : cls.AllProperties(self)) {
-    const std::string name = path + p.Info->Name;
-    if (p.Info->Kind == fw::pkSubObject) {
-      void* child = p.Info->GetObject(p.Self);
-      const fw::TClassInfo* childClass = fw::TClassRegistry::Instance().FindByType(p.Info->ObjectType);
-      if (child && childClass) Collect(*childClass, child, name + ".", out, depth + 1);
-    } else if ((p.Info->Kind == fw::pkInteger && p.Info->SetOrdinal) || (p.Info->Kind == fw::pkReal && p.Info->SetReal)) {
-      out.push_back({name, p.Info, p.Self});
-    }
-  }
-}
+using TSetting = testsupport::TPublishedNumber;
 
 }  // namespace
 
@@ -204,7 +186,7 @@ TEST_F(ExtremeValues, EveryNumberOfEveryComponentOfTheWindow) {
   for (fw::TComponent* c : components) {
     const fw::TClassInfo* cls = fw::TClassRegistry::Instance().FindByName(c->ClassName());
     if (cls == nullptr) continue;
-    Collect(*cls, cls->FromComponent(c), c->Name() + ".", settings, 0);
+    testsupport::CollectPublishedNumbers(*cls, cls->FromComponent(c), c->Name() + ".", settings);
   }
   EXPECT_GT(settings.size(), 200u);
   const bool trace = std::getenv("SW_TRACE_SETTINGS") != nullptr;

@@ -30,6 +30,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/streaming/FrameworkClasses.h"
 #include "framework/streaming/TClassRegistry.h"
+#include "tests/support/PublishedNumbers.h"
 
 namespace {
 
@@ -54,26 +55,7 @@ struct TScene {
   void Frame() { Chart.DrawToCanvas(Image.Canvas(), fw::TRect{0, 0, W, H}); }
 };
 
-struct TSetting {
-  std::string Path;
-  const fw::TPropInfo* Info;
-  void* Self;
-};
-
-/// Every integer and real property reachable from `self` through sub-objects.
-void Collect(const fw::TClassInfo& cls, void* self, const std::string& path, std::vector<TSetting>& out, int depth) {
-  if (depth > 6) return;
-  for (const fw::TClassInfo::TBoundProperty& p : cls.AllProperties(self)) {
-    const std::string name = path + p.Info->Name;
-    if (p.Info->Kind == fw::pkSubObject) {
-      void* child = p.Info->GetObject(p.Self);
-      const fw::TClassInfo* childClass = fw::TClassRegistry::Instance().FindByType(p.Info->ObjectType);
-      if (child && childClass) Collect(*childClass, child, name + ".", out, depth + 1);
-    } else if ((p.Info->Kind == fw::pkInteger && p.Info->SetOrdinal) || (p.Info->Kind == fw::pkReal && p.Info->SetReal)) {
-      out.push_back({name, p.Info, p.Self});
-    }
-  }
-}
+using TSetting = testsupport::TPublishedNumber;
 
 std::vector<double> ExtremesOf(const fw::TPropInfo& info) {
   if (info.Kind == fw::pkReal)
@@ -92,7 +74,7 @@ void CheckEverySetting(TScene& scene) {
     const fw::TClassInfo* cls = fw::TClassRegistry::Instance().FindByName(c->ClassName());
     ASSERT_NE(cls, nullptr) << c->ClassName();
     if (cls == nullptr) return;
-    Collect(*cls, cls->FromComponent(c), c->ClassName() + ".", settings, 0);
+    testsupport::CollectPublishedNumbers(*cls, cls->FromComponent(c), c->ClassName() + ".", settings);
   }
   EXPECT_GT(settings.size(), 150u);
   const bool trace = std::getenv("SW_TRACE_SETTINGS") != nullptr;
