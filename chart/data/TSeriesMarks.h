@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/graphics/TRect.h"
+#include "framework/runtime/ClampInt.h"
 #include "framework/runtime/TColor.h"
 
 namespace fw {
@@ -40,11 +41,7 @@ struct TSeriesMarkPosition {
   int32_t Width = 0;
   /// The box; its right and bottom edges are summed in 64 bits and clamped to the 32-bit range.
   fw::TRect Bounds() const {
-    auto edge = [](int32_t a, int32_t b) {
-      const int64_t v = int64_t{a} + b;
-      return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
-    };
-    return {LeftTopX, LeftTopY, edge(LeftTopX, Width), edge(LeftTopY, Height)};
+    return {LeftTopX, LeftTopY, fw::ClampToInt32(int64_t{LeftTopX} + Width), fw::ClampToInt32(int64_t{LeftTopY} + Height)};
   }
 };
 

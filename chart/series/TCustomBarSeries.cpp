@@ -14,6 +14,7 @@
 #include "chart/canvas/TChartPen.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/TChartBrush.h"
+#include "framework/runtime/ClampInt.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TPen.h"
 #include "framework/runtime/Rounding.h"
@@ -412,7 +413,7 @@ fw::TRect TCustomBarSeries::BarRect(int32_t index, double from, double to) {
   }
   const int32_t v1 = ValuePixel(to);
   const int32_t lo = std::min(v0, v1);
-  const auto hi = static_cast<int32_t>(std::min<int64_t>(int64_t{std::max(v0, v1)} + 1, INT32_MAX));
+  const int32_t hi = fw::ClampToInt32(int64_t{std::max(v0, v1)} + 1);
   if (mHorizontal) return {lo, a0, hi, a1};
   return {a0, lo, a1, hi};
 }

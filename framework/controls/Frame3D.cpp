@@ -4,14 +4,9 @@
 #include <array>
 
 #include "framework/graphics/TSurface.h"
+#include "framework/runtime/ClampInt.h"
 
 namespace fw {
-
-namespace {
-
-int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-
-}  // namespace
 
 void Frame3D(TSurface& surface, TRect& rect, TColor topColor, TColor bottomColor, int32_t width) {
   TPen& pen = surface.Pen();
@@ -27,21 +22,21 @@ void Frame3D(TSurface& surface, TRect& rect, TColor topColor, TColor bottomColor
   const int64_t visible = std::max({int64_t{surface.Width()} - left, right + 1, int64_t{surface.Height()} - top, bottom + 1});
   const int64_t rings = std::min<int64_t>(width, std::max<int64_t>(visible, 0));
   for (int64_t k = 0; k < rings; ++k) {
-    const int32_t l = Clamp32(left + k), t = Clamp32(top + k), r = Clamp32(right - k), b = Clamp32(bottom - k);
+    const int32_t l = ClampToInt32(left + k), t = ClampToInt32(top + k), r = ClampToInt32(right - k), b = ClampToInt32(bottom - k);
     // The top-left stroke includes the far ends; the bottom-right one closes the ring one
     // pixel beyond the left edge because a polyline leaves out its last pixel.
     pen.SetColor(topColor);
     const std::array<TPoint, 3> topLeft{{{l, b}, {l, t}, {r, t}}};
     surface.Polyline(topLeft);
     pen.SetColor(bottomColor);
-    const std::array<TPoint, 3> bottomRight{{{r, t}, {r, b}, {Clamp32(int64_t{l} - 1), b}}};
+    const std::array<TPoint, 3> bottomRight{{{r, t}, {r, b}, {ClampToInt32(int64_t{l} - 1), b}}};
     surface.Polyline(bottomRight);
   }
   const int64_t shrink = std::max<int32_t>(width, 0);
-  rect.Left = Clamp32(left + shrink);
-  rect.Top = Clamp32(top + shrink);
-  rect.Right = Clamp32(right - shrink + 1);
-  rect.Bottom = Clamp32(bottom - shrink + 1);
+  rect.Left = ClampToInt32(left + shrink);
+  rect.Top = ClampToInt32(top + shrink);
+  rect.Right = ClampToInt32(right - shrink + 1);
+  rect.Bottom = ClampToInt32(bottom - shrink + 1);
 }
 
 }  // namespace fw

@@ -6,6 +6,7 @@
 #include "framework/controls/ControlTypes.h"
 #include "framework/controls/TComponent.h"
 #include "framework/graphics/TRect.h"
+#include "framework/runtime/ClampInt.h"
 #include "framework/runtime/TColor.h"
 
 namespace fw {
@@ -44,11 +45,9 @@ public:
   virtual int32_t ClientHeight() const { return mHeight; }
   /// Sizes the control so that its client area gets the value; the control's size is summed in
   /// 64 bits and held at the 32-bit range.
-  void SetClientWidth(int32_t value) { SetWidth(ClampSize(int64_t{value} + mWidth - ClientWidth())); }
-  void SetClientHeight(int32_t value) { SetHeight(ClampSize(int64_t{value} + mHeight - ClientHeight())); }
+  void SetClientWidth(int32_t value) { SetWidth(ClampToInt32(int64_t{value} + mWidth - ClientWidth())); }
+  void SetClientHeight(int32_t value) { SetHeight(ClampToInt32(int64_t{value} + mHeight - ClientHeight())); }
   TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
-  /// v held at the 32-bit range.
-  static int32_t ClampSize(int64_t v) { return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v); }
 
   /// Shown when it and all its parents are visible (a form: when shown). Default true.
   bool Visible() const { return mVisible; }

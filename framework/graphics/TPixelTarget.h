@@ -24,23 +24,16 @@ struct TPixelTarget {
   /// Whether a pixel inside the drawable box lies in the clip region.
   bool Allows(int x, int y) const {
     if (Region == nullptr) return true;
-    const std::vector<QRect>& rects = *Region;
-    // Bands are sorted by top; the rectangles of one band share top and bottom.
-    size_t lo = 0, hi = rects.size();
-    while (lo < hi) {
-      const size_t mid = (lo + hi) / 2;
-      if (rects[mid].bottom() < y)
-        lo = mid + 1;
-      else
-        hi = mid;
-    }
-    for (size_t k = lo; k < rects.size() && rects[k].top() <= y; ++k)
-      if (rects[k].contains(x, y)) return true;
+    size_t first = 0, last = 0;
+    BandOf(y, first, last);
+    for (size_t k = first; k < last; ++k)
+      if ((*Region)[k].contains(x, y)) return true;
     return false;
   }
 
   /// The clip region's rectangles that cross row y, left to right: indices first..last-1 of
-  /// *Region (none when y lies in no band). Only with a region.
+  /// *Region (none when y lies in no band). Only with a region. Bands are sorted by top; the
+  /// rectangles of one band share top and bottom.
   void BandOf(int y, size_t& first, size_t& last) const {
     const std::vector<QRect>& rects = *Region;
     size_t lo = 0, hi = rects.size();

@@ -4,8 +4,6 @@
 #include <QPixmap>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -182,48 +180,16 @@ TEST_F(ExtremeValues, EveryNumberOfEveryComponentOfTheWindow) {
   Open(EmbeddedMainForm());
   std::vector<fw::TComponent*> components{form};
   for (int i = 0; i < form->ComponentCount(); ++i) components.push_back(form->Components(i));
-  std::vector<TSetting> settings;
-  for (fw::TComponent* c : components) {
-    const fw::TClassInfo* cls = fw::TClassRegistry::Instance().FindByName(c->ClassName());
-    if (cls == nullptr) continue;
-    testsupport::CollectPublishedNumbers(*cls, cls->FromComponent(c), c->Name() + ".", settings);
-  }
+  const std::vector<TSetting> settings =
+      testsupport::PublishedNumbersOf(components, [](fw::TComponent& c) { return c.Name(); });
   EXPECT_GT(settings.size(), 200u);
-  const bool trace = std::getenv("SW_TRACE_SETTINGS") != nullptr;
-  int accepted = 0;
-  for (const TSetting& s : settings) {
-    const bool real = s.Info->Kind == fw::pkReal;
-    const double old = real ? s.Info->GetReal(s.Self) : static_cast<double>(s.Info->GetOrdinal(s.Self));
-    std::vector<double> values;
-    if (real) {
-      values = {-std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), std::nan("")};
-    } else {
-      values = {static_cast<double>(std::max<int64_t>(s.Info->MinValue, Min32)),
-                static_cast<double>(std::min<int64_t>(s.Info->MaxValue, Max32))};
-    }
-    for (const double value : values) {
-      if (trace) std::fprintf(stderr, "%s = %g\n", s.Path.c_str(), value);
-      try {
-        if (real)
-          s.Info->SetReal(s.Self, value);
-        else
-          s.Info->SetOrdinal(s.Self, static_cast<int64_t>(value));
-      } catch (const std::exception&) {
-        const double now = real ? s.Info->GetReal(s.Self) : static_cast<double>(s.Info->GetOrdinal(s.Self));
-        EXPECT_TRUE(now == old || (std::isnan(now) && std::isnan(old))) << s.Path << " changed by a rejected " << value;
-        continue;
-      }
-      ++accepted;
-      DrawEverything(false);
-      try {
-        if (real)
-          s.Info->SetReal(s.Self, old);
-        else
-          s.Info->SetOrdinal(s.Self, static_cast<int64_t>(old));
-      } catch (const std::exception& e) {
-        ADD_FAILURE() << s.Path << " does not take back its old value " << old << ": " << e.what();
-      }
-    }
-  }
+  const auto valuesOf = [](const fw::TPropInfo& info) -> std::vector<double> {
+    if (info.Kind == fw::pkReal)
+      return {-std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), std::nan("")};
+    return {static_cast<double>(std::max<int64_t>(info.MinValue, Min32)),
+            static_cast<double>(std::min<int64_t>(info.MaxValue, Max32))};
+  };
+  const int accepted =
+      testsupport::SetEachValueAndDraw(settings, valuesOf, [this](const TSetting&, double) { DrawEverything(false); });
   EXPECT_GT(accepted, 200);
 }

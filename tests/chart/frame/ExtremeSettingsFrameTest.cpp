@@ -7,8 +7,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <limits>
 #include <string>
@@ -69,45 +67,14 @@ void CheckEverySetting(TScene& scene) {
   scene.Frame();
   std::vector<fw::TComponent*> components{&scene.Chart};
   for (int i = 0; i < scene.Chart.SeriesCount(); ++i) components.push_back(&scene.Chart.SeriesAt(i));
-  std::vector<TSetting> settings;
-  for (fw::TComponent* c : components) {
-    const fw::TClassInfo* cls = fw::TClassRegistry::Instance().FindByName(c->ClassName());
-    ASSERT_NE(cls, nullptr) << c->ClassName();
-    if (cls == nullptr) return;
-    testsupport::CollectPublishedNumbers(*cls, cls->FromComponent(c), c->ClassName() + ".", settings);
-  }
+  for (fw::TComponent* c : components)
+    ASSERT_NE(fw::TClassRegistry::Instance().FindByName(c->ClassName()), nullptr) << c->ClassName();
+  const std::vector<TSetting> settings =
+      testsupport::PublishedNumbersOf(components, [](fw::TComponent& c) { return c.ClassName(); });
   EXPECT_GT(settings.size(), 150u);
-  const bool trace = std::getenv("SW_TRACE_SETTINGS") != nullptr;
-  int accepted = 0;
-  for (const TSetting& s : settings) {
-    const bool real = s.Info->Kind == fw::pkReal;
-    const double old = real ? s.Info->GetReal(s.Self) : static_cast<double>(s.Info->GetOrdinal(s.Self));
-    for (const double value : ExtremesOf(*s.Info)) {
-      if (trace) std::fprintf(stderr, "%s = %g\n", s.Path.c_str(), value);
-      bool set = true;
-      try {
-        if (real)
-          s.Info->SetReal(s.Self, value);
-        else
-          s.Info->SetOrdinal(s.Self, static_cast<int64_t>(value));
-      } catch (const std::exception&) {
-        set = false;
-        const double now = real ? s.Info->GetReal(s.Self) : static_cast<double>(s.Info->GetOrdinal(s.Self));
-        EXPECT_TRUE(now == old || (std::isnan(now) && std::isnan(old))) << s.Path << " changed by a rejected " << value;
-      }
-      if (!set) continue;
-      ++accepted;
-      EXPECT_NO_THROW(scene.Frame()) << s.Path << " = " << value;
-      try {
-        if (real)
-          s.Info->SetReal(s.Self, old);
-        else
-          s.Info->SetOrdinal(s.Self, static_cast<int64_t>(old));
-      } catch (const std::exception& e) {
-        ADD_FAILURE() << s.Path << " does not take back its old value " << old << ": " << e.what();
-      }
-    }
-  }
+  const int accepted = testsupport::SetEachValueAndDraw(settings, ExtremesOf, [&scene](const TSetting& s, double value) {
+    EXPECT_NO_THROW(scene.Frame()) << s.Path << " = " << value;
+  });
   EXPECT_GT(accepted, 150);
 }
 
