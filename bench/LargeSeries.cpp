@@ -63,7 +63,7 @@ struct TLargeScene {
   void Fill(const TLargeData& data) {
     Series->RemoveAllPoints();
     const size_t n = data.X.size();
-    for (size_t i = 0; i < n; ++i) Series->AppendPoint(data.X[i], data.Y[i], std::string(), fw::clDefault);
+    for (size_t i = 0; i < n; ++i) Series->AppendPoint(data.X[i], data.Y[i]);
   }
   /// A full frame: the content changed, everything is drawn again into the bitmap.
   void Frame() {

@@ -80,14 +80,40 @@ void TChartSeries::CheckPointIndex(int32_t index) const {
 
 // ---------------------------------------------------------------- adding and removing
 
-int32_t TChartSeries::AppendPoint(double x, double y, const std::string& label, fw::TColor color) {
+[[gnu::hot]] int32_t TChartSeries::AppendPoint(double x, double y, const std::string& label, fw::TColor color) {
   TChartValueList& xs = *mXValues;
   TChartValueList& ys = *mYValues;
   xs.SetPendingValue(x);
   ys.SetPendingValue(y);
+  // The usual fill, kept short: a plain point (no colour of its own, no label, none stored
+  // before) going to the end of both lists without growing them, with no handler to call.
+  // Everything else takes StorePoint.
+  std::vector<double>& xStore = xs.mStore;
+  std::vector<double>& yStore = ys.mStore;
+  const size_t count = xStore.size();
+  if (count < xStore.capacity() && count < yStore.capacity() && yStore.size() == count && xs.mGapLength == 0 &&
+      ys.mGapLength == 0 && color == fw::clDefault && label.empty() && mColors.empty() && mLabels.size() <= count &&
+      !mOwnAddedPoint && !OnBeforeAdd && !OnAfterAdd && mDependents.empty() &&
+      (xs.mOrder == loNone || count == 0 || !xs.Precedes(x, xStore.back())) && !(ys.mInOrder && ys.mOrder != loNone))
+      [[likely]] {
+    xStore.push_back(x);  // within capacity: no allocation
+    yStore.push_back(y);
+    xs.MarkChanged();
+    ys.MarkChanged();
+    mDefaultColorCount = std::max(mDefaultColorCount, count) + 1;
+    if (mActive) RequestRepaint();
+    return static_cast<int32_t>(count);
+  }
+  return StorePoint(color, label);
+}
+
+int32_t TChartSeries::StorePoint(fw::TColor color, const std::string& label) {
+  TChartValueList& xs = *mXValues;
+  TChartValueList& ys = *mYValues;
+  const double x = xs.PendingValue(), y = ys.PendingValue();
   if (!OnBeforeAdd && xs.mGapLength == 0 && ys.mGapLength == 0) {
-    // The usual fill: both lists contiguous and the point going to the end. The steps below
-    // (AddInOrder, then InsertAt at the count) without the searches they may need.
+    // Both lists contiguous and the point going to the end: AddInOrder, then InsertAt at the
+    // count, without the searches they may need.
     const size_t count = xs.mStore.size();
     if (count < static_cast<size_t>(TChartValueList::MaxValueCount) && ys.mStore.size() == count &&
         (xs.mOrder == loNone || count == 0 || !xs.Precedes(x, xs.mStore.back()))) {
@@ -103,8 +129,8 @@ int32_t TChartSeries::AppendPoint(double x, double y, const std::string& label, 
     }
   }
   if (OnBeforeAdd && !OnBeforeAdd(this)) return -1;
-  const int32_t index = mXValues->AddInOrder(mXValues->PendingValue());
-  mYValues->InsertAt(index, mYValues->PendingValue());
+  const int32_t index = xs.AddInOrder(xs.PendingValue());
+  ys.InsertAt(index, ys.PendingValue());
   InsertColorAndLabel(index, color, label);
   AddedPoint(index);
   return index;

@@ -81,6 +81,10 @@ public:
   /// Adds one point; returns its index, or -1 when OnBeforeAdd refused it (nothing changes).
   /// The X list places it by its Order (after equal X values). An empty label stores no text.
   virtual int32_t AppendPoint(double x, double y, const std::string& label, fw::TColor color);
+  /// AppendPoint without a label and with the default colour.
+  int32_t AppendPoint(double x, double y) { return AppendPoint(x, y, NoLabel, fw::clDefault); }
+  /// The empty label, for calls that give none.
+  static inline const std::string NoLabel{};
   /// Appends the points (x[k], y[k]) in one call, each stored as AppendPoint stores it (X
   /// placed by its Order after equal values, no label, no colour of its own), in array order.
   /// OnBeforeAdd is asked before each point (pending values set) and may refuse it; OnAfterAdd
@@ -368,8 +372,14 @@ public:
 protected:
   void Notification(fw::TComponent* component, fw::TOperation operation) override;
 
-  /// After-add notification: OnAfterAdd, dependents, RequestRepaint when Active.
+  /// After-add notification: OnAfterAdd, dependents, RequestRepaint when Active. A series type
+  /// whose override does more must say so with SetOwnAddedPoint(true): without an OnAfterAdd
+  /// handler and dependents, appends otherwise only request the repaint and skip the call.
   virtual void AddedPoint(int32_t index);
+  void SetOwnAddedPoint(bool value) { mOwnAddedPoint = value; }
+  /// AppendPoint's general case: stores the pending X and Y values of the lists with the
+  /// colour and label, in X order, with every handler and notification. Returns the index.
+  int32_t StorePoint(fw::TColor color, const std::string& label);
   /// A point of AppendPoints was stored at index: OnAfterAdd.
   virtual void AddedPointOfMany(int32_t index);
   /// AppendPoints stored `count` (> 0) points: dependents (seAddMany), RequestRepaint when
@@ -429,6 +439,7 @@ private:
   void ChangeDrawingProperty(T& field, const T& value);
 
   bool mActive = true;
+  bool mOwnAddedPoint = false;  // AddedPoint does more than the base's (see SetOwnAddedPoint)
   fw::TColor mSeriesColor = fw::clDefault;
   bool mColorEachPoint = false;
   // One colour per point (clDefault = none of its own). While every point has clDefault the

@@ -65,7 +65,7 @@ void TFastLineSeries::SetLinePen(const fw::TPen& value) {
 void TFastLineSeries::Assign(const TChartSeries& source) {
   if (&source == this) return;
   if (auto* line = dynamic_cast<const TFastLineSeries*>(&source)) {
-    mAutoRepaint = line->mAutoRepaint;
+    SetAutoRepaint(line->mAutoRepaint);
     mLinePen->Assign(*line->mLinePen);
   }
   TChartSeries::Assign(source);

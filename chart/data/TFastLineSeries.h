@@ -37,7 +37,10 @@ public:
   /// point is drawn straight onto the chart's canvas and neither OnAfterAdd nor dependents
   /// hear of it.
   bool AutoRepaint() const { return mAutoRepaint; }
-  void SetAutoRepaint(bool value) { mAutoRepaint = value; }
+  void SetAutoRepaint(bool value) {
+    mAutoRepaint = value;
+    SetOwnAddedPoint(!value);  // without automatic repaints each new segment is drawn at once
+  }
 
   /// Points per pixel column from which a pass is drawn column by column (at most four lines a
   /// column) rather than point by point. Both ways give the same pixels; below this density

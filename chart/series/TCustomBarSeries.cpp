@@ -55,7 +55,9 @@ TCustomBarSeries::TCustomBarSeries(fw::TComponent* owner, bool horizontal)
     : TChartSeries(owner),
       mHorizontal(horizontal),
       mBarPen(std::make_unique<TChartPen>([this] { Changed(); })),
-      mBarBrush(std::make_unique<TChartBrush>([this] { Changed(); })) {}
+      mBarBrush(std::make_unique<TChartBrush>([this] { Changed(); })) {
+  SetOwnAddedPoint(true);  // a point added during a frame ends the frame's statistics
+}
 
 TCustomBarSeries::~TCustomBarSeries() = default;
 

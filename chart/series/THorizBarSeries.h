@@ -15,6 +15,7 @@ public:
   std::string ClassName() const override { return "THorizBarSeries"; }
   TChartValueList& MandatoryList() override { return XValues(); }
   /// As the series core, but the point takes its place by its Y value.
+  using TChartSeries::AppendPoint;
   int32_t AppendPoint(double x, double y, const std::string& label, fw::TColor color) override;
 };
 

@@ -664,3 +664,20 @@ TEST(BarMany, AMillionBarsDrawAndAnswerClicks) {
 
 }  // namespace
 }  // namespace chart::test
+
+namespace {
+
+// The short AppendPoint(x, y) reaches the horizontal bar's own add, which keeps the points in
+// the order of their Y values (the values across).
+TEST(HorizBarAppend, TheShortOverloadOrdersByTheValuesAcross) {
+  chart::THorizBarSeries bars(nullptr);
+  bars.AppendPoint(10, 3);
+  bars.AppendPoint(20, 1);
+  bars.AppendPoint(30, 2, "", fw::clDefault);
+  ASSERT_EQ(bars.PointCount(), 3);
+  EXPECT_EQ(bars.XValueOf(0), 20);
+  EXPECT_EQ(bars.XValueOf(1), 30);
+  EXPECT_EQ(bars.XValueOf(2), 10);
+}
+
+}  // namespace

@@ -142,6 +142,70 @@ TEST(AppendPoints, BeforeAddMayRefuseEachPointAndAfterAddHearsEachIndex) {
   EXPECT_EQ(series.PointCount(), 4);
 }
 
+// A plain point appended at the end takes a short path; any point that needs more (a colour,
+// a label, a place before the last X, a full list, a handler) takes the general one. A series
+// whose OnBeforeAdd accepts everything always takes the general path, so it is the reference:
+// the same lists, statistics, per-point repaint requests and after-add indices.
+TEST(AppendPoints, PlainAppendsStoreAndNotifyAsTheGeneralPathDoes) {
+  std::mt19937 rng(23);
+  for (int round = 0; round < 60; ++round) {
+    Pair p;
+    p.Order(static_cast<chart::TChartListOrder>(round % 3));
+    if (round % 5 == 4) {
+      p.One.YValues().SetOrder(chart::loAscending);
+      p.Many.YValues().SetOrder(chart::loAscending);
+    }
+    p.Many.OnBeforeAdd = [](TChartSeries*) { return true; };
+    std::vector<int32_t> shortIndices, generalIndices;
+    double x = 0;
+    const int steps = 1 + static_cast<int>(rng() % 300);
+    for (int k = 0; k < steps; ++k) {
+      const unsigned kind = rng() % 40;
+      if (kind == 0) {
+        p.One.RemoveAllPoints();
+        p.Many.RemoveAllPoints();
+        continue;
+      }
+      if (kind == 1 && !p.One.OnAfterAdd) {
+        p.One.OnAfterAdd = [&](TChartSeries*, int32_t index) { shortIndices.push_back(index); };
+        p.Many.OnAfterAdd = [&](TChartSeries*, int32_t index) { generalIndices.push_back(index); };
+        continue;
+      }
+      if (kind == 2) {
+        p.One.SetActive(!p.One.Active());
+        p.Many.SetActive(p.One.Active());
+        continue;
+      }
+      x += static_cast<double>(rng() % 3);  // repeated X values as well
+      double px = kind == 3 ? x - 5 : kind == 4 ? NaN : x;
+      const double py = kind == 5 ? NaN : static_cast<double>(rng() % 100);
+      const fw::TColor color = kind == 6 ? fw::clRed : kind == 7 ? fw::clNone : fw::clDefault;
+      const std::string label = kind == 8 ? "L" : "";
+      p.ChartOne.Invalidations = p.ChartMany.Invalidations = 0;
+      int32_t one, many;
+      if (kind % 2 == 0 && color == fw::clDefault && label.empty()) {
+        one = p.One.AppendPoint(px, py);
+        many = p.Many.AppendPoint(px, py);
+      } else {
+        one = p.One.AppendPoint(px, py, label, color);
+        many = p.Many.AppendPoint(px, py, label, color);
+      }
+      ASSERT_EQ(one, many) << "round " << round << " step " << k;
+      ASSERT_EQ(p.ChartOne.Invalidations, p.ChartMany.Invalidations) << "round " << round << " step " << k;
+    }
+    ASSERT_EQ(Contents(p.One), Contents(p.Many)) << "round " << round;
+    EXPECT_EQ(shortIndices, generalIndices) << "round " << round;
+    if (p.One.PointCount() > 0) {
+      const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+      EXPECT_TRUE(same(p.One.XValues().MaximumValue(), p.Many.XValues().MaximumValue())) << "round " << round;
+      EXPECT_TRUE(same(p.One.YValues().TotalValue(), p.Many.YValues().TotalValue())) << "round " << round;
+      EXPECT_EQ(p.One.YValues().AscendsAsRead(), p.Many.YValues().AscendsAsRead());
+    }
+    p.One.OnAfterAdd = nullptr;
+    p.Many.OnAfterAdd = nullptr;
+  }
+}
+
 TEST(AppendPoints, MismatchedOrTooManyValuesChangeNothing) {
   FakeSeriesHost chart;
   TChartSeries series;
