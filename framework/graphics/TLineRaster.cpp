@@ -124,7 +124,7 @@ void TLineRaster::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, const TPi
   }
   const bool boxClip = mTarget.Region == nullptr;
   const int period = pen.Period;
-  if (period == 0 && pen.Mode == pmCopy && boxClip) {
+  if (period == 0 && pen.Mode == pmCopy) {
     SolidCopyRuns(xMajor, m1, n1, sm, sn, a, b, iLo, iHi, q, r, nlo, nhi, pen.Rgb);
     return;
   }
@@ -207,7 +207,9 @@ void TLineRaster::SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int
     if (n >= nlo && n < nhi) {
       const int64_t mFirst = m1 + sm * i, mLast = m1 + sm * (end - 1);
       const int64_t mLo = std::min(mFirst, mLast), count = end - i;
-      if (xMajor) {
+      if (mTarget.Region != nullptr) {
+        RegionRun(xMajor, n, mLo, mLo + count, rgb);
+      } else if (xMajor) {
         if (mRuns.Rgb != rgb) Flush();  // same colour: the order does not matter
         std::fill_n(mTarget.Bits + n * rowStride + mLo, count, rgb);
       } else {
@@ -221,6 +223,42 @@ void TLineRaster::SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int
       if ((sn > 0 && n >= nhi) || (sn < 0 && n < nlo)) return;
     }
     i = end;
+  }
+}
+
+void TLineRaster::RegionRun(bool alongRow, int64_t n, int64_t from, int64_t to, uint32_t rgb) {
+  const std::vector<QRect>& rects = *mTarget.Region;
+  size_t first = 0, last = 0;
+  if (alongRow) {
+    // Row n: the run's parts inside the rectangles of the row's band.
+    mTarget.BandOf(static_cast<int>(n), first, last);
+    if (first == last) return;
+    if (mRuns.Active && mRuns.Rgb != rgb) Flush();
+    uint32_t* const row = mTarget.Bits + n * mTarget.Stride;
+    for (size_t k = first; k < last; ++k) {
+      const int64_t lo = std::max<int64_t>(from, rects[k].left()), hi = std::min<int64_t>(to, rects[k].right() + 1);
+      if (lo < hi) std::fill(row + lo, row + hi, rgb);
+    }
+    return;
+  }
+  // Column n: band by band down the run, the rows of each band whose rectangles hold column n.
+  int64_t y = from;
+  while (y < to) {
+    mTarget.BandOf(static_cast<int>(y), first, last);
+    if (first == rects.size()) return;  // below the last band
+    const int64_t bandTop = rects[first].top(), bandEnd = static_cast<int64_t>(rects[first].bottom()) + 1;
+    if (bandTop > y) {
+      y = bandTop;  // rows between bands lie outside the region
+      continue;
+    }
+    const int64_t stop = std::min(to, bandEnd);
+    for (size_t k = first; k < last; ++k) {
+      if (rects[k].left() <= n && n <= rects[k].right()) {
+        AddColumnRun(n, y, stop, rgb);
+        break;
+      }
+    }
+    y = stop;
   }
 }
 

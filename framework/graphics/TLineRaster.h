@@ -12,7 +12,7 @@ namespace fw {
 /// towards the end point), the dash pattern restarting with every line. Only the steps inside
 /// the drawable box are visited, so any coordinates are cheap.
 ///
-/// Solid copy-mode lines clipped by the box alone may be held back: vertical runs of a dense
+/// Solid copy-mode lines may be held back: vertical runs of a dense
 /// curve cover the same columns again and again, so they are merged per column and written
 /// once (one colour copied, so the order of the writes does not matter). Flush() writes them;
 /// the owner calls it before anything else draws on or reads the pixels.
@@ -46,8 +46,11 @@ private:
   void WriteColumn(int64_t x, int64_t top, int64_t bottom, uint32_t rgb);
   /// Adds rows top to bottom - 1 of column x (inside the image) to the held-back runs.
   void AddColumnRun(int64_t x, int64_t top, int64_t bottom, uint32_t rgb);
-  /// The common case (solid pen, copy mode, the drawable box as the only clip), drawn as runs
-  /// of steps that share one minor coordinate.
+  /// Rows from..to-1 of column n (alongRow false), or columns from..to-1 of row n (alongRow
+  /// true), inside the drawable box: the parts inside the clip region drawn.
+  void RegionRun(bool alongRow, int64_t n, int64_t from, int64_t to, uint32_t rgb);
+  /// The common case (solid pen, copy mode), drawn as runs of steps that share one minor
+  /// coordinate, each cut to the clip region when there is one.
   void SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int sn, int64_t a, int64_t b, int64_t iLo,
                      int64_t iHi, int64_t q, int64_t r, int64_t nlo, int64_t nhi, uint32_t rgb);
 

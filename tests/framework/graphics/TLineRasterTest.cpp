@@ -6,7 +6,9 @@
 #include <random>
 #include <vector>
 
+#include <QPolygon>
 #include <QRect>
+#include <QRegion>
 
 #include "framework/graphics/TLineRaster.h"
 
@@ -85,6 +87,47 @@ TEST(LineRaster, EveryPenFollowsTheStepRuleUnderEveryClip) {
       const int nx = coord(W), ny = k % 2 == 0 ? coord(H) : y + static_cast<int>(rng() % 40) - 20;
       raster.Line(x, y, nx, ny, pen, opaque, Grey);
       ReferenceLine(slow, slow.Target(box).Box, region, x, y, nx, ny, pen, opaque, Grey);
+      x = nx;
+      y = ny;
+    }
+    raster.Flush();
+    ASSERT_EQ(fast.Pixels, slow.Pixels) << "round " << round;
+  }
+}
+
+// Clip regions as the surface makes them (banded rectangles of unions and polygons, with rows
+// between bands): solid copy lines are cut run by run to the region, steep runs held back;
+// every pixel is the step rule's, for paths that go in and out of the region many times.
+TEST(LineRaster, SolidLinesCutToBandedRegionsKeepTheStepRule) {
+  std::mt19937 rng(17);
+  constexpr int W = 61, H = 47;
+  const TPixelPen pens[] = {Pen(Red, pmCopy), Pen(0xFF0000FFu, pmCopy), Pen(Red, pmCopy, {1, 1, 0})};
+  auto coord = [&rng](int size) {
+    return rng() % 5 == 0 ? static_cast<int>(rng() % 400) - 200 : static_cast<int>(rng() % (size + 10)) - 5;
+  };
+  for (int round = 0; round < 1500; ++round) {
+    QRegion region;
+    if (round % 3 == 0) {
+      QPolygon polygon;
+      for (int k = 0; k < 3 + static_cast<int>(rng() % 5); ++k) polygon << QPoint(coord(W), coord(H));
+      region = QRegion(polygon, round % 2 == 0 ? Qt::OddEvenFill : Qt::WindingFill);
+    } else {
+      for (int k = 0; k < 1 + static_cast<int>(rng() % 6); ++k)
+        region += QRect(coord(W), coord(H), static_cast<int>(rng() % 30), static_cast<int>(rng() % 20));
+    }
+    TBuffer fast(W, H), slow(W, H);
+    fast.Rects = slow.Rects = std::vector<QRect>(region.begin(), region.end());
+    const QRect box = region.boundingRect();
+    TLineRaster raster;
+    raster.SetTarget(fast.Target(box, true));
+    int x = coord(W), y = coord(H);
+    for (int k = 0; k < 6; ++k) {
+      // Steep, shallow, vertical and horizontal lines, in both colours one after the other.
+      const TPixelPen& pen = pens[(round + k) % (round % 4 == 0 ? 3 : 2)];
+      const int kind = static_cast<int>(rng() % 4);
+      const int nx = kind == 0 ? x : coord(W), ny = kind == 1 ? y : coord(H);
+      raster.Line(x, y, nx, ny, pen, false, Grey);
+      ReferenceLine(slow, slow.Target(box).Box, true, x, y, nx, ny, pen, false, Grey);
       x = nx;
       y = ny;
     }
