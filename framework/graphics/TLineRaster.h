@@ -12,10 +12,11 @@ namespace fw {
 /// towards the end point), the dash pattern restarting with every line. Only the steps inside
 /// the drawable box are visited, so any coordinates are cheap.
 ///
-/// Solid copy-mode lines may be held back: vertical runs of a dense
-/// curve cover the same columns again and again, so they are merged per column and written
-/// once (one colour copied, so the order of the writes does not matter). Flush() writes them;
-/// the owner calls it before anything else draws on or reads the pixels.
+/// Solid copy-mode lines may be held back: vertical runs of a dense curve cover the same
+/// columns again and again, so they are merged per column and written once (one colour copied,
+/// so the order of the writes does not matter). Flush() writes them; the owner calls it before
+/// anything else draws on or reads the pixels. Under a clip region each run is cut to the
+/// region's bands first.
 class TLineRaster {
 public:
   /// The pixels to draw on and their drawable area; held-back runs are written to the previous
