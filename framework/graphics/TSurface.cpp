@@ -30,6 +30,7 @@
 #include "framework/graphics/TGraphic.h"
 #include "framework/graphics/TLineRaster.h"
 #include "framework/graphics/TPixelTarget.h"
+#include "framework/graphics/TPolygonRaster.h"
 #include "framework/graphics/TShapeRaster.h"
 #include "framework/graphics/TTextCache.h"
 #include "framework/graphics/TTextPictures.h"
@@ -243,6 +244,7 @@ struct TSurface::Impl {
 
   TLineRaster lines;    // cosmetic lines, with their held-back runs
   TShapeRaster shapes;  // rounded boxes, ellipses, arcs and pies
+  TPolygonRaster polygons;  // polygons filled with a solid colour
   TPixelTarget pixels;  // bits and drawable area as the rasterizers see them
 
   bool Painting() const { return bits != nullptr; }
@@ -367,6 +369,15 @@ struct TSurface::Impl {
     painter.setCompositionMode(mode);
     if (brushHatched && bkMode == OPAQUE) painter.fillPath(path, QColor::fromRgb(ToQRgb(bkColor)));
     painter.fillPath(path, brush);
+  }
+
+  /// Fills a polygon as FillWithBrush fills its path, when the rasterizer gives the painter's
+  /// pixels: a solid opaque brush copied, on an unscaled image. False when it did not fill.
+  bool FillPolygonDirectly(std::span<const TPoint> points) {
+    if (brushClear || brushHatched || pen.Mode != pmCopy || Scaled() || brush.style() != Qt::SolidPattern ||
+        !brush.transform().isIdentity() || brush.color().alpha() != 255 || !TPolygonRaster::Handles(points))
+      return false;
+    return polygons.Fill(pixels, points, brush.color().rgba());
   }
 
   void FillRectWithBrush(const QRect& rect, QPainter::CompositionMode mode) {
@@ -977,6 +988,13 @@ bool TSurface::LinesFormPixelUnion() {
   return d.Painting() && d.pen.Width <= 1 && d.pen.Period == 0 && d.pen.Visible() && d.pen.Mode == pmCopy;
 }
 
+namespace {
+bool gDirectPolygonFill = true;
+}  // namespace
+
+bool TSurface::DirectPolygonFill() { return gDirectPolygonFill; }
+void TSurface::SetDirectPolygonFill(bool value) { gDirectPolygonFill = value; }
+
 void TSurface::Polygon(std::span<const TPoint> points) {
   if (points.size() < 2) return;
   Changing();
@@ -985,7 +1003,7 @@ void TSurface::Polygon(std::span<const TPoint> points) {
   if (d.Scaled()) {
     d.ScaledPolygon(points);
   } else if (d.Painting() && d.pen.Mode != pmNop) {
-    if (points.size() >= 3) {
+    if (points.size() >= 3 && !(gDirectPolygonFill && d.FillPolygonDirectly(points))) {
       QPainterPath path;
       path.setFillRule(Qt::OddEvenFill);
       path.addPolygon(LimitPolygon(points));

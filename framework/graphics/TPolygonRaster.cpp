@@ -1,0 +1,143 @@
+#include "framework/graphics/TPolygonRaster.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace fw {
+
+namespace {
+
+constexpr int64_t One = 1 << 16;  // 1.0 in 16.16 fixed point
+
+/// floor(a / b) for b > 0.
+int64_t FloorDiv(int64_t a, int64_t b) {
+  const int64_t q = a / b;
+  return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+/// First column whose centre lies strictly right of the 16.16 crossing x.
+int64_t FirstRightOf(int64_t x) { return FloorDiv(2 * x - One, 2 * One) + 1; }
+
+// Rows with more crossings than this on average are gathered in a toggle grid instead of sorted
+// lists, when the grid stays below GridCells.
+constexpr int64_t CrossingsForGrid = 16;
+constexpr int64_t GridCells = int64_t{1} << 22;
+// Crossings gathered in lists at most (their offsets are 32-bit).
+constexpr int64_t MaxListedCrossings = int64_t{1} << 24;
+
+}  // namespace
+
+bool TPolygonRaster::Handles(std::span<const TPoint> points) {
+  if (points.size() < 3) return false;
+  for (const TPoint& p : points)
+    if (std::abs(int64_t{p.X}) > MaxCoordinate || std::abs(int64_t{p.Y}) > MaxCoordinate) return false;
+  return true;
+}
+
+void TPolygonRaster::Span(const TPixelTarget& target, int64_t y, int64_t from, int64_t to, uint32_t rgb) const {
+  uint32_t* const row = target.Bits + y * target.Stride;
+  if (target.Region == nullptr) {
+    if (from < to) std::fill(row + from, row + to, rgb);
+    return;
+  }
+  size_t first = 0, last = 0;
+  target.BandOf(static_cast<int>(y), first, last);
+  for (size_t k = first; k < last; ++k) {
+    const QRect& r = (*target.Region)[k];
+    const int64_t lo = std::max<int64_t>(from, r.left()), hi = std::min<int64_t>(to, int64_t{r.right()} + 1);
+    if (lo < hi) std::fill(row + lo, row + hi, rgb);
+  }
+}
+
+bool TPolygonRaster::Fill(const TPixelTarget& target, std::span<const TPoint> points, uint32_t rgb) {
+  if (target.Bits == nullptr || target.Box.isEmpty() || points.size() < 3) return true;
+  const QRect& box = target.Box;
+  int64_t top = INT64_MAX, bottom = INT64_MIN;
+  for (const TPoint& p : points) {
+    top = std::min<int64_t>(top, p.Y);
+    bottom = std::max<int64_t>(bottom, p.Y);
+  }
+  // Rows whose centre line lies inside the polygon's height, inside the box.
+  const int64_t rowLo = std::max<int64_t>(top, box.top()), rowHi = std::min<int64_t>(bottom - 1, box.bottom());
+  if (rowLo > rowHi) return true;
+  const int64_t colLo = box.left(), colHi = int64_t{box.right()} + 1;  // columns colLo..colHi-1
+
+  mEdges.clear();
+  int64_t total = 0;
+  for (size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+    TPoint a = points[j], b = points[i];
+    if (a.Y == b.Y) continue;
+    if (a.Y > b.Y) std::swap(a, b);
+    const int64_t dy = int64_t{b.Y} - a.Y, dx = int64_t{b.X} - a.X;
+    const int64_t first = std::max<int64_t>(a.Y, rowLo), last = std::min<int64_t>(int64_t{b.Y} - 1, rowHi);
+    if (first > last) continue;
+    const int64_t step = dx * One / dy;  // truncated toward zero
+    const int64_t x = int64_t{a.X} * One + step / 2 + (first - a.Y) * step;
+    mEdges.push_back({first, last, x, step});
+    total += last - first + 1;
+  }
+  if (mEdges.empty()) return true;
+  const int64_t rows = rowHi - rowLo + 1;
+  const int64_t width = colHi - colLo + 1;  // one more column for crossings right of the box
+
+  if (total > rows * CrossingsForGrid && rows * width <= GridCells) {
+    // Many crossings a row: each toggles the parity from its column on; one pass a row.
+    mToggles.assign(static_cast<size_t>(rows * width), 0);
+    for (const TEdge& e : mEdges) {
+      int64_t x = e.X;
+      for (int64_t y = e.FirstRow; y <= e.LastRow; ++y, x += e.Step) {
+        const int64_t column = std::clamp(FirstRightOf(x), colLo, colHi);
+        mToggles[static_cast<size_t>((y - rowLo) * width + (column - colLo))] ^= 1;
+      }
+    }
+    for (int64_t r = 0; r < rows; ++r) {
+      const uint8_t* toggles = mToggles.data() + r * width;
+      bool inside = false;
+      int64_t start = 0;
+      for (int64_t c = 0; c < width; ++c) {
+        if (!toggles[c]) continue;
+        inside = !inside;
+        if (inside)
+          start = c;
+        else
+          Span(target, rowLo + r, colLo + start, colLo + c, rgb);
+      }
+    }
+    return true;
+  }
+  if (total > MaxListedCrossings) return false;
+
+  // Few crossings a row: gathered row by row, sorted, filled between pairs.
+  mStarts.assign(static_cast<size_t>(rows + 1), 0);
+  for (const TEdge& e : mEdges) {
+    ++mStarts[static_cast<size_t>(e.FirstRow - rowLo)];
+    --mStarts[static_cast<size_t>(e.LastRow - rowLo + 1)];
+  }
+  // Counts per row, then the offset of each row's first crossing.
+  int32_t running = 0, offset = 0;
+  for (int64_t r = 0; r < rows; ++r) {
+    running += mStarts[static_cast<size_t>(r)];
+    mStarts[static_cast<size_t>(r)] = offset;
+    offset += running;
+  }
+  mStarts[static_cast<size_t>(rows)] = offset;
+  mCrossings.resize(static_cast<size_t>(offset));
+  std::vector<int32_t>& cursor = mCursor;
+  cursor.assign(mStarts.begin(), mStarts.end() - 1);
+  for (const TEdge& e : mEdges) {
+    int64_t x = e.X;
+    for (int64_t y = e.FirstRow; y <= e.LastRow; ++y, x += e.Step) {
+      const int64_t column = std::clamp(FirstRightOf(x), colLo, colHi);
+      mCrossings[static_cast<size_t>(cursor[static_cast<size_t>(y - rowLo)]++)] = static_cast<int32_t>(column);
+    }
+  }
+  for (int64_t r = 0; r < rows; ++r) {
+    int32_t* const from = mCrossings.data() + mStarts[static_cast<size_t>(r)];
+    int32_t* const to = mCrossings.data() + mStarts[static_cast<size_t>(r + 1)];
+    std::sort(from, to);
+    for (int32_t* c = from; c + 1 < to; c += 2) Span(target, rowLo + r, c[0], c[1], rgb);
+  }
+  return true;
+}
+
+}  // namespace fw

@@ -1,0 +1,162 @@
+// The polygon rasterizer against the painter's aliased odd-even fill, pixel by pixel: random
+// polygons (convex, self-crossing, jagged with thousands of corners, far outside the image),
+// under no clip, a box and banded regions; and the surface with its own fill against the
+// surface that hands every polygon to the painter.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+#include <QRegion>
+
+#include <random>
+#include <vector>
+
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TPolygonRaster.h"
+#include "framework/graphics/TSurface.h"
+
+using namespace fw;
+
+namespace {
+
+constexpr uint32_t White = 0xFFFFFFFFu, Fill = 0xFF2080C0u;
+
+/// Random polygons of the kinds charts fill: a few corners anywhere near the image, jagged
+/// area outlines over a base line with many corners, and corners out to the rasterizer's limit.
+std::vector<TPoint> RandomPolygon(std::mt19937& rng, int w, int h, int round) {
+  auto near = [&rng](int size) { return static_cast<int32_t>(rng() % (size + 40)) - 20; };
+  std::vector<TPoint> points;
+  switch (round % 4) {
+    case 0:
+    case 1:
+      for (int k = 0; k < 3 + static_cast<int>(rng() % 8); ++k) points.push_back({near(w), near(h)});
+      break;
+    case 2: {
+      const int corners = 50 + static_cast<int>(rng() % 3000);
+      const int32_t base = near(h);
+      for (int k = 0; k < corners; ++k)
+        points.push_back({static_cast<int32_t>(k * w / corners), near(h)});
+      points.push_back({w, base});
+      points.push_back({0, base});
+      break;
+    }
+    default: {
+      const auto far = [&rng] {
+        return static_cast<int32_t>(rng() % (2 * TPolygonRaster::MaxCoordinate + 1)) - TPolygonRaster::MaxCoordinate;
+      };
+      for (int k = 0; k < 3 + static_cast<int>(rng() % 5); ++k)
+        points.push_back(rng() % 2 ? TPoint{far(), far()} : TPoint{near(w), near(h)});
+    }
+  }
+  return points;
+}
+
+QRegion RandomRegion(std::mt19937& rng, int w, int h) {
+  QRegion region;
+  if (rng() % 2) {
+    QPolygon polygon;
+    for (int k = 0; k < 3 + static_cast<int>(rng() % 5); ++k)
+      polygon << QPoint(static_cast<int>(rng() % (w + 20)) - 10, static_cast<int>(rng() % (h + 20)) - 10);
+    region = QRegion(polygon, Qt::OddEvenFill);
+  } else {
+    for (int k = 0; k < 1 + static_cast<int>(rng() % 5); ++k)
+      region += QRect(static_cast<int>(rng() % w), static_cast<int>(rng() % h), static_cast<int>(1 + rng() % w),
+                      static_cast<int>(1 + rng() % h));
+  }
+  return region;
+}
+
+TEST(PolygonRaster, FillsThePaintersPixelsForRandomPolygonsAndClips) {
+  std::mt19937 rng(41);
+  for (int round = 0; round < 1200; ++round) {
+    const int w = 8 + static_cast<int>(rng() % 300), h = 8 + static_cast<int>(rng() % 200);
+    const std::vector<TPoint> points = RandomPolygon(rng, w, h, round);
+    ASSERT_TRUE(TPolygonRaster::Handles(points));
+    const int clipKind = static_cast<int>(rng() % 3);  // none, a box, a region
+    QRegion clip;
+    if (clipKind == 1)
+      clip = QRegion(QRect(static_cast<int>(rng() % w), static_cast<int>(rng() % h), static_cast<int>(1 + rng() % w),
+                           static_cast<int>(1 + rng() % h)));
+    if (clipKind == 2) clip = RandomRegion(rng, w, h);
+
+    QImage painted(w, h, QImage::Format_ARGB32_Premultiplied);
+    painted.fill(White);
+    {
+      QPainter painter(&painted);
+      painter.setRenderHint(QPainter::Antialiasing, false);
+      if (clipKind != 0) painter.setClipRegion(clip);
+      QPolygonF polygon;
+      for (const TPoint& p : points) polygon << QPointF(p.X, p.Y);
+      QPainterPath path;
+      path.setFillRule(Qt::OddEvenFill);
+      path.addPolygon(polygon);
+      path.closeSubpath();
+      painter.fillPath(path, QColor::fromRgba(Fill));
+    }
+
+    QImage raster(w, h, QImage::Format_ARGB32_Premultiplied);
+    raster.fill(White);
+    const std::vector<QRect> rects(clip.begin(), clip.end());
+    QRect box(0, 0, w, h);
+    if (clipKind != 0) box &= clip.boundingRect();
+    const TPixelTarget target{reinterpret_cast<uint32_t*>(raster.bits()), raster.bytesPerLine() / 4, w, h, box,
+                              clipKind != 0 && rects.size() != 1 ? &rects : nullptr};
+    TPolygonRaster polygons;
+    ASSERT_TRUE(polygons.Fill(target, points, Fill));
+    ASSERT_EQ(raster, painted) << "round " << round << ", " << points.size() << " corners, clip " << clipKind;
+  }
+}
+
+TEST(PolygonRaster, LeavesFarCornersAndTooFewToThePainter) {
+  EXPECT_FALSE(TPolygonRaster::Handles(std::vector<TPoint>{{0, 0}, {5, 5}}));
+  EXPECT_TRUE(TPolygonRaster::Handles(std::vector<TPoint>{{0, 0}, {TPolygonRaster::MaxCoordinate, 0}, {0, -TPolygonRaster::MaxCoordinate}}));
+  EXPECT_FALSE(TPolygonRaster::Handles(std::vector<TPoint>{{0, 0}, {TPolygonRaster::MaxCoordinate + 1, 0}, {0, 5}}));
+  EXPECT_FALSE(TPolygonRaster::Handles(std::vector<TPoint>{{0, 0}, {5, 0}, {0, INT32_MIN}}));
+}
+
+// Through the surface: brushes, pen modes and clips that the rasterizer takes, and those it
+// leaves to the painter, give the same picture as the painter alone.
+TEST(PolygonRaster, SurfacePolygonsMatchThePainterForEveryBrushModeAndClip) {
+  std::mt19937 rng(43);
+  const TBrushStyle brushes[] = {bsSolid, bsSolid, bsClear, bsCross, bsFDiagonal};
+  const TPenMode modes[] = {pmCopy, pmCopy, pmXor, pmNotXor, pmMerge};
+  for (int round = 0; round < 300; ++round) {
+    const int w = 20 + static_cast<int>(rng() % 120), h = 20 + static_cast<int>(rng() % 90);
+    const std::vector<TPoint> points = RandomPolygon(rng, w, h, round);
+    const TBrushStyle brush = brushes[rng() % 5];
+    const TPenMode mode = modes[rng() % 5];
+    const bool outline = rng() % 2 == 0;
+    const int clipKind = static_cast<int>(rng() % 3);
+    std::vector<TPoint> clipPolygon;
+    for (int k = 0; k < 5; ++k)
+      clipPolygon.push_back({static_cast<int32_t>(rng() % w), static_cast<int32_t>(rng() % h)});
+    const TRect clipRect{static_cast<int32_t>(rng() % w), static_cast<int32_t>(rng() % h), w, h};
+    auto draw = [&](bool direct) {
+      TSurface::SetDirectPolygonFill(direct);
+      auto bmp = std::make_unique<TBitmap>(w, h);
+      TSurface& s = bmp->Canvas();
+      s.Brush().SetColor(clWhite);
+      s.FillRect({0, 0, w, h});
+      if (clipKind == 1) s.IntersectClipRect(clipRect);
+      if (clipKind == 2) s.IntersectClipPolygon(clipPolygon);
+      s.Brush().SetStyle(brush);
+      s.Brush().SetColor(clTeal);
+      s.Pen().SetMode(mode);
+      s.Pen().SetStyle(outline ? psSolid : psClear);
+      s.Pen().SetColor(clMaroon);
+      s.Polygon(points);
+      s.Polygon(std::vector<TPoint>{{1, 1}, {w - 3, 4}, {w / 2, h - 2}});  // a second one over it
+      std::vector<TColor> pixels;
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) pixels.push_back(s.GetPixel(x, y));
+      return pixels;
+    };
+    const std::vector<TColor> painter = draw(false), own = draw(true);
+    ASSERT_EQ(own, painter) << "round " << round;
+  }
+  TSurface::SetDirectPolygonFill(true);
+}
+
+}  // namespace
