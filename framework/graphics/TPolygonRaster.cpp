@@ -34,19 +34,88 @@ bool TPolygonRaster::Handles(std::span<const TPoint> points) {
   return true;
 }
 
-void TPolygonRaster::Span(const TPixelTarget& target, int64_t y, int64_t from, int64_t to, uint32_t rgb) const {
+void TPolygonRaster::Span(const TPixelTarget& target, int64_t y, int64_t from, int64_t to, uint32_t rgb) {
   uint32_t* const row = target.Bits + y * target.Stride;
   if (target.Region == nullptr) {
     if (from < to) std::fill(row + from, row + to, rgb);
     return;
   }
-  size_t first = 0, last = 0;
-  target.BandOf(static_cast<int>(y), first, last);
-  for (size_t k = first; k < last; ++k) {
-    const QRect& r = (*target.Region)[k];
+  // Rows come in ascending order: the band of the last row, or a later one.
+  const std::vector<QRect>& rects = *target.Region;
+  if (y != mBandRow) {
+    if (y < mBandRow || mBandRow == INT64_MIN) {
+      target.BandOf(static_cast<int>(y), mBandFirst, mBandLast);
+    } else {
+      while (mBandFirst < rects.size() && rects[mBandFirst].bottom() < y) ++mBandFirst;
+      mBandLast = mBandFirst;
+      while (mBandLast < rects.size() && rects[mBandLast].top() <= y) ++mBandLast;
+    }
+    mBandRow = y;
+  }
+  for (size_t k = mBandFirst; k < mBandLast; ++k) {
+    const QRect& r = rects[k];
     const int64_t lo = std::max<int64_t>(from, r.left()), hi = std::min<int64_t>(to, int64_t{r.right()} + 1);
     if (lo < hi) std::fill(row + lo, row + hi, rgb);
   }
+}
+
+bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TPoint> points, int64_t rowLo,
+                                  int64_t rowHi, int64_t colLo, int64_t colHi, uint32_t rgb) {
+  // Y-monotone: going round, Y turns from rising to falling and back once each (horizontal
+  // edges aside). Then every row's centre line crosses exactly one edge of each of the two
+  // chains from the top corner to the bottom one, and the row is filled between them.
+  const size_t n = points.size();
+  size_t topIndex = 0, turns = 0;
+  int first = 0, previous = 0;
+  for (size_t k = 0; k < n; ++k) {
+    const TPoint& a = points[k];
+    const TPoint& b = points[(k + 1) % n];
+    if (a.Y < points[topIndex].Y) topIndex = k;
+    const int sign = b.Y > a.Y ? 1 : b.Y < a.Y ? -1 : 0;
+    if (sign == 0) continue;
+    if (previous == 0)
+      first = sign;
+    else if (sign != previous)
+      ++turns;
+    previous = sign;
+  }
+  if (previous != 0 && first != previous) ++turns;  // round from the last edge to the first
+  if (turns != 2) return false;
+  // Each chain as a cursor over its edges, walked downwards from the top corner.
+  struct TChain {
+    std::span<const TPoint> Points;
+    size_t At;        // upper corner of the current edge
+    int Direction;    // +1 forward round the polygon, -1 backward
+    int64_t First = 0, Last = INT64_MIN, X = 0, Step = 0;
+    const TPoint& Corner(size_t k) const { return Points[k]; }
+    size_t Next(size_t k) const { return Direction > 0 ? (k + 1) % Points.size() : (k + Points.size() - 1) % Points.size(); }
+    /// Moves to the edge that crosses row y; false past the bottom corner.
+    bool Reach(int64_t y) {
+      while (y > Last) {
+        const TPoint& a = Corner(At);
+        const size_t nextIndex = Next(At);
+        const TPoint& b = Corner(nextIndex);
+        if (b.Y < a.Y) return false;  // the chain turned upwards: past the bottom
+        At = nextIndex;
+        if (a.Y == b.Y) continue;
+        First = a.Y;
+        Last = int64_t{b.Y} - 1;
+        Step = (int64_t{b.X} - a.X) * One / (int64_t{b.Y} - a.Y);  // truncated toward zero
+        X = int64_t{a.X} * One + Step / 2;
+      }
+      return true;
+    }
+    int64_t CrossingAt(int64_t y) const { return X + (y - First) * Step; }
+  };
+  TChain left{points, topIndex, 1}, right{points, topIndex, -1};
+  for (int64_t y = rowLo; y <= rowHi; ++y) {
+    if (!left.Reach(y) || !right.Reach(y)) break;
+    int64_t a = std::clamp(FirstRightOf(left.CrossingAt(y)), colLo, colHi);
+    int64_t b = std::clamp(FirstRightOf(right.CrossingAt(y)), colLo, colHi);
+    if (a > b) std::swap(a, b);
+    if (a < b) Span(target, y, a, b, rgb);
+  }
+  return true;
 }
 
 bool TPolygonRaster::Fill(const TPixelTarget& target, std::span<const TPoint> points, uint32_t rgb) {
@@ -61,6 +130,10 @@ bool TPolygonRaster::Fill(const TPixelTarget& target, std::span<const TPoint> po
   const int64_t rowLo = std::max<int64_t>(top, box.top()), rowHi = std::min<int64_t>(bottom - 1, box.bottom());
   if (rowLo > rowHi) return true;
   const int64_t colLo = box.left(), colHi = int64_t{box.right()} + 1;  // columns colLo..colHi-1
+
+  mBandRow = INT64_MIN;
+  mBandFirst = 0;
+  if (FillMonotone(target, points, rowLo, rowHi, colLo, colHi, rgb)) return true;
 
   mEdges.clear();
   int64_t total = 0;
@@ -134,7 +207,12 @@ bool TPolygonRaster::Fill(const TPixelTarget& target, std::span<const TPoint> po
   for (int64_t r = 0; r < rows; ++r) {
     int32_t* const from = mCrossings.data() + mStarts[static_cast<size_t>(r)];
     int32_t* const to = mCrossings.data() + mStarts[static_cast<size_t>(r + 1)];
-    std::sort(from, to);
+    if (to - from > 8) {
+      std::sort(from, to);
+    } else {
+      for (int32_t* c = from + 1; c < to; ++c)  // a few crossings: insertion
+        for (int32_t* d = c; d > from && d[-1] > d[0]; --d) std::swap(d[-1], d[0]);
+    }
     for (int32_t* c = from; c + 1 < to; c += 2) Span(target, rowLo + r, c[0], c[1], rgb);
   }
   return true;

@@ -38,13 +38,21 @@ private:
   };
 
   /// Fills columns from..to-1 of row y, cut to the drawable box and the clip region.
-  void Span(const TPixelTarget& target, int64_t y, int64_t from, int64_t to, uint32_t rgb) const;
+  /// Fills a y-monotone polygon (every row crossed by two edges at most) row by row between
+  /// its two chains, rows rowLo..rowHi; false, with nothing drawn, for any other polygon.
+  bool FillMonotone(const TPixelTarget& target, std::span<const TPoint> points, int64_t rowLo, int64_t rowHi,
+                    int64_t colLo, int64_t colHi, uint32_t rgb);
+  /// Rows come in ascending order within one fill.
+  void Span(const TPixelTarget& target, int64_t y, int64_t from, int64_t to, uint32_t rgb);
 
   std::vector<TEdge> mEdges;
   std::vector<int32_t> mStarts;     // per row: first crossing in mCrossings
   std::vector<int32_t> mCursor;     // per row: next free place in mCrossings
   std::vector<int32_t> mCrossings;  // first pixel right of each crossing, row by row
   std::vector<uint8_t> mToggles;    // per row and column: crossings that start there, mod 2
+  // The clip region's band of the last row spanned: rectangles mBandFirst..mBandLast-1.
+  int64_t mBandRow = 0;
+  size_t mBandFirst = 0, mBandLast = 0;
 };
 
 }  // namespace fw
