@@ -18,6 +18,7 @@
 #include "chart/series/TSeriesPointer.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TPen.h"
+#include "framework/graphics/TSurface.h"
 
 namespace chart {
 
@@ -314,6 +315,7 @@ void TCustomSeries::FillRun(TCanvas3D& canvas, size_t begin, size_t end) {
 // A line series draws each segment in its point's colour; an area's edge keeps LinePen's.
 void TCustomSeries::DrawLineRun(TCanvas3D& canvas, size_t begin, size_t end) {
   if (end - begin < 2) return;
+  if (DrawLineRunByColumns(canvas, begin, end)) return;
   fw::TColor penColor = canvas.Pen().Color();
   fw::TPoint last{mPass[begin].X, mPass[begin].Y};
   canvas.MovePenTo(last.X, last.Y);
@@ -331,6 +333,66 @@ void TCustomSeries::DrawLineRun(TCanvas3D& canvas, size_t begin, size_t end) {
     canvas.DrawLineTo(p.X, p.Y);
     last = p;
   }
+}
+
+bool TCustomSeries::DrawLineRunByColumns(TCanvas3D& canvas, size_t begin, size_t end) {
+  // Lines that leave the union of their pixels (one colour, solid, one pixel wide, copied on a
+  // plain surface), without stair corners.
+  fw::TSurface* surface = canvas.Surface();
+  if (!gMergeDrawing || mStairs || !surface || !surface->LinesFormPixelUnion()) return false;
+  // A line series draws in its points' colour: one for the whole run, taken with the first line
+  // drawn, as the point-by-point walk takes it.
+  bool recolour = false;
+  const fw::TColor color = mPass[begin + 1].Color;
+  if (!mDrawArea) {
+    for (size_t k = begin + 2; k < end; ++k)
+      if (mPass[k].Color != color) return false;
+    recolour = canvas.Pen().Color() != color;
+  }
+  // A run i..j of points on one column x, with rows y_i .. y_j, covers every row between the
+  // extremes lo..hi of its points before the trailing ones on row y_j, and the rows from the
+  // last of those towards y_j (y_j excluded). The walk y_i, e1, e2, y_j with {e1, e2} = {lo, hi}
+  // and e2 != y_j covers lo..hi except perhaps e2, then e2 towards y_j: the same rows. The
+  // lines entering and leaving the column join the same points as before.
+  fw::TPoint last{mPass[begin].X, mPass[begin].Y};
+  canvas.MovePenTo(last.X, last.Y);
+  const auto to = [&](int32_t x, int32_t y) {
+    if (x == last.X && y == last.Y) return;
+    if (recolour) {
+      canvas.Pen().SetColor(color);
+      recolour = false;
+    }
+    canvas.DrawLineTo(x, y);
+    last = {x, y};
+  };
+  for (size_t i = begin; i < end;) {
+    const int32_t x = mPass[i].X;
+    size_t j = i;
+    while (j + 1 < end && mPass[j + 1].X == x) ++j;
+    to(x, mPass[i].Y);
+    if (j > i) {
+      const int32_t yj = mPass[j].Y;
+      size_t t = j;  // first of the trailing points on row yj
+      while (t > i && mPass[t - 1].Y == yj) --t;
+      if (t > i) {
+        int32_t lo = mPass[i].Y, hi = mPass[i].Y;
+        for (size_t k = i + 1; k < t; ++k) {
+          lo = std::min(lo, mPass[k].Y);
+          hi = std::max(hi, mPass[k].Y);
+        }
+        if (hi == yj) {
+          to(x, hi);
+          to(x, lo);
+        } else {
+          to(x, lo);
+          to(x, hi);
+        }
+      }
+      to(x, yj);
+    }
+    i = j + 1;
+  }
+  return true;
 }
 
 void TCustomSeries::DrawAreaLines(TCanvas3D& canvas, size_t begin, size_t end) {

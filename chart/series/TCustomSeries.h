@@ -146,6 +146,9 @@ private:
   /// Appends a polygon corner, dropping one that repeats the last or continues its straight run.
   void AddCorner(fw::TPoint p);
   void DrawLineRun(TCanvas3D& canvas, size_t begin, size_t end);
+  /// DrawLineRun with at most four lines a pixel column, when that gives the same pixels (the
+  /// lines form the union of their pixels, one colour, no stairs); false when it drew nothing.
+  bool DrawLineRunByColumns(TCanvas3D& canvas, size_t begin, size_t end);
   void DrawSegment3D(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   void DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color);
   void DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);

@@ -1,9 +1,12 @@
 // Line and point series: pixels flat and in 3D, gaps, colours, stairs, hit tests, marks, margins.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "chart/canvas/DarkenColor.h"
 #include "chart/canvas/TChartCanvas3D.h"
@@ -316,4 +319,52 @@ TEST(LineSeries3D, SeriesStandAtTheirOwnDepthsAndShareOneWhenFixed) {
   EXPECT_EQ(a.DepthStart(), d.DepthStart());
   EXPECT_GT(seriestest::Count(shared, g.Chart.PlotRect(), fw::clRed), 20);
   EXPECT_GT(seriestest::Count(shared, g.Chart.PlotRect(), fw::clBlue), 20);
+}
+
+namespace {
+
+// Every pixel of a frame of a dense random line (many points per pixel column; ascending,
+// repeated or unordered X; gaps; colours of its own; pens that merge and pens that do not),
+// drawn with or without merging work.
+std::vector<fw::TColor> DenseLinePixels(bool merge, uint32_t seed) {
+  std::mt19937 rng(seed);
+  TCustomSeries::SetMergeDrawing(merge);
+  TSeriesChart c(120 + static_cast<int32_t>(rng() % 80), 90 + static_cast<int32_t>(rng() % 60));
+  const int32_t n = 50 + static_cast<int32_t>(rng() % 2000);
+  TSeriesChart::SetRange(c.Chart.BottomAxis(), -5, n + 5.0);
+  TSeriesChart::SetRange(c.Chart.LeftAxis(), -12, 12);
+  c.Chart.LeftAxis().SetInverted(rng() % 4 == 0);
+  auto& s = c.Add<TLineSeries>({}, fw::clRed);
+  const int order = static_cast<int>(rng() % 3);  // ascending, repeated X, unordered
+  if (order == 2) s.XValues().SetOrder(loNone);
+  const bool colours = rng() % 4 == 0;
+  for (int32_t i = 0; i < n; ++i) {
+    const double x = order == 0 ? i : order == 1 ? i - i % 7 : static_cast<double>(rng() % n);
+    const double y = 10 * std::sin(i * 0.01 * (1 + seed % 5)) + static_cast<double>(rng() % 5) - 2;
+    const fw::TColor color = rng() % 97 == 0 ? fw::clNone : colours && rng() % 50 == 0 ? fw::clBlue : fw::clDefault;
+    s.AppendPoint(x, rng() % 211 == 0 ? NaN : y, "", color);
+  }
+  switch (rng() % 5) {
+    case 0: s.LinePen().SetWidth(2); break;
+    case 1: s.LinePen().SetStyle(fw::psDot); break;
+    case 2: s.LinePen().SetMode(fw::pmNotXor); break;
+    default: break;  // solid, one pixel, copied: merged
+  }
+  fw::TSurface& image = c.Draw();
+  TCustomSeries::SetMergeDrawing(true);
+  std::vector<fw::TColor> pixels;
+  for (int32_t y = 0; y < image.Height(); ++y)
+    for (int32_t x = 0; x < image.Width(); ++x) pixels.push_back(image.GetPixel(x, y));
+  return pixels;
+}
+
+}  // namespace
+
+TEST(LineSeriesPixels, ColumnByColumnDrawingGivesExactlyThePixelsOfEverySegment) {
+  for (uint32_t seed = 1; seed <= 150; ++seed) {
+    const std::vector<fw::TColor> merged = DenseLinePixels(true, seed);
+    const std::vector<fw::TColor> plain = DenseLinePixels(false, seed);
+    ASSERT_EQ(merged, plain) << "seed " << seed;
+    ASSERT_GT(std::count(plain.begin(), plain.end(), fw::clWhite), 0);
+  }
 }
