@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cmath>
 
@@ -242,13 +243,23 @@ int32_t TCustomSeries::OriginPixel(double origin) const {
   return axis ? YPixelOfValue(axis->Minimum()) : 0;
 }
 
-TCustomSeries::TPassPoint TCustomSeries::PassPoint(int32_t index, const TSeriesStack* stack) const {
+TCustomSeries::TPassPoint TCustomSeries::PassPoint(int32_t index, const TSeriesStack* stack,
+                                                   TOriginCache* cache) const {
   TPassPoint p;
   p.Gap = IsGap(index);
   if (p.Gap) return p;
   p.X = XPixelOfValue(XValueOf(index));
   p.Y = YPixelOfValue(DrawnValue(index, stack));
-  if (mDrawArea) p.Origin = OriginPixel(DrawnOrigin(index, stack));
+  if (mDrawArea) {
+    const double origin = DrawnOrigin(index, stack);
+    const uint64_t bits = std::bit_cast<uint64_t>(origin);
+    if (cache && cache->Valid && cache->Bits == bits) {
+      p.Origin = cache->Pixel;
+    } else {
+      p.Origin = OriginPixel(origin);
+      if (cache) *cache = {true, bits, p.Origin};
+    }
+  }
   p.Color = ColorOfPoint(index);
   return p;
 }
@@ -499,7 +510,8 @@ void TCustomSeries::DrawAllPoints() {
   mPassStart = first > 0 ? first - 1 : first;
   mPassFirst = static_cast<size_t>(first - mPassStart);
   mPass.clear();
-  for (int32_t i = mPassStart; i <= last; ++i) mPass.push_back(PassPoint(i, stack.get()));
+  TOriginCache origins;  // an area's origin is mostly one value for the whole pass
+  for (int32_t i = mPassStart; i <= last; ++i) mPass.push_back(PassPoint(i, stack.get(), &origins));
   const size_t count = mPass.size();
 
   if (chart->ChartView3D()) {

@@ -138,7 +138,14 @@ private:
   double ScanRange(bool wantX, bool wantMinimum) const;
   /// Range of the stacked tops and origins over the points that are not gaps.
   double StackedRange(bool wantMinimum) const;
-  TPassPoint PassPoint(int32_t index, const TSeriesStack* stack) const;
+  /// The origin's pixel for the origin value mapped last in a pass (its bits).
+  struct TOriginCache {
+    bool Valid = false;
+    uint64_t Bits = 0;
+    int32_t Pixel = 0;
+  };
+  /// With a cache, an origin value equal to the last one takes its pixel without mapping.
+  TPassPoint PassPoint(int32_t index, const TSeriesStack* stack, TOriginCache* cache = nullptr) const;
   /// The corner a stair step turns at between a and b (a itself without Stairs).
   fw::TPoint StairCorner(fw::TPoint a, fw::TPoint b) const;
 

@@ -127,6 +127,26 @@ TEST(AreaSeriesPixels, StackedAreasRestOnEachOther) {
   EXPECT_EQ(a.DrawnValue(0), 2);
 }
 
+// The origin changes from point to point under a stacked area: each flat stretch rests on the
+// top of the one below it there, not on the first point's.
+TEST(AreaSeriesPixels, StackedAreasFollowAnOriginThatChanges) {
+  TSeriesChart c;
+  auto& a = PlainArea(c, {1, 1, 6, 6, 1, 1}, fw::clRed);
+  auto& b = PlainArea(c, {2, 2, 2, 2, 2, 2}, fw::clBlue);
+  a.SetMultiArea(maStacked);
+  b.SetMultiArea(maStacked);
+  TSeriesChart::SetRange(c.Chart.LeftAxis(), -1, 11);
+  c.Draw();
+  for (int32_t i : {0, 2, 4}) {
+    const double below = i == 2 ? 6 : 1;
+    const int32_t x = (a.XPixel(i) + a.XPixel(i + 1)) / 2;
+    EXPECT_EQ(ColumnSpan(c, x, fw::clBlue), std::make_pair(a.YPixelOfValue(below + 2), a.YPixelOfValue(below) - 1))
+        << "stretch " << i;
+    EXPECT_EQ(ColumnSpan(c, x, fw::clRed), std::make_pair(a.YPixelOfValue(below), a.YPixelOfValue(0) - 1))
+        << "stretch " << i;
+  }
+}
+
 TEST(AreaSeriesPixels, StackedToAHundredPercent) {
   TSeriesChart c;
   seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), 0, 100);
