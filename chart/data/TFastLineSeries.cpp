@@ -6,6 +6,7 @@
 
 #include "chart/ChartConst.h"
 #include "chart/axes/TAxisScale.h"
+#include "chart/data/ColumnWalk.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/data/TSeriesMarks.h"
@@ -242,35 +243,15 @@ bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last
     mLastX = x;
     mLastY = y;
   };
-  // A run a..b on one column, with rows y_a .. y_b, covers every row between the extremes of
-  // its points before the trailing ones on y_b (lo..hi), and the rows from the last of those
-  // towards y_b (y_b itself excluded). The walk y_a, e1, e2, y_b with {e1, e2} = {lo, hi} and
-  // e2 != y_b covers lo..hi except perhaps e2, then e2 towards y_b: the same rows. The
-  // segments entering and leaving the column are drawn from the same points as before.
+  // Each column's run of points is drawn with at most four lines (WalkColumn).
+  const auto rowOf = [this](int32_t k) { return PointY(k); };
+  const auto extremes = [this](int32_t from, int32_t until, int32_t& lo, int32_t& hi) { RowExtremes(from, until, lo, hi); };
   int32_t length = 1;
   for (int32_t i = start; i <= last;) {
     const int32_t column = PointX(i);
     const int32_t j = ColumnEnd(i, last, column, length);
     length = j - i + 1;
-    const int32_t ya = PointY(i);
-    to(column, ya);
-    if (j > i) {
-      const int32_t yb = PointY(j);
-      int32_t t = j;  // first of the trailing points on row yb
-      while (t > i && PointY(t - 1) == yb) --t;
-      if (t > i) {
-        int32_t lo, hi;
-        RowExtremes(i, t, lo, hi);
-        if (hi == yb) {
-          to(column, hi);
-          to(column, lo);
-        } else {
-          to(column, lo);
-          to(column, hi);
-        }
-      }
-      to(column, yb);
-    }
+    WalkColumn(column, i, j, rowOf, extremes, to);
     i = j + 1;
   }
   return true;

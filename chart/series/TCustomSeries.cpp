@@ -12,6 +12,7 @@
 #include "chart/canvas/DarkenColor.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
+#include "chart/data/ColumnWalk.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/TChartBrush.h"
@@ -360,11 +361,7 @@ bool TCustomSeries::DrawLineRunByColumns(TCanvas3D& canvas, size_t begin, size_t
       if (mPass[k].Color != color) return false;
     recolour = canvas.Pen().Color() != color;
   }
-  // A run i..j of points on one column x, with rows y_i .. y_j, covers every row between the
-  // extremes lo..hi of its points before the trailing ones on row y_j, and the rows from the
-  // last of those towards y_j (y_j excluded). The walk y_i, e1, e2, y_j with {e1, e2} = {lo, hi}
-  // and e2 != y_j covers lo..hi except perhaps e2, then e2 towards y_j: the same rows. The
-  // lines entering and leaving the column join the same points as before.
+  // Each column's run of points is drawn with at most four lines (WalkColumn).
   fw::TPoint last{mPass[begin].X, mPass[begin].Y};
   canvas.MovePenTo(last.X, last.Y);
   const auto to = [&](int32_t x, int32_t y) {
@@ -376,31 +373,19 @@ bool TCustomSeries::DrawLineRunByColumns(TCanvas3D& canvas, size_t begin, size_t
     canvas.DrawLineTo(x, y);
     last = {x, y};
   };
+  const auto rowOf = [this](size_t k) { return mPass[k].Y; };
+  const auto extremes = [this](size_t from, size_t until, int32_t& lo, int32_t& hi) {
+    lo = hi = mPass[from].Y;
+    for (size_t k = from + 1; k < until; ++k) {
+      lo = std::min(lo, mPass[k].Y);
+      hi = std::max(hi, mPass[k].Y);
+    }
+  };
   for (size_t i = begin; i < end;) {
     const int32_t x = mPass[i].X;
     size_t j = i;
     while (j + 1 < end && mPass[j + 1].X == x) ++j;
-    to(x, mPass[i].Y);
-    if (j > i) {
-      const int32_t yj = mPass[j].Y;
-      size_t t = j;  // first of the trailing points on row yj
-      while (t > i && mPass[t - 1].Y == yj) --t;
-      if (t > i) {
-        int32_t lo = mPass[i].Y, hi = mPass[i].Y;
-        for (size_t k = i + 1; k < t; ++k) {
-          lo = std::min(lo, mPass[k].Y);
-          hi = std::max(hi, mPass[k].Y);
-        }
-        if (hi == yj) {
-          to(x, hi);
-          to(x, lo);
-        } else {
-          to(x, lo);
-          to(x, hi);
-        }
-      }
-      to(x, yj);
-    }
+    WalkColumn(x, i, j, rowOf, extremes, to);
     i = j + 1;
   }
   return true;

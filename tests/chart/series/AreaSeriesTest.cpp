@@ -294,10 +294,7 @@ std::vector<fw::TColor> DenseAreaPixels(bool merge, bool stairs, TMultiArea mult
   }
   fw::TSurface& image = c.Draw();
   TCustomSeries::SetMergeDrawing(true);
-  std::vector<fw::TColor> pixels;
-  for (int32_t y = 0; y < image.Height(); ++y)
-    for (int32_t x = 0; x < image.Width(); ++x) pixels.push_back(image.GetPixel(x, y));
-  return pixels;
+  return seriestest::AllPixels(image);
 }
 
 }  // namespace

@@ -352,10 +352,7 @@ std::vector<fw::TColor> DenseLinePixels(bool merge, uint32_t seed) {
   }
   fw::TSurface& image = c.Draw();
   TCustomSeries::SetMergeDrawing(true);
-  std::vector<fw::TColor> pixels;
-  for (int32_t y = 0; y < image.Height(); ++y)
-    for (int32_t x = 0; x < image.Width(); ++x) pixels.push_back(image.GetPixel(x, y));
-  return pixels;
+  return seriestest::AllPixels(image);
 }
 
 }  // namespace

@@ -90,6 +90,14 @@ inline fw::TRect ColorBounds(fw::TSurface& s, const fw::TRect& area, fw::TColor 
   return box;
 }
 
+/// Every pixel of the surface, row by row.
+inline std::vector<fw::TColor> AllPixels(fw::TSurface& s) {
+  std::vector<fw::TColor> pixels;
+  for (int32_t y = 0; y < s.Height(); ++y)
+    for (int32_t x = 0; x < s.Width(); ++x) pixels.push_back(s.GetPixel(x, y));
+  return pixels;
+}
+
 inline int Count(fw::TSurface& s, const fw::TRect& area, fw::TColor color) {
   int n = 0;
   for (int32_t y = area.Top; y < area.Bottom; ++y)

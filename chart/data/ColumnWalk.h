@@ -1,0 +1,38 @@
+#pragma once
+// The walk that draws a dense polyline's points on one pixel column with at most four lines.
+#include <cstdint>
+
+namespace chart {
+
+/// Draws points i..j (i <= j) of a polyline that all lie on pixel column x, for lines that leave
+/// the union of their pixels. rowOf(k) is point k's row; extremes(i, t, lo, hi) gives the lowest
+/// and highest row of points i..t-1; to(x, y) draws a line to (x, y), or moves there for the
+/// first point, skipping a point on the last one's pixel.
+///
+/// The points i..j, with rows y_i .. y_j, cover every row between the extremes lo..hi of the
+/// points before the trailing ones on row y_j, and the rows from the last of those towards y_j
+/// (y_j excluded). The walk y_i, e1, e2, y_j with {e1, e2} = {lo, hi} and e2 != y_j covers
+/// lo..hi except perhaps e2, then e2 towards y_j: the same rows. The lines entering and leaving
+/// the column join the same points as drawing every segment does.
+template <class Index, class RowOf, class Extremes, class To>
+void WalkColumn(int32_t x, Index i, Index j, const RowOf& rowOf, const Extremes& extremes, const To& to) {
+  to(x, rowOf(i));
+  if (j == i) return;
+  const int32_t last = rowOf(j);
+  Index t = j;  // first of the trailing points on row `last`
+  while (t > i && rowOf(t - 1) == last) --t;
+  if (t > i) {
+    int32_t lo, hi;
+    extremes(i, t, lo, hi);
+    if (hi == last) {
+      to(x, hi);
+      to(x, lo);
+    } else {
+      to(x, lo);
+      to(x, hi);
+    }
+  }
+  to(x, last);
+}
+
+}  // namespace chart
