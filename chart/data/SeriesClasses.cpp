@@ -23,6 +23,7 @@ void RegisterValueListClass() {
       .Boolean("DateTime", &TChartValueList::DateTime, &TChartValueList::SetDateTime)
       .String("Name", &TChartValueList::Name, &TChartValueList::SetName)
       .Real("Multiplier", &TChartValueList::Multiplier, &TChartValueList::SetMultiplier)
+      .Default(1.0)  // the constructor's; a multiplier of 0 is then written and read back
       .Enumeration("Order", &TChartValueList::Order, &TChartValueList::SetOrder,
                    {"loNone", "loAscending", "loDescending"})
       .String("ValueSource", &TChartValueList::ValueSource, &TChartValueList::SetValueSource)

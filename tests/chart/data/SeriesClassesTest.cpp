@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "chart/ChartClasses.h"
 #include "chart/data/SeriesClasses.h"
 #include "chart/data/TChartSeries.h"
 #include "chart/data/TSeriesMarks.h"
@@ -10,6 +11,7 @@
 #include "framework/streaming/FrameworkClasses.h"
 #include "framework/streaming/TClassRegistry.h"
 #include "framework/streaming/TFormReader.h"
+#include "framework/streaming/TFormWriter.h"
 #include "tests/chart/data/FakeSeriesHost.h"
 
 namespace chart::test {
@@ -108,6 +110,27 @@ TEST(SeriesClasses, ReaderBuildsSeriesInsideTheirChart) {
   EXPECT_GE(chart->Refreshes, 1);  // the chart refreshed the dependent once loading ended
   s1->AppendPoint(1, 2, "", fw::clDefault);
   EXPECT_EQ(s2->PointCount(), 1);
+}
+
+// A multiplier of 0 is written and read back; one of 1, the constructor's, is left out.
+TEST(SeriesClasses, MultipliersOfZeroAndOneSurviveWritingAndReading) {
+  RegisterLayoutClasses();
+  RegisterChartClasses();  // the pens of the marks, for writing
+  std::string layout = kLayout;
+  const std::string from = "YValues.Multiplier = 2.5", to = "YValues.Multiplier = 0";
+  layout.replace(layout.find(from), from.size(), to);
+  TLayoutRoot first;
+  fw::TFormReader::ReadRoot(first, layout);
+  const std::string written = fw::TFormWriter::Write(first);
+  EXPECT_NE(written.find("YValues.Multiplier = 0"), std::string::npos) << written;
+  EXPECT_EQ(written.find("XValues.Multiplier"), std::string::npos) << written;
+  TLayoutRoot second;
+  fw::TFormReader::ReadRoot(second, written);
+  auto* series = dynamic_cast<TLayoutSeries*>(second.FindComponent("Series1"));
+  ASSERT_NE(series, nullptr);
+  EXPECT_EQ(series->YValues().Multiplier(), 0);
+  EXPECT_EQ(series->XValues().Multiplier(), 1);
+  EXPECT_EQ(fw::TFormWriter::Write(second), written);
 }
 
 TEST(SeriesClasses, UnknownOrderIsAnErrorNamingTheLine) {
