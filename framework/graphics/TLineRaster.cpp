@@ -21,37 +21,7 @@ int64_t CeilSteps(int64_t num, int64_t den) {
 void TLineRaster::SetTarget(const TPixelTarget& target) {
   Flush();
   mTarget = target;
-  mBandHint = 0;
-}
-
-void TLineRaster::FindBand(int64_t y, size_t& first, size_t& last) {
-  // Runs come row after row, and the lines of one shape share rows: the band of the last call
-  // and the band below it are tried before bisecting. mBandHint is always the index of the
-  // first rectangle of a band.
-  const std::vector<QRect>& rects = *mTarget.Region;
-  auto bandEnd = [&rects](size_t start) {
-    size_t end = start;
-    while (end < rects.size() && rects[end].top() == rects[start].top()) ++end;
-    return end;
-  };
-  auto holds = [&rects, y](size_t start) {
-    return start < rects.size() && rects[start].top() <= y && y <= rects[start].bottom();
-  };
-  if (holds(mBandHint)) {
-    first = mBandHint;
-    last = bandEnd(first);
-    return;
-  }
-  if (mBandHint < rects.size()) {
-    const size_t next = bandEnd(mBandHint);
-    if (holds(next)) {
-      first = mBandHint = next;
-      last = bandEnd(first);
-      return;
-    }
-  }
-  mTarget.BandOf(static_cast<int>(y), first, last);
-  if (first < rects.size()) mBandHint = first;
+  mBands.Reset();
 }
 
 void TLineRaster::WriteColumn(int64_t x, int64_t top, int64_t bottom, uint32_t rgb) {
@@ -262,20 +232,16 @@ void TLineRaster::RegionRun(bool alongRow, int64_t n, int64_t from, int64_t to, 
   size_t first = 0, last = 0;
   if (alongRow) {
     // Row n: the run's parts inside the rectangles of the row's band.
-    FindBand(n, first, last);
+    mBands.Find(mTarget, n, first, last);
     if (first == last) return;
     if (mRuns.Active && mRuns.Rgb != rgb) Flush();
-    uint32_t* const row = mTarget.Bits + n * mTarget.Stride;
-    for (size_t k = first; k < last; ++k) {
-      const int64_t lo = std::max<int64_t>(from, rects[k].left()), hi = std::min<int64_t>(to, rects[k].right() + 1);
-      if (lo < hi) std::fill(row + lo, row + hi, rgb);
-    }
+    mTarget.FillRowInBand(n, from, to, rgb, first, last);
     return;
   }
   // Column n: band by band down the run, the rows of each band whose rectangles hold column n.
   int64_t y = from;
   while (y < to) {
-    FindBand(y, first, last);
+    mBands.Find(mTarget, y, first, last);
     if (first == rects.size()) return;  // below the last band
     const int64_t bandTop = rects[first].top(), bandEnd = static_cast<int64_t>(rects[first].bottom()) + 1;
     if (bandTop > y) {

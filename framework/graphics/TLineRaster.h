@@ -55,13 +55,9 @@ private:
   void SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int sn, int64_t a, int64_t b, int64_t iLo,
                      int64_t iHi, int64_t q, int64_t r, int64_t nlo, int64_t nhi, uint32_t rgb);
 
-  /// The clip region's rectangles that cross row y (indices first..last-1; none when y lies in
-  /// no band), as TPixelTarget::BandOf finds them, starting from the band found last.
-  void FindBand(int64_t y, size_t& first, size_t& last);
-
   TPixelTarget mTarget;
   TColumnRuns mRuns;
-  size_t mBandHint = 0;  // first rectangle of the band FindBand found last
+  TBandCursor mBands;  // the clip region's band of the last run
 };
 
 }  // namespace fw

@@ -1,6 +1,7 @@
 #pragma once
 // Framework-internal: the pixels a surface draws on and the part of them it may change, shared
 // by the rasterizers of lines, shapes and text pictures.
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -49,10 +50,58 @@ struct TPixelTarget {
     while (last < rects.size() && rects[last].top() <= y) ++last;
   }
 
+  /// Fills columns from..to-1 of row y (inside the drawable box) where they meet the clip
+  /// region's rectangles first..last-1, those of the row's band.
+  void FillRowInBand(int64_t y, int64_t from, int64_t to, uint32_t rgb, size_t first, size_t last) const {
+    uint32_t* const row = Bits + y * Stride;
+    for (size_t k = first; k < last; ++k) {
+      const QRect& r = (*Region)[k];
+      const int64_t lo = std::max<int64_t>(from, r.left()), hi = std::min<int64_t>(to, int64_t{r.right()} + 1);
+      if (lo < hi) std::fill(row + lo, row + hi, rgb);
+    }
+  }
+
   void Plot(int x, int y, uint32_t rgb, TPenMode mode) const {
     uint32_t* p = Bits + static_cast<int64_t>(y) * Stride + x;
     *p = mode == pmCopy ? rgb : ApplyRop(mode, rgb, *p);
   }
+};
+
+/// Finds the clip region's band of a row (as TPixelTarget::BandOf) for rows that come mostly
+/// in order, row after row: the band found last and the band below it are tried before
+/// bisecting.
+class TBandCursor {
+public:
+  void Reset() { mHint = 0; }
+  void Find(const TPixelTarget& target, int64_t y, size_t& first, size_t& last) {
+    const std::vector<QRect>& rects = *target.Region;
+    auto bandEnd = [&rects](size_t start) {
+      size_t end = start;
+      while (end < rects.size() && rects[end].top() == rects[start].top()) ++end;
+      return end;
+    };
+    auto holds = [&rects, y](size_t start) {
+      return start < rects.size() && rects[start].top() <= y && y <= rects[start].bottom();
+    };
+    if (holds(mHint)) {
+      first = mHint;
+      last = bandEnd(first);
+      return;
+    }
+    if (mHint < rects.size()) {
+      const size_t next = bandEnd(mHint);
+      if (holds(next)) {
+        first = mHint = next;
+        last = bandEnd(first);
+        return;
+      }
+    }
+    target.BandOf(static_cast<int>(y), first, last);
+    if (first < rects.size()) mHint = first;
+  }
+
+private:
+  size_t mHint = 0;  // always the first rectangle of a band
 };
 
 /// Longest dash pattern of a pen: the longest pattern (24 pixels) at the largest device pixel

@@ -35,28 +35,14 @@ bool TPolygonRaster::Handles(std::span<const TPoint> points) {
 }
 
 void TPolygonRaster::Span(const TPixelTarget& target, int64_t y, int64_t from, int64_t to, uint32_t rgb) {
-  uint32_t* const row = target.Bits + y * target.Stride;
   if (target.Region == nullptr) {
+    uint32_t* const row = target.Bits + y * target.Stride;
     if (from < to) std::fill(row + from, row + to, rgb);
     return;
   }
-  // Rows come in ascending order: the band of the last row, or a later one.
-  const std::vector<QRect>& rects = *target.Region;
-  if (y != mBandRow) {
-    if (y < mBandRow || mBandRow == INT64_MIN) {
-      target.BandOf(static_cast<int>(y), mBandFirst, mBandLast);
-    } else {
-      while (mBandFirst < rects.size() && rects[mBandFirst].bottom() < y) ++mBandFirst;
-      mBandLast = mBandFirst;
-      while (mBandLast < rects.size() && rects[mBandLast].top() <= y) ++mBandLast;
-    }
-    mBandRow = y;
-  }
-  for (size_t k = mBandFirst; k < mBandLast; ++k) {
-    const QRect& r = rects[k];
-    const int64_t lo = std::max<int64_t>(from, r.left()), hi = std::min<int64_t>(to, int64_t{r.right()} + 1);
-    if (lo < hi) std::fill(row + lo, row + hi, rgb);
-  }
+  size_t first = 0, last = 0;
+  mBands.Find(target, y, first, last);
+  target.FillRowInBand(y, from, to, rgb, first, last);
 }
 
 bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TPoint> points, int64_t rowLo,
@@ -131,8 +117,7 @@ bool TPolygonRaster::Fill(const TPixelTarget& target, std::span<const TPoint> po
   if (rowLo > rowHi) return true;
   const int64_t colLo = box.left(), colHi = int64_t{box.right()} + 1;  // columns colLo..colHi-1
 
-  mBandRow = INT64_MIN;
-  mBandFirst = 0;
+  mBands.Reset();
   if (FillMonotone(target, points, rowLo, rowHi, colLo, colHi, rgb)) return true;
 
   mEdges.clear();

@@ -42,7 +42,7 @@ private:
   /// its two chains, rows rowLo..rowHi; false, with nothing drawn, for any other polygon.
   bool FillMonotone(const TPixelTarget& target, std::span<const TPoint> points, int64_t rowLo, int64_t rowHi,
                     int64_t colLo, int64_t colHi, uint32_t rgb);
-  /// Rows come in ascending order within one fill.
+  /// Rows come in ascending order within one fill; the clip band follows them.
   void Span(const TPixelTarget& target, int64_t y, int64_t from, int64_t to, uint32_t rgb);
 
   std::vector<TEdge> mEdges;
@@ -50,9 +50,7 @@ private:
   std::vector<int32_t> mCursor;     // per row: next free place in mCrossings
   std::vector<int32_t> mCrossings;  // first pixel right of each crossing, row by row
   std::vector<uint8_t> mToggles;    // per row and column: crossings that start there, mod 2
-  // The clip region's band of the last row spanned: rectangles mBandFirst..mBandLast-1.
-  int64_t mBandRow = 0;
-  size_t mBandFirst = 0, mBandLast = 0;
+  TBandCursor mBands;  // the clip region's band of the last row spanned
 };
 
 }  // namespace fw

@@ -62,6 +62,20 @@ void ReferenceLine(TBuffer& buf, const QRect& box, bool region, int x1, int y1, 
   }
 }
 
+/// Draws the path through `corners` with the rasterizer (then flushed) and by the step rule
+/// into `slow`; line k with penOf(k).
+template <class PenOf>
+void DrawPathBothWays(TLineRaster& raster, TBuffer& slow, const QRect& box, bool region,
+                      const std::vector<QPoint>& corners, const PenOf& penOf, bool opaque) {
+  for (size_t k = 1; k < corners.size(); ++k) {
+    const QPoint a = corners[k - 1], b = corners[k];
+    const TPixelPen& pen = penOf(static_cast<int>(k - 1));
+    raster.Line(a.x(), a.y(), b.x(), b.y(), pen, opaque, Grey);
+    ReferenceLine(slow, slow.Target(box).Box, region, a.x(), a.y(), b.x(), b.y(), pen, opaque, Grey);
+  }
+  raster.Flush();
+}
+
 TEST(LineRaster, EveryPenFollowsTheStepRuleUnderEveryClip) {
   std::mt19937 rng(5);
   constexpr int W = 31, H = 23;
@@ -82,15 +96,12 @@ TEST(LineRaster, EveryPenFollowsTheStepRuleUnderEveryClip) {
     TLineRaster raster;
     raster.SetTarget(fast.Target(box, region));
     // A path of several lines, so that held-back runs of different lines meet.
-    int x = coord(W), y = coord(H);
+    std::vector<QPoint> path{{coord(W), coord(H)}};
     for (int k = 0; k < 5; ++k) {
-      const int nx = coord(W), ny = k % 2 == 0 ? coord(H) : y + static_cast<int>(rng() % 40) - 20;
-      raster.Line(x, y, nx, ny, pen, opaque, Grey);
-      ReferenceLine(slow, slow.Target(box).Box, region, x, y, nx, ny, pen, opaque, Grey);
-      x = nx;
-      y = ny;
+      const int nx = coord(W), ny = k % 2 == 0 ? coord(H) : path.back().y() + static_cast<int>(rng() % 40) - 20;
+      path.emplace_back(nx, ny);
     }
-    raster.Flush();
+    DrawPathBothWays(raster, slow, box, region, path, [&pen](int) -> const TPixelPen& { return pen; }, opaque);
     ASSERT_EQ(fast.Pixels, slow.Pixels) << "round " << round;
   }
 }
@@ -120,18 +131,15 @@ TEST(LineRaster, SolidLinesCutToBandedRegionsKeepTheStepRule) {
     const QRect box = region.boundingRect();
     TLineRaster raster;
     raster.SetTarget(fast.Target(box, true));
-    int x = coord(W), y = coord(H);
+    // Steep, shallow, vertical and horizontal lines, in both colours one after the other.
+    std::vector<QPoint> path{{coord(W), coord(H)}};
     for (int k = 0; k < 6; ++k) {
-      // Steep, shallow, vertical and horizontal lines, in both colours one after the other.
-      const TPixelPen& pen = pens[(round + k) % (round % 4 == 0 ? 3 : 2)];
       const int kind = static_cast<int>(rng() % 4);
-      const int nx = kind == 0 ? x : coord(W), ny = kind == 1 ? y : coord(H);
-      raster.Line(x, y, nx, ny, pen, false, Grey);
-      ReferenceLine(slow, slow.Target(box).Box, true, x, y, nx, ny, pen, false, Grey);
-      x = nx;
-      y = ny;
+      const int nx = kind == 0 ? path.back().x() : coord(W), ny = kind == 1 ? path.back().y() : coord(H);
+      path.emplace_back(nx, ny);
     }
-    raster.Flush();
+    const auto penOf = [&](int k) -> const TPixelPen& { return pens[(round + k) % (round % 4 == 0 ? 3 : 2)]; };
+    DrawPathBothWays(raster, slow, box, true, path, penOf, false);
     ASSERT_EQ(fast.Pixels, slow.Pixels) << "round " << round;
   }
 }
