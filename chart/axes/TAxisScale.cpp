@@ -1,6 +1,7 @@
 #include "chart/axes/TAxisScale.h"
 
 #include <bit>
+#include <algorithm>
 #include <cmath>
 
 #include "chart/axes/AxisRounding.h"
@@ -36,6 +37,15 @@ int32_t TAxisScale::FromEnd(int32_t r) const { return ClampPixel(int64_t{EndPixe
 
 int32_t TAxisScale::ValueToPixel(double value) const {
   return Logarithmic ? LogValueToPixel(value) : LinearValueToPixel(value);
+}
+
+void TAxisScale::ValuesToPixels(std::span<const double> values, std::span<int32_t> pixels) const {
+  const size_t n = std::min(values.size(), pixels.size());
+  if (Logarithmic) {
+    for (size_t k = 0; k < n; ++k) pixels[k] = LogValueToPixel(values[k]);
+    return;
+  }
+  for (size_t k = 0; k < n; ++k) pixels[k] = LinearValueToPixel(values[k]);
 }
 
 double TAxisScale::PixelToValue(int32_t pixel) const {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <limits>
+#include <span>
 
 namespace chart {
 
@@ -28,6 +29,9 @@ struct TAxisScale {
   /// a value that is not a number map to CenterPixel; a value ≤ 0 on a logarithmic scale maps
   /// to the end of the minimum side.
   int32_t ValueToPixel(double value) const;
+  /// ValueToPixel of values[k] into pixels[k] for every k (pixels holds at least as many): the
+  /// same pixels, mapped as one batch, which lets the divisions of a long pass overlap.
+  void ValuesToPixels(std::span<const double> values, std::span<int32_t> pixels) const;
   /// True when the value maps by the linear rule: a linear scale, and the value neither NaN nor
   /// so far away that it maps to CenterPixel (a zero range maps every value to CenterPixel, which
   /// counts). Between two such values the map is monotone, so the pixels of any values between

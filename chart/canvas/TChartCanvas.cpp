@@ -36,19 +36,22 @@ void TChartCanvas::ResetDrawingState() {
 }
 
 void TChartCanvas::ApplyChartPen(const TChartPen& pen) {
-  if (!mSurface) return;
+  if (mSurface) ApplyChartPenTo(*mPen, pen);
+}
+
+void TChartCanvas::ApplyChartPenTo(fw::TPen& target, const TChartPen& pen) {
   if (!pen.Visible()) {
-    mPen->SetStyle(fw::psClear);
+    target.SetStyle(fw::psClear);
     return;
   }
   if (pen.SmallDots() && pen.Width() == 1) {
     // A cosmetic every-other-pixel pen in the pen's colour; the raster operation stays.
-    mPen->SetColor(fw::ColorToRGB(pen.Color()));
-    mPen->SetWidth(1);
-    mPen->SetStyle(fw::psAlternate);
+    target.SetColor(fw::ColorToRGB(pen.Color()));
+    target.SetWidth(1);
+    target.SetStyle(fw::psAlternate);
     return;
   }
-  mPen->Assign(pen);
+  target.Assign(pen);
 }
 
 int32_t TChartCanvas::CharacterHeight() { return MeasureTextHeight("W"); }

@@ -101,6 +101,8 @@ public:
   /// Loads a chart pen into the canvas pen: an invisible pen becomes psClear (colour and width
   /// untouched); SmallDots with width 1 gives an every-other-pixel pen; else a plain copy.
   void ApplyChartPen(const TChartPen& pen);
+  /// What ApplyChartPen makes of the canvas pen `target`, done to any pen.
+  static void ApplyChartPenTo(fw::TPen& target, const TChartPen& pen);
   /// Line height of the current font: MeasureTextHeight("W").
   int32_t CharacterHeight();
 

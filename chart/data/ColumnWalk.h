@@ -35,4 +35,49 @@ void WalkColumn(int32_t x, Index i, Index j, const RowOf& rowOf, const Extremes&
   to(x, last);
 }
 
+/// Last index of the run of points from `from` (at most `last`) on pixel column `column`, for
+/// columns columnOf(k) that move monotonically with the index. `length` is the expected length
+/// of the run (that of the previous column): the search starts at its predicted end.
+template <class ColumnOf>
+int32_t ColumnEnd(int32_t from, int32_t last, int32_t column, int32_t length, const ColumnOf& columnOf) {
+  // Probe the predicted end; gallop from it, forward while on the column or backward while past
+  // it, then bisect between the last index known on the column and the first known past it.
+  // Dense data of even spacing ends each column within a probe or two of the prediction.
+  int32_t on = from;
+  int32_t past = last + 1;
+  const int32_t hint = length > 1 && last - from >= length - 1 ? from + length - 1 : from;
+  if (hint > from && columnOf(hint) != column) {
+    past = hint;
+    for (int32_t step = 1; past - on > 1;) {
+      const int32_t probe = past - on > step ? past - step : on;
+      if (probe == on) break;
+      if (columnOf(probe) == column) {
+        on = probe;
+        break;
+      }
+      past = probe;
+      step = step < (1 << 29) ? step * 2 : step;
+    }
+  } else {
+    on = hint;
+    for (int32_t step = 1; on < last;) {
+      const int32_t probe = last - on > step ? on + step : last;
+      if (columnOf(probe) != column) {
+        past = probe;
+        break;
+      }
+      on = probe;
+      step = step < (1 << 29) ? step * 2 : step;
+    }
+  }
+  while (past - on > 1) {
+    const int32_t mid = on + (past - on) / 2;
+    if (columnOf(mid) == column)
+      on = mid;
+    else
+      past = mid;
+  }
+  return on;
+}
+
 }  // namespace chart

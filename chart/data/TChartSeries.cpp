@@ -1,6 +1,7 @@
 #include "chart/data/TChartSeries.h"
 
 #include <algorithm>
+#include <limits>
 #include <type_traits>
 #include <cctype>
 
@@ -385,6 +386,33 @@ int32_t TChartSeries::XPixelOfValue(double value) const {
 
 int32_t TChartSeries::YPixelOfValue(double value) const {
   return mVertScale ? mVertScale->ValueToPixel(value) : 0;
+}
+
+void TChartSeries::RowExtremes(int32_t from, int32_t to, int32_t& top, int32_t& bottom) const {
+  const TAxisScale* scale = VertScale();
+  const double multiplier = YValues().Multiplier();
+  double lo, hi;
+  bool nan;
+  YValues().RawExtremes(from, to, lo, hi, nan);
+  if (lo <= hi && scale->MapsMonotonically(lo * multiplier) && scale->MapsMonotonically(hi * multiplier)) {
+    // Monotone between the extremes: their pixels bound every other point's.
+    const int32_t a = YPixelOfValue(lo * multiplier), b = YPixelOfValue(hi * multiplier);
+    top = std::min(a, b);
+    bottom = std::max(a, b);
+    if (nan) {
+      const int32_t c = YPixelOfValue(std::numeric_limits<double>::quiet_NaN());
+      top = std::min(top, c);
+      bottom = std::max(bottom, c);
+    }
+    return;
+  }
+  top = INT32_MAX;
+  bottom = INT32_MIN;
+  for (int32_t k = from; k < to; ++k) {
+    const int32_t y = YPixelOfValue(YValueOf(k));
+    top = std::min(top, y);
+    bottom = std::max(bottom, y);
+  }
 }
 
 double TChartSeries::XValueOfPixel(int32_t pixel) const {

@@ -413,6 +413,9 @@ protected:
   /// Maps of the resolved axes in the last frame (nullptr without an axis).
   const TAxisScale* HorizScale() const { return mHorizScale; }
   const TAxisScale* VertScale() const { return mVertScale; }
+  /// Highest and lowest Y pixel (YPixelOfValue of YValueOf) of points from..to-1 (to > from):
+  /// from the extreme values alone when the vertical map is monotone between them.
+  void RowExtremes(int32_t from, int32_t to, int32_t& top, int32_t& bottom) const;
 
 private:
   friend class TChartValueList;

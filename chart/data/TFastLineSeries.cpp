@@ -145,74 +145,6 @@ void TFastLineSeries::DrawAllPoints() {
   for (int32_t i = first; i <= last; ++i) DrawPoint(canvas, view3D, z, i);
 }
 
-int32_t TFastLineSeries::ColumnEnd(int32_t from, int32_t last, int32_t column, int32_t length) const {
-  // Probe the predicted end; gallop from it, forward while on the column or backward while past
-  // it, then bisect between the last index known on the column and the first known past it.
-  // Dense data of even spacing ends each column within a probe or two of the prediction.
-  int32_t on = from;
-  int32_t past = last + 1;
-  const int32_t hint = length > 1 && last - from >= length - 1 ? from + length - 1 : from;
-  if (hint > from && PointX(hint) != column) {
-    past = hint;
-    for (int32_t step = 1; past - on > 1;) {
-      const int32_t probe = past - on > step ? past - step : on;
-      if (probe == on) break;
-      if (PointX(probe) == column) {
-        on = probe;
-        break;
-      }
-      past = probe;
-      step = step < (1 << 29) ? step * 2 : step;
-    }
-  } else {
-    on = hint;
-    for (int32_t step = 1; on < last;) {
-      const int32_t probe = last - on > step ? on + step : last;
-      if (PointX(probe) != column) {
-        past = probe;
-        break;
-      }
-      on = probe;
-      step = step < (1 << 29) ? step * 2 : step;
-    }
-  }
-  while (past - on > 1) {
-    const int32_t mid = on + (past - on) / 2;
-    if (PointX(mid) == column)
-      on = mid;
-    else
-      past = mid;
-  }
-  return on;
-}
-
-void TFastLineSeries::RowExtremes(int32_t from, int32_t to, int32_t& top, int32_t& bottom) const {
-  const TAxisScale* scale = VertScale();
-  const double multiplier = YValues().Multiplier();
-  double lo, hi;
-  bool nan;
-  YValues().RawExtremes(from, to, lo, hi, nan);
-  if (lo <= hi && scale->MapsMonotonically(lo * multiplier) && scale->MapsMonotonically(hi * multiplier)) {
-    // Monotone between the extremes: their pixels bound every other point's.
-    const int32_t a = YPixelOfValue(lo * multiplier), b = YPixelOfValue(hi * multiplier);
-    top = std::min(a, b);
-    bottom = std::max(a, b);
-    if (nan) {
-      const int32_t c = YPixelOfValue(std::numeric_limits<double>::quiet_NaN());
-      top = std::min(top, c);
-      bottom = std::max(bottom, c);
-    }
-    return;
-  }
-  top = INT32_MAX;
-  bottom = INT32_MIN;
-  for (int32_t k = from; k < to; ++k) {
-    const int32_t y = PointY(k);
-    top = std::min(top, y);
-    bottom = std::max(bottom, y);
-  }
-}
-
 bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
@@ -246,10 +178,11 @@ bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last
   // Each column's run of points is drawn with at most four lines (WalkColumn).
   const auto rowOf = [this](int32_t k) { return PointY(k); };
   const auto extremes = [this](int32_t from, int32_t until, int32_t& lo, int32_t& hi) { RowExtremes(from, until, lo, hi); };
+  const auto columnOf = [this](int32_t k) { return PointX(k); };
   int32_t length = 1;
   for (int32_t i = start; i <= last;) {
     const int32_t column = PointX(i);
-    const int32_t j = ColumnEnd(i, last, column, length);
+    const int32_t j = ColumnEnd(i, last, column, length, columnOf);
     length = j - i + 1;
     WalkColumn(column, i, j, rowOf, extremes, to);
     i = j + 1;

@@ -106,12 +106,6 @@ private:
   /// ascend on linear axes, and when the canvas's lines form the union of their pixels (solid,
   /// one pixel wide, copy mode, a plain surface). False (nothing drawn) otherwise.
   bool DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last);
-  /// Last index of the run of points from `from` (at most `last`) whose X pixel is `column`,
-  /// for X pixels that move monotonically with the index. `length` is the expected length of
-  /// the run (that of the previous column): the search starts at its predicted end.
-  int32_t ColumnEnd(int32_t from, int32_t last, int32_t column, int32_t length) const;
-  /// Highest and lowest Y pixel of points from..to-1 (to > from).
-  void RowExtremes(int32_t from, int32_t to, int32_t& top, int32_t& bottom) const;
   /// XPixel / YPixel without virtual dispatch (the class is final).
   int32_t PointX(int32_t index) const { return XPixelOfValue(XValueOf(index)); }
   int32_t PointY(int32_t index) const { return YPixelOfValue(YValueOf(index)); }

@@ -5,9 +5,13 @@
 #include <bit>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <span>
 
 #include "chart/ChartConst.h"
 #include "chart/ChartException.h"
+#include "chart/axes/TAxisScale.h"
 #include "chart/axes/TCustomChartAxis.h"
 #include "chart/canvas/DarkenColor.h"
 #include "chart/canvas/TCanvas3D.h"
@@ -251,18 +255,131 @@ TCustomSeries::TPassPoint TCustomSeries::PassPoint(int32_t index, const TSeriesS
   if (p.Gap) return p;
   p.X = XPixelOfValue(XValueOf(index));
   p.Y = YPixelOfValue(DrawnValue(index, stack));
-  if (mDrawArea) {
-    const double origin = DrawnOrigin(index, stack);
-    const uint64_t bits = std::bit_cast<uint64_t>(origin);
-    if (cache && cache->Valid && cache->Bits == bits) {
-      p.Origin = cache->Pixel;
-    } else {
-      p.Origin = OriginPixel(origin);
-      if (cache) *cache = {true, bits, p.Origin};
-    }
-  }
+  if (mDrawArea) p.Origin = PassOrigin(index, stack, cache);
   p.Color = ColorOfPoint(index);
   return p;
+}
+
+int32_t TCustomSeries::PassOrigin(int32_t index, const TSeriesStack* stack, TOriginCache* cache) const {
+  const double origin = DrawnOrigin(index, stack);
+  const uint64_t bits = std::bit_cast<uint64_t>(origin);
+  if (cache && cache->Valid && cache->Bits == bits) return cache->Pixel;
+  const int32_t pixel = OriginPixel(origin);
+  if (cache) *cache = {true, bits, pixel};
+  return pixel;
+}
+
+void TCustomSeries::AppendPassPoints(int32_t from, int32_t to, const TSeriesStack* stack) {
+  constexpr int32_t Block = 256;
+  mPassXValues.resize(Block);
+  mPassYValues.resize(Block);
+  mPassXPixels.resize(Block);
+  mPassYPixels.resize(Block);
+  const TAxisScale* horiz = HorizScale();
+  const TAxisScale* vert = VertScale();
+  TOriginCache origins;  // an area's origin is mostly one value for the whole pass
+  for (int32_t begin = from; begin <= to;) {
+    const int32_t n = static_cast<int32_t>(std::min<int64_t>(Block, int64_t{to} - begin + 1));
+    for (int32_t k = 0; k < n; ++k) {
+      mPassXValues[k] = XValueOf(begin + k);
+      mPassYValues[k] = DrawnValue(begin + k, stack);
+    }
+    const std::span<const double> xs(mPassXValues.data(), static_cast<size_t>(n));
+    const std::span<const double> ys(mPassYValues.data(), static_cast<size_t>(n));
+    if (horiz) horiz->ValuesToPixels(xs, mPassXPixels);
+    if (vert) vert->ValuesToPixels(ys, mPassYPixels);
+    for (int32_t k = 0; k < n; ++k) {
+      const int32_t i = begin + k;
+      if (IsGap(i)) {
+        mPass.emplace_back();
+        continue;
+      }
+      TPassPoint& p = mPass.emplace_back();
+      p.Gap = false;
+      p.X = horiz ? mPassXPixels[k] : 0;
+      p.Y = vert ? mPassYPixels[k] : 0;
+      if (mDrawArea) p.Origin = PassOrigin(i, stack, &origins);
+      p.Color = ColorOfPoint(i);
+    }
+    begin += n;
+  }
+}
+
+bool TCustomSeries::ColumnPassDrawsTheSame(TCanvas3D& canvas) const {
+  if (!gMergeDrawing || mStairs || mPointer->Visible() || Stacked() || MayHaveNullPoints() || ColorEachPoint())
+    return false;
+  const TAxisScale* horiz = HorizScale();
+  const TAxisScale* vert = VertScale();
+  if (!horiz || !vert || horiz->Logarithmic || vert->Logarithmic || !XValues().AscendsAsRead()) return false;
+  const double multiplier = YValues().Multiplier();
+  if (!(multiplier > 0 && multiplier <= std::numeric_limits<double>::max())) return false;
+  // The pens as the line and the area lines will take them, tried on a copy: the canvas's own
+  // pen and brush stay as they are.
+  fw::TPen pen;
+  if (mDrawLine) {
+    pen.Assign(canvas.Pen());
+    TChartCanvas::ApplyChartPenTo(pen, *mLinePen);
+    const TSeriesHost* chart = ParentChart();
+    if (chart && chart->ChartPrintingActive()) AdjustPenForPrinting(pen);
+    if (pen.Style() != fw::psClear && !canvas.Surface()->PenFormsPixelUnion(pen)) return false;
+  }
+  if (mDrawArea && mAreaLinesPen->Visible()) {
+    pen.Assign(canvas.Pen());
+    TChartCanvas::ApplyChartPenTo(pen, *mAreaLinesPen);
+    if (!PenMerges(pen)) return false;
+  }
+  return true;
+}
+
+bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last) {
+  if (!ColumnPassDrawsTheSame(canvas)) return false;
+  const TAxisScale* horiz = HorizScale();
+  const TAxisScale* vert = VertScale();
+  const int32_t start = first > 0 ? first - 1 : first;
+  // Ascending X values (NaN last) map monotonically between two ends that do.
+  if (!horiz->MapsMonotonically(XValueOf(start)) || !horiz->MapsMonotonically(XValueOf(last))) return false;
+  const auto columnOf = [this](int32_t k) { return XPixelOfValue(XValueOf(k)); };
+  const int64_t columns = std::abs(int64_t{columnOf(last)} - columnOf(start)) + 1;
+  if (int64_t{last} - start + 1 < columns * TFastLineSeries::ColumnsFromDensity) return false;
+
+  const double multiplier = YValues().Multiplier();
+  const fw::TColor color = ColorOfPoint(first);
+  TOriginCache origins;
+  const auto add = [&](int32_t index, int32_t x, int32_t y) {
+    TPassPoint& p = mPass.emplace_back();
+    p.Gap = false;
+    p.X = x;
+    p.Y = y;
+    if (mDrawArea) p.Origin = PassOrigin(index, nullptr, &origins);
+    p.Color = color;
+  };
+  if (start < first) {
+    if (std::isnan(YValueOf(start))) return false;
+    add(start, columnOf(start), YPixelOfValue(YValueOf(start)));
+  }
+  mPassFirst = mPass.size();
+  int32_t length = 1;
+  for (int32_t i = first; i <= last;) {
+    const int32_t column = columnOf(i);
+    const int32_t j = ColumnEnd(i, last, column, length, columnOf);
+    length = j - i + 1;
+    double lo, hi;
+    bool nan;
+    YValues().RawExtremes(i, j + 1, lo, hi, nan);
+    if (nan || !vert->MapsMonotonically(lo * multiplier) || !vert->MapsMonotonically(hi * multiplier)) return false;
+    // The first and last point of the column and its two extreme rows: the line walks the
+    // same rows of the column, the fill's edge folds to the same corners, the area lines
+    // reach the same extremes.
+    add(i, column, YPixelOfValue(YValueOf(i)));
+    if (j > i) {
+      const int32_t a = YPixelOfValue(lo * multiplier), b = YPixelOfValue(hi * multiplier);
+      add(i, column, std::min(a, b));
+      add(i, column, std::max(a, b));
+      add(j, column, YPixelOfValue(YValueOf(j)));
+    }
+    i = j + 1;
+  }
+  return true;
 }
 
 fw::TPoint TCustomSeries::StairCorner(fw::TPoint a, fw::TPoint b) const {
@@ -495,8 +612,11 @@ void TCustomSeries::DrawAllPoints() {
   mPassStart = first > 0 ? first - 1 : first;
   mPassFirst = static_cast<size_t>(first - mPassStart);
   mPass.clear();
-  TOriginCache origins;  // an area's origin is mostly one value for the whole pass
-  for (int32_t i = mPassStart; i <= last; ++i) mPass.push_back(PassPoint(i, stack.get(), &origins));
+  if (chart->ChartView3D() || !AppendColumnPass(canvas, first, last)) {
+    mPass.clear();
+    mPassFirst = static_cast<size_t>(first - mPassStart);
+    AppendPassPoints(mPassStart, last, stack.get());
+  }
   const size_t count = mPass.size();
 
   if (chart->ChartView3D()) {

@@ -146,6 +146,19 @@ private:
   };
   /// With a cache, an origin value equal to the last one takes its pixel without mapping.
   TPassPoint PassPoint(int32_t index, const TSeriesStack* stack, TOriginCache* cache = nullptr) const;
+  /// The origin pixel of a point of an area, through the cache when there is one.
+  int32_t PassOrigin(int32_t index, const TSeriesStack* stack, TOriginCache* cache) const;
+  /// In 2D, for dense X values that ascend on linear axes, without gaps, stairs, pointers,
+  /// stacking or colours of the points' own: each pixel column's points stand in mPass as the
+  /// column's first and last point and two points at its extreme rows (from the column's
+  /// extreme values alone), which the line, the fill and the area lines draw with the same
+  /// pixels as every point. False when that does not hold (mPass then holds a partial pass).
+  bool AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last);
+  /// The surface and the pens of this series draw a column pass as they draw every point.
+  bool ColumnPassDrawsTheSame(TCanvas3D& canvas) const;
+  /// Appends PassPoint(i) for every i in from..to to mPass, the pixels of each block of points
+  /// mapped as one batch.
+  void AppendPassPoints(int32_t from, int32_t to, const TSeriesStack* stack);
   /// The corner a stair step turns at between a and b (a itself without Stairs).
   fw::TPoint StairCorner(fw::TPoint a, fw::TPoint b) const;
 
@@ -178,6 +191,8 @@ private:
 
   // Scratch of a pass, kept between frames so that drawing allocates nothing.
   std::vector<TPassPoint> mPass;
+  std::vector<double> mPassXValues, mPassYValues;  // one block of AppendPassPoints
+  std::vector<int32_t> mPassXPixels, mPassYPixels;
   size_t mPassFirst = 0;  // index in mPass of FirstVisible
   std::vector<fw::TPoint> mPolygon;
   int32_t mPassStart = 0;  // point index of mPass[0]

@@ -1,6 +1,8 @@
 #include "framework/graphics/TPolygonRaster.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <cstdlib>
 
 namespace fw {
@@ -139,26 +141,34 @@ bool TPolygonRaster::Fill(const TPixelTarget& target, std::span<const TPoint> po
   const int64_t width = colHi - colLo + 1;  // one more column for crossings right of the box
 
   if (total > rows * CrossingsForGrid && rows * width <= GridCells) {
-    // Many crossings a row: each toggles the parity from its column on; one pass a row.
-    mToggles.assign(static_cast<size_t>(rows * width), 0);
+    // Many crossings a row: each toggles the parity from its column on; one pass a row, eight
+    // columns at a time (rows are padded to whole words, the padding never toggled).
+    const int64_t stride = (width + 7) & ~int64_t{7};
+    mToggles.assign(static_cast<size_t>(rows * stride), 0);
     for (const TEdge& e : mEdges) {
       int64_t x = e.X;
       for (int64_t y = e.FirstRow; y <= e.LastRow; ++y, x += e.Step) {
         const int64_t column = std::clamp(FirstRightOf(x), colLo, colHi);
-        mToggles[static_cast<size_t>((y - rowLo) * width + (column - colLo))] ^= 1;
+        mToggles[static_cast<size_t>((y - rowLo) * stride + (column - colLo))] ^= 1;
       }
     }
     for (int64_t r = 0; r < rows; ++r) {
-      const uint8_t* toggles = mToggles.data() + r * width;
+      const uint8_t* toggles = mToggles.data() + r * stride;
       bool inside = false;
       int64_t start = 0;
-      for (int64_t c = 0; c < width; ++c) {
-        if (!toggles[c]) continue;
-        inside = !inside;
-        if (inside)
-          start = c;
-        else
-          Span(target, rowLo + r, colLo + start, colLo + c, rgb);
+      for (int64_t word = 0; word < stride; word += 8) {
+        uint64_t bits;
+        std::memcpy(&bits, toggles + word, sizeof bits);
+        while (bits != 0) {
+          const int byte = std::countr_zero(bits) / 8;
+          bits &= ~(uint64_t{0xFF} << (8 * byte));
+          const int64_t c = word + byte;
+          inside = !inside;
+          if (inside)
+            start = c;
+          else
+            Span(target, rowLo + r, colLo + start, colLo + c, rgb);
+        }
       }
     }
     return true;

@@ -107,6 +107,8 @@ public:
   /// with a target image, and a visible pen one pixel wide, solid, in copy mode. Any lines that
   /// cover the same pixels then give the same picture. Changes nothing.
   bool LinesFormPixelUnion();
+  /// LinesFormPixelUnion as it would be with `pen` selected, without selecting it.
+  bool PenFormsPixelUnion(const TPen& pen) const;
   /// Closed polygon: interior (odd-even rule) with the brush, outline with the pen.
   virtual void Polygon(std::span<const TPoint> points);
   /// Polygons with a solid opaque brush copied onto an unscaled image are filled by the

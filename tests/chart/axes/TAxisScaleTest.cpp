@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 using namespace chart;
 
@@ -123,4 +125,39 @@ TEST(AxisScale, Depth) {
   EXPECT_EQ(inv.ValueToDepth(2, 100), 80);
   EXPECT_EQ(Scale(3, 3, 0, 0, false).ValueToDepth(3, 101), 50);
   EXPECT_EQ(s.ValueToDepth(std::nan(""), 100), 50);
+}
+
+// The batch map must give every value the pixel the single map gives it, whatever the scale:
+// both orientations, inverted or not, linear or logarithmic, zero and huge ranges, and values
+// that are NaN, infinite, negative, far off the scale or exactly on a half pixel.
+TEST(AxisScale, BatchMappingGivesThePixelsOfTheSingleMap) {
+  std::mt19937 random(20261209);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const double huge = std::numeric_limits<double>::max();
+  const std::vector<std::pair<double, double>> ranges{{0, 1000}, {-1e6, 1e6}, {1, 1000}, {5, 5}, {0, 0},
+                                                      {-huge, huge}, {1e-300, 1e300}, {0.001, 0.002}, {-3, 0}};
+  std::uniform_real_distribution<double> unit(0, 1);
+  for (int round = 0; round < 400; ++round) {
+    const auto [lo, hi] = ranges[static_cast<size_t>(round) % ranges.size()];
+    const int32_t start = static_cast<int32_t>(random() % 2000) - 1000;
+    const int32_t length = static_cast<int32_t>(random() % 3000);
+    const TAxisScale s = Scale(lo, hi, start, start + length, (round & 1) != 0, (round & 2) != 0, (round & 4) != 0);
+    std::vector<double> values;
+    for (int k = 0; k < 300; ++k) {
+      const double t = unit(random);
+      switch (random() % 8) {
+        case 0: values.push_back(lo + (hi - lo) * t); break;
+        case 1: values.push_back(lo + (hi - lo) * (std::round(t * 2 * length) / (2.0 * std::max(1, length)))); break;
+        case 2: values.push_back(std::vector<double>{nan, inf, -inf, huge, -huge, 0.0, -0.0}[random() % 7]); break;
+        case 3: values.push_back(lo - (hi - lo) * 1e10 * t); break;
+        default: values.push_back(lo + (hi - lo) * (3 * t - 1)); break;
+      }
+    }
+    std::vector<int32_t> batch(values.size() + 1, -7);
+    s.ValuesToPixels(values, batch);
+    for (size_t k = 0; k < values.size(); ++k)
+      ASSERT_EQ(batch[k], s.ValueToPixel(values[k])) << "round " << round << " value " << values[k];
+    EXPECT_EQ(batch.back(), -7);  // nothing written past the values
+  }
 }
