@@ -47,6 +47,23 @@ void TPolygonRaster::Span(const TPixelTarget& target, int64_t y, int64_t from, i
   target.FillRowInBand(y, from, to, rgb, first, last);
 }
 
+void TPolygonRaster::FillRect(const TPixelTarget& target, int64_t left, int64_t top, int64_t right, int64_t bottom,
+                              uint32_t rgb) {
+  if (target.Bits == nullptr || target.Box.isEmpty()) return;
+  const QRect& box = target.Box;
+  const int64_t l = std::max<int64_t>(left, box.left()), r = std::min<int64_t>(right, int64_t{box.right()} + 1);
+  const int64_t t = std::max<int64_t>(top, box.top()), b = std::min<int64_t>(bottom, int64_t{box.bottom()} + 1);
+  if (l >= r) return;
+  if (target.Region == nullptr) {
+    uint32_t* row = target.Bits + t * target.Stride + l;
+    for (int64_t y = t; y < b; ++y, row += target.Stride)
+      for (int64_t k = 0; k < r - l; ++k) row[k] = rgb;
+    return;
+  }
+  mBands.Reset();
+  for (int64_t y = t; y < b; ++y) Span(target, y, l, r, rgb);
+}
+
 bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TPoint> points, int64_t rowLo,
                                   int64_t rowHi, int64_t colLo, int64_t colHi, uint32_t rgb) {
   // Y-monotone: going round, Y turns from rising to falling and back once each (horizontal

@@ -30,6 +30,9 @@ public:
   /// nothing drawn, when its crossings are too many to gather (billions): the painter then
   /// fills it.
   bool Fill(const TPixelTarget& target, std::span<const TPoint> points, uint32_t rgb);
+  /// Fills the pixels of columns left..right-1 and rows top..bottom-1 with rgb, copied, cut to
+  /// the drawable box and the clip region.
+  void FillRect(const TPixelTarget& target, int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t rgb);
 
 private:
   struct TEdge {

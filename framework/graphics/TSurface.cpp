@@ -62,6 +62,9 @@ TColor FromQRgb(uint32_t rgb) {
   return static_cast<TColor>(((rgb >> 16) & 0xFFu) | (rgb & 0xFF00u) | ((rgb & 0xFFu) << 16));
 }
 
+// Solid fills by the surface's own rasterizers (tests turn them off to compare with the painter).
+bool gDirectFill = true;
+
 QPainter::CompositionMode CompositionFor(TPenMode mode) {
   switch (mode) {
     case pmBlack: return QPainter::CompositionMode_Clear;
@@ -374,14 +377,24 @@ struct TSurface::Impl {
   /// Fills a polygon as FillWithBrush fills its path, when the rasterizer gives the painter's
   /// pixels: a solid opaque brush copied, on an unscaled image. False when it did not fill.
   bool FillPolygonDirectly(std::span<const TPoint> points) {
-    if (brushClear || brushHatched || pen.Mode != pmCopy || Scaled() || brush.style() != Qt::SolidPattern ||
-        !brush.transform().isIdentity() || brush.color().alpha() != 255 || !TPolygonRaster::Handles(points))
-      return false;
+    if (pen.Mode != pmCopy || !SolidOpaqueBrushUnscaled() || !TPolygonRaster::Handles(points)) return false;
     return polygons.Fill(pixels, points, brush.color().rgba());
+  }
+
+  /// The brush is one opaque colour (no hatch, pattern or transform) and the image unscaled:
+  /// the rasterizers then give the painter's pixels.
+  bool SolidOpaqueBrushUnscaled() const {
+    return !brushClear && !brushHatched && !Scaled() && brush.style() == Qt::SolidPattern &&
+           brush.transform().isIdentity() && brush.color().alpha() == 255;
   }
 
   void FillRectWithBrush(const QRect& rect, QPainter::CompositionMode mode) {
     if (brushClear || rect.isEmpty()) return;
+    if (gDirectFill && mode == CompositionFor(pmCopy) && SolidOpaqueBrushUnscaled()) {
+      polygons.FillRect(pixels, rect.left(), rect.top(), int64_t{rect.right()} + 1, int64_t{rect.bottom()} + 1,
+                        brush.color().rgba());
+      return;
+    }
     painter.setCompositionMode(mode);
     if (brushHatched && bkMode == OPAQUE) painter.fillRect(rect, QColor::fromRgb(ToQRgb(bkColor)));
     painter.fillRect(rect, brush);
@@ -994,12 +1007,8 @@ bool TSurface::PenFormsPixelUnion(const TPen& pen) const {
          pen.Mode() == pmCopy;
 }
 
-namespace {
-bool gDirectPolygonFill = true;
-}  // namespace
-
-bool TSurface::DirectPolygonFill() { return gDirectPolygonFill; }
-void TSurface::SetDirectPolygonFill(bool value) { gDirectPolygonFill = value; }
+bool TSurface::DirectFill() { return gDirectFill; }
+void TSurface::SetDirectFill(bool value) { gDirectFill = value; }
 
 void TSurface::Polygon(std::span<const TPoint> points) {
   if (points.size() < 2) return;
@@ -1009,7 +1018,7 @@ void TSurface::Polygon(std::span<const TPoint> points) {
   if (d.Scaled()) {
     d.ScaledPolygon(points);
   } else if (d.Painting() && d.pen.Mode != pmNop) {
-    if (points.size() >= 3 && !(gDirectPolygonFill && d.FillPolygonDirectly(points))) {
+    if (points.size() >= 3 && !(gDirectFill && d.FillPolygonDirectly(points))) {
       QPainterPath path;
       path.setFillRule(Qt::OddEvenFill);
       path.addPolygon(LimitPolygon(points));
@@ -1047,7 +1056,15 @@ void TSurface::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
       d.FillRectWithBrush(ToQRect(l + 1, t + 1, r - 1, b - 1), mode);
       const int32_t L = static_cast<int32_t>(l), T = static_cast<int32_t>(t);
       const int32_t R = static_cast<int32_t>(r - 1), B = static_cast<int32_t>(b - 1);
-      if (R == L || B == T) {
+      if (gDirectFill && d.pen.Period == 0 && d.pen.Mode == pmCopy) {
+        // A solid copied outline is the box's border pixels: filled as rows and columns.
+        d.polygons.FillRect(d.pixels, L, T, int64_t{R} + 1, int64_t{T} + 1, d.pen.Rgb);
+        if (B > T) d.polygons.FillRect(d.pixels, L, B, int64_t{R} + 1, int64_t{B} + 1, d.pen.Rgb);
+        if (B > T + 1) {
+          d.polygons.FillRect(d.pixels, L, int64_t{T} + 1, int64_t{L} + 1, B, d.pen.Rgb);
+          if (R > L) d.polygons.FillRect(d.pixels, R, int64_t{T} + 1, int64_t{R} + 1, B, d.pen.Rgb);
+        }
+      } else if (R == L || B == T) {
         // One row or column: a single line covers it once.
         if (B == T)
           d.RasterLine(L, T, R + 1, T);

@@ -111,11 +111,11 @@ public:
   bool PenFormsPixelUnion(const TPen& pen) const;
   /// Closed polygon: interior (odd-even rule) with the brush, outline with the pen.
   virtual void Polygon(std::span<const TPoint> points);
-  /// Polygons with a solid opaque brush copied onto an unscaled image are filled by the
-  /// surface's own rasterizer, with the painter's pixels, instead of a painter path. On by
+  /// Polygons and boxes with a solid opaque brush copied onto an unscaled image are filled by
+  /// the surface's own rasterizer, with the painter's pixels, instead of the painter. On by
   /// default; tests turn it off to compare both ways pixel by pixel.
-  static bool DirectPolygonFill();
-  static void SetDirectPolygonFill(bool value);
+  static bool DirectFill();
+  static void SetDirectFill(bool value);
   /// Box (x1, y1)-(x2, y2) (corners in any order), right and bottom exclusive: outline with
   /// the pen, inside with the brush; with a clear pen the brush fills the whole box. Wide
   /// outlines are centred on the one-pixel outline; psInsideFrame keeps them inside the box.

@@ -117,7 +117,8 @@ TEST(PolygonRaster, LeavesFarCornersAndTooFewToThePainter) {
 }
 
 // Through the surface: brushes, pen modes and clips that the rasterizer takes, and those it
-// leaves to the painter, give the same picture as the painter alone.
+// leaves to the painter, give the same picture as the painter alone, for polygons, boxes and
+// the inside of ellipses.
 TEST(PolygonRaster, SurfacePolygonsMatchThePainterForEveryBrushModeAndClip) {
   std::mt19937 rng(43);
   const TBrushStyle brushes[] = {bsSolid, bsSolid, bsClear, bsCross, bsFDiagonal};
@@ -133,8 +134,14 @@ TEST(PolygonRaster, SurfacePolygonsMatchThePainterForEveryBrushModeAndClip) {
     for (int k = 0; k < 5; ++k)
       clipPolygon.push_back({static_cast<int32_t>(rng() % w), static_cast<int32_t>(rng() % h)});
     const TRect clipRect{static_cast<int32_t>(rng() % w), static_cast<int32_t>(rng() % h), w, h};
+    std::vector<TRect> boxes;
+    for (int k = 0; k < 3; ++k) {
+      const auto at = [&](int extent) { return static_cast<int32_t>(rng() % (extent + 40)) - 20; };
+      const int32_t l = at(w), t = at(h);
+      boxes.push_back(k == 2 ? TRect{l, t, l + 1, at(h)} : TRect{l, t, at(w), at(h)});
+    }
     auto draw = [&](bool direct) {
-      TSurface::SetDirectPolygonFill(direct);
+      TSurface::SetDirectFill(direct);
       auto bmp = std::make_unique<TBitmap>(w, h);
       TSurface& s = bmp->Canvas();
       s.Brush().SetColor(clWhite);
@@ -148,6 +155,10 @@ TEST(PolygonRaster, SurfacePolygonsMatchThePainterForEveryBrushModeAndClip) {
       s.Pen().SetColor(clMaroon);
       s.Polygon(points);
       s.Polygon(std::vector<TPoint>{{1, 1}, {w - 3, 4}, {w / 2, h - 2}});  // a second one over it
+      // Boxes: corners either way round, one pixel thin, reaching out of the image.
+      for (const TRect& r : boxes) s.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
+      s.FillRect(boxes[0]);
+      s.Ellipse(boxes[1].Left, boxes[1].Top, boxes[1].Right, boxes[1].Bottom);
       std::vector<TColor> pixels;
       for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) pixels.push_back(s.GetPixel(x, y));
@@ -156,7 +167,7 @@ TEST(PolygonRaster, SurfacePolygonsMatchThePainterForEveryBrushModeAndClip) {
     const std::vector<TColor> painter = draw(false), own = draw(true);
     ASSERT_EQ(own, painter) << "round " << round;
   }
-  TSurface::SetDirectPolygonFill(true);
+  TSurface::SetDirectFill(true);
 }
 
 }  // namespace
