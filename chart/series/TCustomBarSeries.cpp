@@ -11,6 +11,7 @@
 #include "chart/axes/TAxisScale.h"
 #include "chart/axes/TCustomChartAxis.h"
 #include "chart/canvas/TCanvas3D.h"
+#include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/TChartBrush.h"
@@ -476,6 +477,8 @@ void TCustomBarSeries::DrawAllPoints() {
   const int32_t to = std::min(PointCount() - 1, last + 1);
   if (CanSkipCoveredBars(canvas))
     DrawUncoveredParts(canvas, from, to);
+  else if (CanSkipContainedBars(canvas))
+    DrawUncontainedBars(canvas, from, to);
   else
     for (int32_t i = from; i <= to; ++i) DrawBar(canvas, i);
   EndOfFrame();
@@ -564,6 +567,71 @@ void TCustomBarSeries::DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32
     const fw::TRect rect = BarRect(i, v0, v1);
     if (!run.empty() && across(run.back().Rect) != across(rect)) flush();
     run.push_back({rect, own != fw::clDefault ? own : ColorOfPoint(i), 0, 0});
+  }
+  flush();
+}
+
+bool TCustomBarSeries::CanSkipContainedBars(TCanvas3D& canvas) const {
+  if (!mSkipCoveredBars || !ParentChart()->ChartView3D() || !canvas.IsOrthogonal() || ParentChart()->ChartPrintingActive())
+    return false;
+  if (mBarStyle != bsRectangle || (mMultiBar != mbNone && mMultiBar != mbSide)) return false;
+  if (mBarBrush->Style() != fw::bsSolid || mBarBrush->HasBrushBitmap()) return false;
+  const fw::TPen& pen = canvas.Pen();
+  if (pen.Mode() != fw::pmCopy) return false;
+  return pen.Style() == fw::psClear || (pen.Style() == fw::psSolid && pen.Width() <= 1 && !mBarPen->SmallDots());
+}
+
+void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int32_t to) {
+  // At 100 % zoom a pixel along the bar is a pixel on the screen, so a cut one pixel inside a
+  // face stays inside it.
+  const auto* chartCanvas = dynamic_cast<const TChartCanvas3D*>(&canvas);
+  const bool pieces = chartCanvas && chartCanvas->ZoomFactor() == 1.0;
+  std::vector<TRunBar>& run = mRunBuffer;
+  run.clear();
+  auto across = [this](const fw::TRect& r) { return mHorizontal ? std::pair{r.Top, r.Bottom} : std::pair{r.Left, r.Right}; };
+  auto along = [this](const fw::TRect& r) { return mHorizontal ? std::pair{r.Left, r.Right} : std::pair{r.Top, r.Bottom}; };
+  auto flush = [&] {
+    // The later bars reaching furthest either way along: a bar that one of them contains is
+    // left out.
+    const size_t none = run.size();
+    size_t lowest = none, highest = none;
+    const auto contains = [&](size_t j, const fw::TRect& bar) {
+      return j != none && along(run[j].Rect).first <= along(bar).first && along(run[j].Rect).second >= along(bar).second;
+    };
+    for (size_t k = run.size(); k-- > 0;) {
+      TRunBar& bar = run[k];
+      bar.Hidden = contains(lowest, bar.Rect) || contains(highest, bar.Rect);
+      // The later bar that contains every later bar, when there is one: a bar reaching past
+      // its low end is drawn from there on only (see below).
+      bar.CoverLow = bar.CoverHigh = 0;
+      const size_t all = contains(lowest, run[highest == none ? 0 : highest].Rect) ? lowest : none;
+      if (!bar.Hidden && all != none && along(bar.Rect).first < along(run[all].Rect).first) {
+        bar.CoverLow = along(run[all].Rect).first;
+        bar.CoverHigh = along(run[all].Rect).second;
+      }
+      if (lowest == none || along(bar.Rect).first < along(run[lowest].Rect).first) lowest = k;
+      if (highest == none || along(bar.Rect).second > along(run[highest].Rect).second) highest = k;
+    }
+    for (const TRunBar& bar : run) {
+      if (bar.Hidden) continue;
+      canvas.Brush().SetColor(bar.Color);
+      fw::TRect drawn = bar.Rect;
+      if (pieces && bar.CoverLow < bar.CoverHigh && along(bar.Rect).second <= bar.CoverHigh) {
+        // Only the part up to one pixel into the containing bar shows: that bar paints the
+        // rest, and the cut edges of the part lie one pixel inside its faces.
+        (mHorizontal ? drawn.Right : drawn.Bottom) = bar.CoverLow + 1;
+      }
+      DrawShape(canvas, drawn, bar.TowardsMinimum, bar.Color);
+    }
+    run.clear();
+  };
+  const fw::TColor own = mBarBrush->Color();
+  for (int32_t i = from; i <= to; ++i) {
+    double v0, v1;
+    if (!BarValueRange(i, v0, v1)) continue;
+    const fw::TRect rect = BarRect(i, v0, v1);
+    if (!run.empty() && across(run.back().Rect) != across(rect)) flush();
+    run.push_back({rect, own != fw::clDefault ? own : ColorOfPoint(i), 0, 0, v1 < v0, false});
   }
   flush();
 }

@@ -174,6 +174,12 @@ private:
   void DrawBar(TCanvas3D& canvas, int32_t index);
   bool CanSkipCoveredBars(TCanvas3D& canvas) const;
   void DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32_t to);
+  /// In an oblique 3D view: solid cuboids whose outline lies on their faces.
+  bool CanSkipContainedBars(TCanvas3D& canvas) const;
+  /// Draws the bars from..to, leaving out each bar that a later bar of its run (neighbours with
+  /// the same extent across) contains along the value axis: the later cuboid paints every pixel
+  /// of the contained one.
+  void DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int32_t to);
   void DrawShape(TCanvas3D& canvas, const fw::TRect& bar, bool towardsMinimum, fw::TColor color);
   void DrawFlatShape(TCanvas3D& canvas, const fw::TRect& bar, bool towardsMinimum, fw::TColor color);
   void DrawArrowShape(TCanvas3D& canvas, const fw::TRect& bar, bool towardsMinimum, int32_t z);
@@ -209,6 +215,8 @@ private:
     fw::TRect Rect;
     fw::TColor Color;
     int32_t CoverLow, CoverHigh;  // band covered by the later bars of the run, [low, high)
+    bool TowardsMinimum = false;  // the bar grows towards the axis minimum
+    bool Hidden = false;          // a later bar of the run contains it
   };
   std::vector<TRunBar> mRunBuffer;
 };
