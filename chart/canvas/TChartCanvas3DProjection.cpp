@@ -64,8 +64,9 @@ void TChartCanvas3D::ProjectInPlace(int32_t& x, int32_t& y, int32_t z) const {
   if (mIsOrthogonal) {
     const double px = (static_cast<double>(x) - mProjectionCenter.X + z) * mZoomFactor;
     const double py = (static_cast<double>(y) - mProjectionCenter.Y - z) * mZoomFactor;
-    x = AddWrapped(mCenterOffset.X, RoundHalfEven(px));
-    y = AddWrapped(mCenterOffset.Y, RoundHalfEven(py));
+    // RoundDoubleHalfEven: RoundHalfEven's result without the extended format.
+    x = AddWrapped(mCenterOffset.X, fw::RoundDoubleHalfEven(px));
+    y = AddWrapped(mCenterOffset.Y, fw::RoundDoubleHalfEven(py));
     return;
   }
   const double dx = static_cast<double>(x) - mProjectionCenter.X;

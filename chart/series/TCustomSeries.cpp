@@ -414,8 +414,13 @@ void TCustomSeries::AddCorner(fw::TPoint p) {
 
 // Fills mPass[begin..end) (no gaps inside): one polygon per stretch of equal segment colours,
 // top edge along the points (with stairs), bottom edge back along the origins.
-void TCustomSeries::FillRun(TCanvas3D& canvas, size_t begin, size_t end) {
+void TCustomSeries::FillRun(TCanvas3D& canvas, size_t begin, size_t end, bool atFrontDepth) {
   if (end - begin < 2) return;
+  const int32_t z0 = DepthStart();
+  const auto corner = [&](fw::TPoint p) {
+    if (atFrontDepth) p = canvas.ProjectToPoint(Limited(p).X, Limited(p).Y, z0);
+    AddCorner(p);
+  };
   canvas.Pen().SetStyle(fw::psClear);
   size_t from = begin;
   while (from + 1 < end) {
@@ -425,13 +430,13 @@ void TCustomSeries::FillRun(TCanvas3D& canvas, size_t begin, size_t end) {
     mPolygon.clear();
     for (size_t k = from; k <= to; ++k) {
       const fw::TPoint p{mPass[k].X, mPass[k].Y};
-      if (k > from) AddCorner(StairCorner({mPass[k - 1].X, mPass[k - 1].Y}, p));
-      AddCorner(p);
+      if (k > from) corner(StairCorner({mPass[k - 1].X, mPass[k - 1].Y}, p));
+      corner(p);
     }
     for (size_t k = to + 1; k-- > from;) {
       const fw::TPoint o{mPass[k].X, mPass[k].Origin};
-      AddCorner(o);
-      if (k > from) AddCorner(StairCorner({mPass[k - 1].X, mPass[k - 1].Origin}, o));
+      corner(o);
+      if (k > from) corner(StairCorner({mPass[k - 1].X, mPass[k - 1].Origin}, o));
     }
     canvas.Brush().Assign(*mAreaBrush);
     canvas.Brush().SetColor(mAreaBrush->Color() == fw::clDefault ? color : mAreaBrush->Color());
@@ -561,13 +566,11 @@ void TCustomSeries::DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw
   canvas.DrawExtrudedSegment(Limited(a), Limited(b), z0, z1);
 }
 
-void TCustomSeries::DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last) {
+void TCustomSeries::DrawPrismTop(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last) {
   const int32_t z0 = DepthStart(), z1 = DepthEnd();
   const fw::TColor fill = mAreaBrush->Color() == fw::clDefault ? b.Color : mAreaBrush->Color();
   const fw::TPoint top0{a.X, a.Y}, top1{b.X, b.Y}, corner = StairCorner(top0, top1);
-  const fw::TPoint bottom0{a.X, a.Origin}, bottom1{b.X, b.Origin};
-  const fw::TPoint bottomCorner = StairCorner(bottom0, bottom1);
-  // Back to front: the top (through the stair corner), the closing end, then the front face.
+  // Back to front: the top (through the stair corner), then the closing end.
   canvas.ApplyChartPen(*mLinePen);
   if (mStairs) DrawRibbon(canvas, top0, corner, fill);
   DrawRibbon(canvas, mStairs ? corner : top0, top1, fill);
@@ -576,12 +579,51 @@ void TCustomSeries::DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPas
     canvas.DrawSidePlane(b.X, std::clamp(b.Y, -PolygonLimit, PolygonLimit),
                          std::clamp(b.Origin, -PolygonLimit, PolygonLimit), z0, z1);
   }
+}
+
+void TCustomSeries::DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last) {
+  DrawPrismTop(canvas, a, b, last);
+  const int32_t z0 = DepthStart();
+  const fw::TColor fill = mAreaBrush->Color() == fw::clDefault ? b.Color : mAreaBrush->Color();
+  const fw::TPoint top0{a.X, a.Y}, top1{b.X, b.Y}, corner = StairCorner(top0, top1);
+  const fw::TPoint bottom0{a.X, a.Origin}, bottom1{b.X, b.Origin};
+  const fw::TPoint bottomCorner = StairCorner(bottom0, bottom1);
   canvas.Pen().SetStyle(fw::psClear);
   canvas.Brush().Assign(*mAreaBrush);
   canvas.Brush().SetColor(fill);
   std::array<fw::TPoint, 6> front{top0, corner, top1, bottom1, bottomCorner, bottom0};
   for (fw::TPoint& p : front) p = canvas.ProjectToPoint(Limited(p).X, Limited(p).Y, z0);
   canvas.DrawPolygon(front);
+}
+
+bool TCustomSeries::FrontsAfterTops(TCanvas3D& canvas, size_t count) const {
+  // In an oblique view the top and the closing end of a prism (outlined by a pen no wider than
+  // a pixel) lie right of its left end, and the front of a prism left of its right end: with X
+  // ascending, no front shares a pixel with the top or end of a later prism of its run.
+  if (!gMergeDrawing || mStairs || !canvas.IsOrthogonal()) return false;
+  if (mLinePen->Visible() && mLinePen->Width() > 1) return false;
+  // The fronts are filled by the surface's own rasterizer, for which a polygon fills the pixels
+  // of the pieces it is cut into.
+  if (!fw::TSurface::DirectFill() || mAreaBrush->Style() != fw::bsSolid || mAreaBrush->HasBrushBitmap()) return false;
+  int64_t lo = INT64_MAX, hi = INT64_MIN;
+  for (size_t k = 0; k < count; ++k) {
+    const TPassPoint& p = mPass[k];
+    if (p.Gap) continue;
+    if (k > 0 && !mPass[k - 1].Gap && p.X < mPass[k - 1].X) return false;
+    lo = std::min<int64_t>({lo, p.X, p.Y, p.Origin});
+    hi = std::max<int64_t>({hi, p.X, p.Y, p.Origin});
+  }
+  if (lo > hi) return true;
+  const int32_t z0 = DepthStart();
+  for (const int64_t x : {lo, hi})
+    for (const int64_t y : {lo, hi}) {
+      const fw::TPoint p = canvas.ProjectToPoint(static_cast<int32_t>(std::clamp<int64_t>(x, -PolygonLimit, PolygonLimit)),
+                                                 static_cast<int32_t>(std::clamp<int64_t>(y, -PolygonLimit, PolygonLimit)), z0);
+      if (std::abs(int64_t{p.X}) > fw::TSurface::DirectFillReach ||
+          std::abs(int64_t{p.Y}) > fw::TSurface::DirectFillReach)
+        return false;
+    }
+  return true;
 }
 
 void TCustomSeries::DrawSegment3D(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last) {
@@ -619,11 +661,6 @@ void TCustomSeries::DrawAllPoints() {
   }
   const size_t count = mPass.size();
 
-  if (chart->ChartView3D()) {
-    for (size_t k = 1; k < count; ++k) DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
-    DrawPointers(canvas, mPassFirst, count);
-    return;
-  }
   // Runs of points without gaps.
   const auto forEachRun = [&](auto&& draw) {
     size_t k = 0;
@@ -635,6 +672,20 @@ void TCustomSeries::DrawAllPoints() {
       k = end;
     }
   };
+  if (chart->ChartView3D()) {
+    if (mDrawArea && FrontsAfterTops(canvas, count)) {
+      // Each run's tops and ends, then its fronts as one polygon a colour, as a flat area's.
+      forEachRun([&](size_t b, size_t e) {
+        for (size_t k = b + 1; k < e; ++k) DrawPrismTop(canvas, mPass[k - 1], mPass[k], k + 1 == e);
+        FillRun(canvas, b, e, true);
+      });
+    } else {
+      for (size_t k = 1; k < count; ++k)
+        DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
+    }
+    DrawPointers(canvas, mPassFirst, count);
+    return;
+  }
   if (mDrawArea) {
     forEachRun([&](size_t b, size_t e) { FillRun(canvas, b, e); });
     DrawAreaLines(canvas, mPassFirst, count);

@@ -162,7 +162,8 @@ private:
   /// The corner a stair step turns at between a and b (a itself without Stairs).
   fw::TPoint StairCorner(fw::TPoint a, fw::TPoint b) const;
 
-  void FillRun(TCanvas3D& canvas, size_t begin, size_t end);
+  /// Fills mPass[begin..end) as polygons, flat or projected onto the front plane.
+  void FillRun(TCanvas3D& canvas, size_t begin, size_t end, bool atFrontDepth = false);
   /// Appends a polygon corner, dropping one that repeats the last or continues its straight run.
   void AddCorner(fw::TPoint p);
   void DrawLineRun(TCanvas3D& canvas, size_t begin, size_t end);
@@ -172,6 +173,10 @@ private:
   void DrawSegment3D(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   void DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color);
   void DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
+  /// The top of the prism from a to b and, for the last one of a run, its closing end.
+  void DrawPrismTop(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
+  /// The fronts of a 3D area's runs may be drawn after all the tops and ends of their run.
+  bool FrontsAfterTops(TCanvas3D& canvas, size_t count) const;
   void DrawAreaLines(TCanvas3D& canvas, size_t begin, size_t end);
   void DrawPointers(TCanvas3D& canvas, size_t begin, size_t end);
   int32_t ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const;

@@ -1007,6 +1007,8 @@ bool TSurface::PenFormsPixelUnion(const TPen& pen) const {
          pen.Mode() == pmCopy;
 }
 
+static_assert(TSurface::DirectFillReach == TPolygonRaster::MaxCoordinate);
+
 bool TSurface::DirectFill() { return gDirectFill; }
 void TSurface::SetDirectFill(bool value) { gDirectFill = value; }
 

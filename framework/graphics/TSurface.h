@@ -115,6 +115,9 @@ public:
   /// the surface's own rasterizer, with the painter's pixels, instead of the painter. On by
   /// default; tests turn it off to compare both ways pixel by pixel.
   static bool DirectFill();
+  /// Polygons whose corners all lie within this many pixels of the origin (on both axes) are
+  /// filled directly; farther ones go to the painter.
+  static constexpr int32_t DirectFillReach = 1 << 14;
   static void SetDirectFill(bool value);
   /// Box (x1, y1)-(x2, y2) (corners in any order), right and bottom exclusive: outline with
   /// the pen, inside with the brush; with a clear pen the brush fills the whole box. Wide
