@@ -2,9 +2,14 @@
 
 #include <bit>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "chart/axes/AxisRounding.h"
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <smmintrin.h>
+#endif
 
 namespace chart {
 namespace {
@@ -39,14 +44,77 @@ int32_t TAxisScale::ValueToPixel(double value) const {
   return Logarithmic ? LogValueToPixel(value) : LinearValueToPixel(value);
 }
 
+namespace {
+
+// The linear map of a batch, with the single map's arithmetic: the offset along the axis of a
+// value, and the pixel of its rounded offset (CenterPixel when off the scale).
+struct TLinearBatch {
+  double Minimum, Length, Range;
+  int64_t Base, Sign;
+  int32_t Centre;
+
+  explicit TLinearBatch(const TAxisScale& s)
+      : Minimum(s.WorkingMinimum),
+        Length(s.AxisLength),
+        Range(s.WorkingRange),
+        Base(s.IsHorizontal != s.Inverted ? s.StartPixel : s.EndPixel),
+        Sign(s.IsHorizontal != s.Inverted ? 1 : -1),
+        Centre(s.CenterPixel) {}
+  double Offset(double value) const { return (value - Minimum) * Length / Range; }
+  static bool OnScale(double offset) { return std::fabs(offset) < MaxPixelOffset; }
+  int32_t Pixel(bool onScale, int64_t rounded) const {
+    return onScale ? static_cast<int32_t>(std::clamp<int64_t>(Base + Sign * rounded, INT32_MIN, INT32_MAX)) : Centre;
+  }
+};
+
+void MapLinearPlain(const TAxisScale& s, const double* values, int32_t* pixels, size_t n) {
+  const TLinearBatch batch(s);
+  for (size_t k = 0; k < n; ++k) {
+    const double t = batch.Offset(values[k]);
+    const bool on = TLinearBatch::OnScale(t);
+    pixels[k] = batch.Pixel(on, fw::RoundDoubleHalfEven(on ? t : 0.0));
+  }
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The processor's rounding instruction, told to round to nearest even whatever the rounding
+// mode: the same integers, several times faster than taking the fraction apart.
+[[gnu::target("sse4.1")]] void MapLinearSse41(const TAxisScale& s, const double* values, int32_t* pixels, size_t n) {
+  const TLinearBatch batch(s);
+  for (size_t k = 0; k < n; ++k) {
+    const double t = batch.Offset(values[k]);
+    const bool on = TLinearBatch::OnScale(t);
+    const __m128d v = _mm_set_sd(on ? t : 0.0);
+    const double rounded = _mm_cvtsd_f64(_mm_round_sd(v, v, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC));
+    pixels[k] = batch.Pixel(on, static_cast<int64_t>(rounded));
+  }
+}
+const bool gHasSse41 = __builtin_cpu_supports("sse4.1");
+#endif
+bool gHardwareRounding = true;
+
+}  // namespace
+
 void TAxisScale::ValuesToPixels(std::span<const double> values, std::span<int32_t> pixels) const {
   const size_t n = std::min(values.size(), pixels.size());
   if (Logarithmic) {
     for (size_t k = 0; k < n; ++k) pixels[k] = LogValueToPixel(values[k]);
     return;
   }
-  for (size_t k = 0; k < n; ++k) pixels[k] = LinearValueToPixel(values[k]);
+  if (WorkingRange == 0) {
+    std::fill_n(pixels.begin(), n, CenterPixel);
+    return;
+  }
+#if defined(__x86_64__) && defined(__GNUC__)
+  if (gHasSse41 && gHardwareRounding) {
+    MapLinearSse41(*this, values.data(), pixels.data(), n);
+    return;
+  }
+#endif
+  MapLinearPlain(*this, values.data(), pixels.data(), n);
 }
+
+void TAxisScale::SetHardwareRounding(bool value) { gHardwareRounding = value; }
 
 double TAxisScale::PixelToValue(int32_t pixel) const {
   return Logarithmic ? LogPixelToValue(pixel) : LinearPixelToValue(pixel);

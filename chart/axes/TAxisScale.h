@@ -32,6 +32,9 @@ struct TAxisScale {
   /// ValueToPixel of values[k] into pixels[k] for every k (pixels holds at least as many): the
   /// same pixels, mapped as one batch, which lets the divisions of a long pass overlap.
   void ValuesToPixels(std::span<const double> values, std::span<int32_t> pixels) const;
+  /// ValuesToPixels rounds with the processor's instruction where there is one (on by default);
+  /// tests turn it off to check the portable rounding as well.
+  static void SetHardwareRounding(bool value);
   /// True when the value maps by the linear rule: a linear scale, and the value neither NaN nor
   /// so far away that it maps to CenterPixel (a zero range maps every value to CenterPixel, which
   /// counts). Between two such values the map is monotone, so the pixels of any values between

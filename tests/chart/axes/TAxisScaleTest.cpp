@@ -154,10 +154,14 @@ TEST(AxisScale, BatchMappingGivesThePixelsOfTheSingleMap) {
         default: values.push_back(lo + (hi - lo) * (3 * t - 1)); break;
       }
     }
-    std::vector<int32_t> batch(values.size() + 1, -7);
-    s.ValuesToPixels(values, batch);
-    for (size_t k = 0; k < values.size(); ++k)
-      ASSERT_EQ(batch[k], s.ValueToPixel(values[k])) << "round " << round << " value " << values[k];
-    EXPECT_EQ(batch.back(), -7);  // nothing written past the values
+    for (const bool hardware : {true, false}) {
+      TAxisScale::SetHardwareRounding(hardware);
+      std::vector<int32_t> batch(values.size() + 1, -7);
+      s.ValuesToPixels(values, batch);
+      TAxisScale::SetHardwareRounding(true);
+      for (size_t k = 0; k < values.size(); ++k)
+        ASSERT_EQ(batch[k], s.ValueToPixel(values[k])) << "round " << round << " value " << values[k] << " " << hardware;
+      EXPECT_EQ(batch.back(), -7);  // nothing written past the values
+    }
   }
 }
