@@ -519,27 +519,50 @@ bool TCustomBarSeries::CanSkipCoveredBars(TCanvas3D& canvas) const {
   return pen.Style() == fw::psClear || (pen.Style() == fw::psSolid && pen.Width() <= 1 && !mBarPen->SmallDots());
 }
 
+std::pair<int32_t, int32_t> TCustomBarSeries::Across(const fw::TRect& r) const {
+  return mHorizontal ? std::pair{r.Top, r.Bottom} : std::pair{r.Left, r.Right};
+}
+
+std::pair<int32_t, int32_t> TCustomBarSeries::Along(const fw::TRect& r) const {
+  return mHorizontal ? std::pair{r.Left, r.Right} : std::pair{r.Top, r.Bottom};
+}
+
+template <class DrawRun>
+void TCustomBarSeries::ForEachRun(int32_t from, int32_t to, const DrawRun& drawRun) {
+  std::vector<TRunBar>& run = mRunBuffer;
+  run.clear();
+  const fw::TColor own = mBarBrush->Color();
+  for (int32_t i = from; i <= to; ++i) {
+    double v0, v1;
+    if (!BarValueRange(i, v0, v1)) continue;
+    const fw::TRect rect = BarRect(i, v0, v1);
+    if (!run.empty() && Across(run.back().Rect) != Across(rect)) {
+      drawRun(run);
+      run.clear();
+    }
+    run.push_back({rect, own != fw::clDefault ? own : ColorOfPoint(i), 0, 0, v1 < v0, false});
+  }
+  if (!run.empty()) drawRun(run);
+  run.clear();
+}
+
 void TCustomBarSeries::DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32_t to) {
   // The bars of one run (neighbours with the same extent across, in drawing order) all contain
   // the origin's pixel, so what the later bars of the run cover of an earlier one is one band
   // along the value axis. Only the parts outside that band can show: each is drawn as a
   // rectangle reaching one pixel into the band, where its own edge is painted over later.
-  std::vector<TRunBar>& run = mRunBuffer;
-  run.clear();
-  auto across = [this](const fw::TRect& r) { return mHorizontal ? std::pair{r.Top, r.Bottom} : std::pair{r.Left, r.Right}; };
-  auto along = [this](const fw::TRect& r) { return mHorizontal ? std::pair{r.Left, r.Right} : std::pair{r.Top, r.Bottom}; };
-  auto flush = [&] {
+  ForEachRun(from, to, [&](std::vector<TRunBar>& run) {
     int32_t low = INT32_MAX, high = INT32_MIN;
     for (size_t k = run.size(); k-- > 0;) {
       run[k].CoverLow = low;
       run[k].CoverHigh = high;
-      const auto [a, b] = along(run[k].Rect);
+      const auto [a, b] = Along(run[k].Rect);
       low = std::min(low, a);
       high = std::max(high, b);
     }
     for (const TRunBar& bar : run) {
       canvas.Brush().SetColor(bar.Color);
-      const auto [a, b] = along(bar.Rect);
+      const auto [a, b] = Along(bar.Rect);
       auto draw = [&](int32_t lo, int32_t hi) {
         fw::TRect piece = bar.Rect;
         if (mHorizontal) {
@@ -558,17 +581,7 @@ void TCustomBarSeries::DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32
       if (a < bar.CoverLow) draw(a, bar.CoverLow + 1);
       if (b > bar.CoverHigh) draw(bar.CoverHigh - 1, b);
     }
-    run.clear();
-  };
-  const fw::TColor own = mBarBrush->Color();
-  for (int32_t i = from; i <= to; ++i) {
-    double v0, v1;
-    if (!BarValueRange(i, v0, v1)) continue;
-    const fw::TRect rect = BarRect(i, v0, v1);
-    if (!run.empty() && across(run.back().Rect) != across(rect)) flush();
-    run.push_back({rect, own != fw::clDefault ? own : ColorOfPoint(i), 0, 0});
-  }
-  flush();
+  });
 }
 
 bool TCustomBarSeries::CanSkipContainedBars(TCanvas3D& canvas) const {
@@ -586,17 +599,13 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
   // face stays inside it.
   const auto* chartCanvas = dynamic_cast<const TChartCanvas3D*>(&canvas);
   const bool pieces = chartCanvas && chartCanvas->ZoomFactor() == 1.0;
-  std::vector<TRunBar>& run = mRunBuffer;
-  run.clear();
-  auto across = [this](const fw::TRect& r) { return mHorizontal ? std::pair{r.Top, r.Bottom} : std::pair{r.Left, r.Right}; };
-  auto along = [this](const fw::TRect& r) { return mHorizontal ? std::pair{r.Left, r.Right} : std::pair{r.Top, r.Bottom}; };
-  auto flush = [&] {
+  ForEachRun(from, to, [&](std::vector<TRunBar>& run) {
     // The later bars reaching furthest either way along: a bar that one of them contains is
     // left out.
     const size_t none = run.size();
     size_t lowest = none, highest = none;
     const auto contains = [&](size_t j, const fw::TRect& bar) {
-      return j != none && along(run[j].Rect).first <= along(bar).first && along(run[j].Rect).second >= along(bar).second;
+      return j != none && Along(run[j].Rect).first <= Along(bar).first && Along(run[j].Rect).second >= Along(bar).second;
     };
     for (size_t k = run.size(); k-- > 0;) {
       TRunBar& bar = run[k];
@@ -605,35 +614,25 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
       // its low end is drawn from there on only (see below).
       bar.CoverLow = bar.CoverHigh = 0;
       const size_t all = contains(lowest, run[highest == none ? 0 : highest].Rect) ? lowest : none;
-      if (!bar.Hidden && all != none && along(bar.Rect).first < along(run[all].Rect).first) {
-        bar.CoverLow = along(run[all].Rect).first;
-        bar.CoverHigh = along(run[all].Rect).second;
+      if (!bar.Hidden && all != none && Along(bar.Rect).first < Along(run[all].Rect).first) {
+        bar.CoverLow = Along(run[all].Rect).first;
+        bar.CoverHigh = Along(run[all].Rect).second;
       }
-      if (lowest == none || along(bar.Rect).first < along(run[lowest].Rect).first) lowest = k;
-      if (highest == none || along(bar.Rect).second > along(run[highest].Rect).second) highest = k;
+      if (lowest == none || Along(bar.Rect).first < Along(run[lowest].Rect).first) lowest = k;
+      if (highest == none || Along(bar.Rect).second > Along(run[highest].Rect).second) highest = k;
     }
     for (const TRunBar& bar : run) {
       if (bar.Hidden) continue;
       canvas.Brush().SetColor(bar.Color);
       fw::TRect drawn = bar.Rect;
-      if (pieces && bar.CoverLow < bar.CoverHigh && along(bar.Rect).second <= bar.CoverHigh) {
+      if (pieces && bar.CoverLow < bar.CoverHigh && Along(bar.Rect).second <= bar.CoverHigh) {
         // Only the part up to one pixel into the containing bar shows: that bar paints the
         // rest, and the cut edges of the part lie one pixel inside its faces.
         (mHorizontal ? drawn.Right : drawn.Bottom) = bar.CoverLow + 1;
       }
       DrawShape(canvas, drawn, bar.TowardsMinimum, bar.Color);
     }
-    run.clear();
-  };
-  const fw::TColor own = mBarBrush->Color();
-  for (int32_t i = from; i <= to; ++i) {
-    double v0, v1;
-    if (!BarValueRange(i, v0, v1)) continue;
-    const fw::TRect rect = BarRect(i, v0, v1);
-    if (!run.empty() && across(run.back().Rect) != across(rect)) flush();
-    run.push_back({rect, own != fw::clDefault ? own : ColorOfPoint(i), 0, 0, v1 < v0, false});
-  }
-  flush();
+  });
 }
 
 void TCustomBarSeries::DrawOnePoint(int32_t index) {

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/data/TChartSeries.h"
@@ -174,6 +175,13 @@ private:
   void DrawBar(TCanvas3D& canvas, int32_t index);
   bool CanSkipCoveredBars(TCanvas3D& canvas) const;
   void DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32_t to);
+  /// A bar's extent across (its width) and along (from the origin to the value), in pixels.
+  std::pair<int32_t, int32_t> Across(const fw::TRect& r) const;
+  std::pair<int32_t, int32_t> Along(const fw::TRect& r) const;
+  /// Gathers the bars from..to (gaps left out) into runs of neighbours with the same extent
+  /// across, and hands each run to drawRun(std::vector<TRunBar>&) in drawing order.
+  template <class DrawRun>
+  void ForEachRun(int32_t from, int32_t to, const DrawRun& drawRun);
   /// In an oblique 3D view: solid cuboids whose outline lies on their faces.
   bool CanSkipContainedBars(TCanvas3D& canvas) const;
   /// Draws the bars from..to, leaving out each bar that a later bar of its run (neighbours with
