@@ -64,6 +64,8 @@ TColor FromQRgb(uint32_t rgb) {
 
 // Solid fills by the surface's own rasterizers (tests turn them off to compare with the painter).
 bool gDirectFill = true;
+// Boxes of at most this many pixels are filled directly.
+constexpr int64_t DirectBoxArea = 4096;
 
 QPainter::CompositionMode CompositionFor(TPenMode mode) {
   switch (mode) {
@@ -390,7 +392,10 @@ struct TSurface::Impl {
 
   void FillRectWithBrush(const QRect& rect, QPainter::CompositionMode mode) {
     if (brushClear || rect.isEmpty()) return;
-    if (gDirectFill && mode == CompositionFor(pmCopy) && SolidOpaqueBrushUnscaled()) {
+    // Small boxes (markers, thin bars) directly: the painter's call costs more than their
+    // pixels. Large ones go to the painter, whose fill of long rows is the faster.
+    if (gDirectFill && int64_t{rect.width()} * rect.height() <= DirectBoxArea && mode == CompositionFor(pmCopy) &&
+        SolidOpaqueBrushUnscaled()) {
       polygons.FillRect(pixels, rect.left(), rect.top(), int64_t{rect.right()} + 1, int64_t{rect.bottom()} + 1,
                         brush.color().rgba());
       return;
