@@ -53,7 +53,7 @@ void TPolygonRaster::FillRect(const TPixelTarget& target, int64_t left, int64_t 
   const QRect& box = target.Box;
   const int64_t l = std::max<int64_t>(left, box.left()), r = std::min<int64_t>(right, int64_t{box.right()} + 1);
   const int64_t t = std::max<int64_t>(top, box.top()), b = std::min<int64_t>(bottom, int64_t{box.bottom()} + 1);
-  if (l >= r) return;
+  if (l >= r || t >= b) return;
   if (target.Region == nullptr) {
     uint32_t* row = target.Bits + t * target.Stride + l;
     for (int64_t y = t; y < b; ++y, row += target.Stride)
