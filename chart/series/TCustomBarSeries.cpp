@@ -613,7 +613,7 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
       // The later bar that contains every later bar, when there is one: a bar reaching past
       // its low end is drawn from there on only (see below).
       bar.CoverLow = bar.CoverHigh = 0;
-      const size_t all = contains(lowest, run[highest == none ? 0 : highest].Rect) ? lowest : none;
+      const size_t all = highest != none && contains(lowest, run[highest].Rect) ? lowest : none;
       if (!bar.Hidden && all != none && Along(bar.Rect).first < Along(run[all].Rect).first) {
         bar.CoverLow = Along(run[all].Rect).first;
         bar.CoverHigh = Along(run[all].Rect).second;

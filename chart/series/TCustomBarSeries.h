@@ -222,7 +222,9 @@ private:
   struct TRunBar {
     fw::TRect Rect;
     fw::TColor Color;
-    int32_t CoverLow, CoverHigh;  // band covered by the later bars of the run, [low, high)
+    // Flat: the band the later bars of the run cover, [low, high). 3D: the extent along of the
+    // later bar that contains all the others when the bar reaches past its low end (else 0, 0).
+    int32_t CoverLow, CoverHigh;
     bool TowardsMinimum = false;  // the bar grows towards the axis minimum
     bool Hidden = false;          // a later bar of the run contains it
   };

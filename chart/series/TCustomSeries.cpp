@@ -439,7 +439,7 @@ void TCustomSeries::FillRun(TCanvas3D& canvas, size_t begin, size_t end, bool at
       if (k > from) corner(StairCorner({mPass[k - 1].X, mPass[k - 1].Origin}, o));
     }
     canvas.Brush().Assign(*mAreaBrush);
-    canvas.Brush().SetColor(mAreaBrush->Color() == fw::clDefault ? color : mAreaBrush->Color());
+    canvas.Brush().SetColor(AreaFill(color));
     canvas.DrawPolygon(mPolygon);
     from = to;
   }
@@ -566,9 +566,13 @@ void TCustomSeries::DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw
   canvas.DrawExtrudedSegment(Limited(a), Limited(b), z0, z1);
 }
 
+fw::TColor TCustomSeries::AreaFill(fw::TColor pointColor) const {
+  return mAreaBrush->Color() == fw::clDefault ? pointColor : mAreaBrush->Color();
+}
+
 void TCustomSeries::DrawPrismTop(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last) {
   const int32_t z0 = DepthStart(), z1 = DepthEnd();
-  const fw::TColor fill = mAreaBrush->Color() == fw::clDefault ? b.Color : mAreaBrush->Color();
+  const fw::TColor fill = AreaFill(b.Color);
   const fw::TPoint top0{a.X, a.Y}, top1{b.X, b.Y}, corner = StairCorner(top0, top1);
   // Back to front: the top (through the stair corner), then the closing end.
   canvas.ApplyChartPen(*mLinePen);
@@ -584,7 +588,7 @@ void TCustomSeries::DrawPrismTop(TCanvas3D& canvas, const TPassPoint& a, const T
 void TCustomSeries::DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last) {
   DrawPrismTop(canvas, a, b, last);
   const int32_t z0 = DepthStart();
-  const fw::TColor fill = mAreaBrush->Color() == fw::clDefault ? b.Color : mAreaBrush->Color();
+  const fw::TColor fill = AreaFill(b.Color);
   const fw::TPoint top0{a.X, a.Y}, top1{b.X, b.Y}, corner = StairCorner(top0, top1);
   const fw::TPoint bottom0{a.X, a.Origin}, bottom1{b.X, b.Origin};
   const fw::TPoint bottomCorner = StairCorner(bottom0, bottom1);

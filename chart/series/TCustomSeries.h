@@ -173,6 +173,8 @@ private:
   void DrawSegment3D(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   void DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color);
   void DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
+  /// The area brush's colour, or the point's when the brush has the default colour.
+  fw::TColor AreaFill(fw::TColor pointColor) const;
   /// The top of the prism from a to b and, for the last one of a run, its closing end.
   void DrawPrismTop(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   /// The fronts of a 3D area's runs may be drawn after all the tops and ends of their run.

@@ -278,7 +278,7 @@ namespace {
 // Every pixel of a frame of dense areas (many points per pixel column, values on both sides of
 // the origin, stacked and in stairs), drawn with or without merging.
 std::vector<fw::TColor> DenseAreaPixels(bool merge, bool stairs, TMultiArea multi) {
-  TCustomSeries::SetMergeDrawing(merge);
+  const seriestest::TMergeDrawingScope merging(merge);
   TSeriesChart c(160, 120);
   seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), 0, 400);
   seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -12, 12);
@@ -294,7 +294,6 @@ std::vector<fw::TColor> DenseAreaPixels(bool merge, bool stairs, TMultiArea mult
     s->AreaLinesPen().SetColor(fw::clGreen);
   }
   fw::TSurface& image = c.Draw();
-  TCustomSeries::SetMergeDrawing(true);
   return seriestest::AllPixels(image);
 }
 
@@ -317,7 +316,7 @@ namespace {
 // not on the screen, oblique or rotated views), drawn with or without merging work.
 std::vector<fw::TColor> Area3DPixels(bool merge, uint32_t seed) {
   std::mt19937 rng(seed);
-  TCustomSeries::SetMergeDrawing(merge);
+  const seriestest::TMergeDrawingScope merging(merge);
   TSeriesChart c(140 + static_cast<int32_t>(rng() % 120), 100 + static_cast<int32_t>(rng() % 100), true);
   c.Chart.View3DOptions().SetOrthogonal(rng() % 6 != 0);
   c.Chart.View3DOptions().SetZoom(std::vector<int32_t>{100, 100, 80, 125}[rng() % 4]);
@@ -348,7 +347,6 @@ std::vector<fw::TColor> Area3DPixels(bool merge, uint32_t seed) {
   }
   c.Draw();  // the first frame settles the layout
   fw::TSurface& image = c.Draw();
-  TCustomSeries::SetMergeDrawing(true);
   return seriestest::AllPixels(image);
 }
 

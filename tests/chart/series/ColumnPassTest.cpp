@@ -25,7 +25,7 @@ namespace {
 // pass and ones that do not. Drawn with or without merging work.
 std::vector<fw::TColor> DenseSeriesPixels(bool merge, uint32_t seed, bool& area) {
   std::mt19937 rng(seed);
-  TCustomSeries::SetMergeDrawing(merge);
+  const seriestest::TMergeDrawingScope merging(merge);
   TSeriesChart c(100 + static_cast<int32_t>(rng() % 120), 80 + static_cast<int32_t>(rng() % 80));
   const int32_t n = 30 + static_cast<int32_t>(rng() % 3000);
   area = rng() % 2 == 0;
@@ -70,7 +70,6 @@ std::vector<fw::TColor> DenseSeriesPixels(bool merge, uint32_t seed, bool& area)
   }
   if (rng() % 10 == 0) s->Pointer().SetVisible(true);
   fw::TSurface& image = c.Draw();
-  TCustomSeries::SetMergeDrawing(true);
   return seriestest::AllPixels(image);
 }
 

@@ -328,7 +328,7 @@ namespace {
 // drawn with or without merging work.
 std::vector<fw::TColor> DenseLinePixels(bool merge, uint32_t seed) {
   std::mt19937 rng(seed);
-  TCustomSeries::SetMergeDrawing(merge);
+  const seriestest::TMergeDrawingScope merging(merge);
   TSeriesChart c(120 + static_cast<int32_t>(rng() % 80), 90 + static_cast<int32_t>(rng() % 60));
   const int32_t n = 50 + static_cast<int32_t>(rng() % 2000);
   TSeriesChart::SetRange(c.Chart.BottomAxis(), -5, n + 5.0);
@@ -351,7 +351,6 @@ std::vector<fw::TColor> DenseLinePixels(bool merge, uint32_t seed) {
     default: break;  // solid, one pixel, copied: merged
   }
   fw::TSurface& image = c.Draw();
-  TCustomSeries::SetMergeDrawing(true);
   return seriestest::AllPixels(image);
 }
 

@@ -11,6 +11,7 @@
 #include "chart/data/TChartSeries.h"
 #include "chart/panel/TChartLegend.h"
 #include "chart/panel/TCustomChart.h"
+#include "chart/series/TCustomSeries.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TSurface.h"
 
@@ -89,6 +90,15 @@ inline fw::TRect ColorBounds(fw::TSurface& s, const fw::TRect& area, fw::TColor 
       }
   return box;
 }
+
+/// The series' merging work on or off for one scope, switched back on at its end (also when
+/// an assertion leaves the scope early).
+struct TMergeDrawingScope {
+  explicit TMergeDrawingScope(bool merge) { chart::TCustomSeries::SetMergeDrawing(merge); }
+  ~TMergeDrawingScope() { chart::TCustomSeries::SetMergeDrawing(true); }
+  TMergeDrawingScope(const TMergeDrawingScope&) = delete;
+  TMergeDrawingScope& operator=(const TMergeDrawingScope&) = delete;
+};
 
 /// Every pixel of the surface, row by row.
 inline std::vector<fw::TColor> AllPixels(fw::TSurface& s) {
