@@ -383,15 +383,22 @@ void TCustomBarSeries::VertMargins(int32_t& top, int32_t& bottom) const {
 
 // ---------------------------------------------------------------- geometry
 
-void TCustomBarSeries::BarAcross(int32_t index, int32_t& from, int32_t& to) {
+TCustomBarSeries::TAcross TCustomBarSeries::AcrossOfSlot() {
   const TSlot& slot = Slot();
-  const double centre = CategoryPixel(CategoryValue(index));
   const double total = slot.Pixels * mBarWidthPercent / 100.0;
   const double width = total / std::max(1, slot.Count);
-  const double start = centre - total / 2 + slot.Index * width + width * mOffsetPercent / 100.0;
+  return {total / 2, slot.Index * width, width * mOffsetPercent / 100.0, width};
+}
+
+void TCustomBarSeries::TAcross::Place(int32_t centre, int32_t& from, int32_t& to) const {
+  const double start = centre - Half + Shift + Offset;
   from = ToPixel(start);
-  to = ToPixel(start + width);
+  to = ToPixel(start + Width);
   if (to <= from) to = from + 1;
+}
+
+void TCustomBarSeries::BarAcross(int32_t index, int32_t& from, int32_t& to) {
+  AcrossOfSlot().Place(CategoryPixel(CategoryValue(index)), from, to);
 }
 
 fw::TRect TCustomBarSeries::BarBounds(int32_t index) {
@@ -529,18 +536,47 @@ std::pair<int32_t, int32_t> TCustomBarSeries::Along(const fw::TRect& r) const {
 
 template <class DrawRun>
 void TCustomBarSeries::ForEachRun(int32_t from, int32_t to, const DrawRun& drawRun) {
+  // Every bar of these passes reaches from the origin to its own value (no stacking), so the
+  // bars are placed a block at a time: the values mapped together, the slot worked out once.
   std::vector<TRunBar>& run = mRunBuffer;
   run.clear();
+  const double origin = Origin();
+  if (!std::isfinite(origin)) return;  // no bar has a start
+  const int32_t originPixel = ValuePixel(origin);
+  const TAcross across = AcrossOfSlot();
+  const TAxisScale* categoryScale = mHorizontal ? VertScale() : HorizScale();
+  const TAxisScale* valueScale = mHorizontal ? HorizScale() : VertScale();
   const fw::TColor own = mBarBrush->Color();
-  for (int32_t i = from; i <= to; ++i) {
-    double v0, v1;
-    if (!BarValueRange(i, v0, v1)) continue;
-    const fw::TRect rect = BarRect(i, v0, v1);
-    if (!run.empty() && Across(run.back().Rect) != Across(rect)) {
-      drawRun(run);
-      run.clear();
+  constexpr int32_t Block = 256;
+  mPassCategories.resize(Block);
+  mPassValues.resize(Block);
+  mPassCategoryPixels.assign(Block, 0);
+  mPassValuePixels.assign(Block, 0);
+  for (int32_t begin = from; begin <= to;) {
+    const auto n = static_cast<size_t>(std::min<int64_t>(Block, int64_t{to} - begin + 1));
+    for (size_t k = 0; k < n; ++k) {
+      mPassCategories[k] = CategoryValue(begin + static_cast<int32_t>(k));
+      mPassValues[k] = BarValue(begin + static_cast<int32_t>(k));
     }
-    run.push_back({rect, own != fw::clDefault ? own : ColorOfPoint(i), 0, 0, v1 < v0, false});
+    if (categoryScale) categoryScale->ValuesToPixels({mPassCategories.data(), n}, mPassCategoryPixels);
+    if (valueScale) valueScale->ValuesToPixels({mPassValues.data(), n}, mPassValuePixels);
+    for (size_t k = 0; k < n; ++k) {
+      const int32_t i = begin + static_cast<int32_t>(k);
+      const double value = mPassValues[k];
+      if (IsNullPoint(i) || !std::isfinite(value) || !std::isfinite(mPassCategories[k])) continue;
+      int32_t a0, a1;
+      across.Place(mPassCategoryPixels[k], a0, a1);
+      const int32_t v1 = mPassValuePixels[k];
+      const int32_t lo = std::min(originPixel, v1);
+      const int32_t hi = fw::ClampToInt32(int64_t{std::max(originPixel, v1)} + 1);
+      const fw::TRect rect = mHorizontal ? fw::TRect{lo, a0, hi, a1} : fw::TRect{a0, lo, a1, hi};
+      if (!run.empty() && Across(run.back().Rect) != Across(rect)) {
+        drawRun(run);
+        run.clear();
+      }
+      run.push_back({rect, own != fw::clDefault ? own : ColorOfPoint(i), 0, 0, value < origin, false});
+    }
+    begin += static_cast<int32_t>(n);
   }
   if (!run.empty()) drawRun(run);
   run.clear();

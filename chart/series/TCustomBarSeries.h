@@ -167,6 +167,16 @@ private:
   };
   const TStats& Stats() const;
   void EndOfFrame();
+  /// Where a bar lies across its category, from the slot: the parts of its start that are the
+  /// same for every bar of a frame, kept so that a pass works them out once.
+  struct TAcross {
+    double Half = 0;    // half the slot's bars together
+    double Shift = 0;   // this series' place among the bars side by side
+    double Offset = 0;  // OffsetPercent of one bar
+    double Width = 0;   // one bar
+    void Place(int32_t centre, int32_t& from, int32_t& to) const;
+  };
+  TAcross AcrossOfSlot();
   /// The start and end of the bar across its category (pixels), from the slot.
   void BarAcross(int32_t index, int32_t& from, int32_t& to);
   /// BarBounds of a bar whose value range is known.
@@ -229,6 +239,8 @@ private:
     bool Hidden = false;          // a later bar of the run contains it
   };
   std::vector<TRunBar> mRunBuffer;
+  std::vector<double> mPassCategories, mPassValues;  // a block of a pass, mapped together
+  std::vector<int32_t> mPassCategoryPixels, mPassValuePixels;
 };
 
 /// The earlier series whose depth level `series` shares in 3D (TCustomBarSeries::

@@ -644,6 +644,11 @@ TEST(BarCoveredParts, SkippingCoveredPartsGivesTheSamePixels) {
   ExpectSamePixelsBothWays(c, {&bars, &second}, "bars on the axis minimum");
   c.Chart->BottomAxis().SetAxisRange(100, 160);
   ExpectSamePixelsBothWays(c, {&bars, &second}, "wide bars, zoomed");
+  bars.SetMultiBar(mbSide);
+  bars.SetOffsetPercent(-35);
+  bars.SetBarWidthPercent(93);
+  c.Chart->LeftAxis().SetInverted(true);
+  ExpectSamePixelsBothWays(c, {&bars, &second}, "offset bars side by side, zoomed, value axis inverted");
 
   TSeriesChart h(300, 420);
   auto& horizontal = h.Add<THorizBarSeries>("Series1");
