@@ -8,7 +8,7 @@
 #include "chart/axes/AxisRounding.h"
 
 #if defined(__x86_64__) && defined(__GNUC__)
-#include <smmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace chart {
@@ -77,19 +77,40 @@ void MapLinearPlain(const TAxisScale& s, const double* values, int32_t* pixels, 
 }
 
 #if defined(__x86_64__) && defined(__GNUC__)
-// The processor's rounding instruction, told to round to nearest even whatever the rounding
-// mode: the same integers, several times faster than taking the fraction apart.
-[[gnu::target("sse4.1")]] void MapLinearSse41(const TAxisScale& s, const double* values, int32_t* pixels, size_t n) {
+// Four values at a time with the processor's rounding instruction, told to round to nearest even
+// whatever the rounding mode: the same integers, several times faster than taking the fraction
+// apart. The pixel's sum and clamp are done in doubles, where they are exact (the rounded offset
+// and the base are both below 2^32 in size).
+[[gnu::target("avx")]] void MapLinearAvx(const TAxisScale& s, const double* values, int32_t* pixels, size_t n) {
   const TLinearBatch batch(s);
-  for (size_t k = 0; k < n; ++k) {
+  constexpr int Nearest = _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC;
+  const __m256d minimum = _mm256_set1_pd(batch.Minimum);
+  const __m256d length = _mm256_set1_pd(batch.Length);
+  const __m256d range = _mm256_set1_pd(batch.Range);
+  const __m256d magnitude = _mm256_castsi256_pd(_mm256_set1_epi64x(INT64_MAX));
+  const __m256d limit = _mm256_set1_pd(MaxPixelOffset);
+  const __m256d base = _mm256_set1_pd(static_cast<double>(batch.Base));
+  const __m256d sign = _mm256_set1_pd(static_cast<double>(batch.Sign));
+  const __m256d lowest = _mm256_set1_pd(INT32_MIN);
+  const __m256d highest = _mm256_set1_pd(INT32_MAX);
+  const __m256d centre = _mm256_set1_pd(batch.Centre);
+  size_t k = 0;
+  for (; k + 4 <= n; k += 4) {
+    const __m256d t = _mm256_div_pd(_mm256_mul_pd(_mm256_sub_pd(_mm256_loadu_pd(values + k), minimum), length), range);
+    const __m256d on = _mm256_cmp_pd(_mm256_and_pd(t, magnitude), limit, _CMP_LT_OQ);
+    const __m256d pixel = _mm256_add_pd(base, _mm256_mul_pd(sign, _mm256_round_pd(t, Nearest)));
+    const __m256d kept = _mm256_blendv_pd(centre, _mm256_min_pd(_mm256_max_pd(pixel, lowest), highest), on);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + k), _mm256_cvtpd_epi32(kept));
+  }
+  for (; k < n; ++k) {
     const double t = batch.Offset(values[k]);
     const bool on = TLinearBatch::OnScale(t);
     const __m128d v = _mm_set_sd(on ? t : 0.0);
-    const double rounded = _mm_cvtsd_f64(_mm_round_sd(v, v, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC));
+    const double rounded = _mm_cvtsd_f64(_mm_round_sd(v, v, Nearest));
     pixels[k] = batch.Pixel(on, static_cast<int64_t>(rounded));
   }
 }
-const bool gHasSse41 = __builtin_cpu_supports("sse4.1");
+const bool gHasAvx = __builtin_cpu_supports("avx");
 #endif
 bool gHardwareRounding = true;
 
@@ -106,8 +127,8 @@ void TAxisScale::ValuesToPixels(std::span<const double> values, std::span<int32_
     return;
   }
 #if defined(__x86_64__) && defined(__GNUC__)
-  if (gHasSse41 && gHardwareRounding) {
-    MapLinearSse41(*this, values.data(), pixels.data(), n);
+  if (gHasAvx && gHardwareRounding) {
+    MapLinearAvx(*this, values.data(), pixels.data(), n);
     return;
   }
 #endif

@@ -223,6 +223,7 @@ const TCustomBarSeries::TStats& TCustomBarSeries::Stats() const {
   bool havePrevious = false;
   double previous = 0;
   const bool stacked = mMultiBar == mbStacked || mMultiBar == mbStacked100;
+  const bool nulls = MayHaveNullPoints();
   const int32_t count = PointCount();
   for (int32_t i = 0; i < count; ++i) {
     // Every point with a finite position holds a category (a null point keeps its place).
@@ -239,8 +240,8 @@ const TCustomBarSeries::TStats& TCustomBarSeries::Stats() const {
       havePrevious = true;
     }
     if (!stacked) {
-      if (IsGap(i)) continue;
-      const double v = BarValue(i);
+      const double v = BarValue(i);  // IsGap, from the values at hand
+      if ((nulls && IsNullPoint(i)) || !std::isfinite(v) || !std::isfinite(c)) continue;
       take(v, false, foundLow, stats.ValueMin);
       take(v, true, foundHigh, stats.ValueMax);
       continue;
@@ -547,6 +548,7 @@ void TCustomBarSeries::ForEachRun(int32_t from, int32_t to, const DrawRun& drawR
   const TAxisScale* categoryScale = mHorizontal ? VertScale() : HorizScale();
   const TAxisScale* valueScale = mHorizontal ? HorizScale() : VertScale();
   const fw::TColor own = mBarBrush->Color();
+  const bool nulls = MayHaveNullPoints();
   constexpr int32_t Block = 256;
   mPassCategories.resize(Block);
   mPassValues.resize(Block);
@@ -563,7 +565,7 @@ void TCustomBarSeries::ForEachRun(int32_t from, int32_t to, const DrawRun& drawR
     for (size_t k = 0; k < n; ++k) {
       const int32_t i = begin + static_cast<int32_t>(k);
       const double value = mPassValues[k];
-      if (IsNullPoint(i) || !std::isfinite(value) || !std::isfinite(mPassCategories[k])) continue;
+      if ((nulls && IsNullPoint(i)) || !std::isfinite(value) || !std::isfinite(mPassCategories[k])) continue;
       int32_t a0, a1;
       across.Place(mPassCategoryPixels[k], a0, a1);
       const int32_t v1 = mPassValuePixels[k];
