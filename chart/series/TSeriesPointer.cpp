@@ -96,9 +96,12 @@ void TSeriesPointer::Assign(const TSeriesPointer& source) {
 void TSeriesPointer::PrepareCanvas(TCanvas3D& canvas, fw::TColor color) const {
   canvas.ApplyChartPen(*mPen);
   if (!canvas.Surface()) return;
-  fw::TBrush& brush = canvas.Brush();
+  // The marker's brush is put together first and taken in one step: when it is the previous
+  // marker's, the canvas brush does not change and the surface does not select it again.
+  fw::TBrush brush;
   brush.Assign(*mBrush);
   brush.SetColor(mBrush->Color() == fw::clDefault ? color : mBrush->Color());
+  canvas.Brush().Assign(brush);
 }
 
 void TSeriesPointer::DrawLines(TCanvas3D& canvas, int32_t x, int32_t y, int32_t h, int32_t v, fw::TColor color,

@@ -64,6 +64,40 @@ void TPolygonRaster::FillRect(const TPixelTarget& target, int64_t left, int64_t 
   for (int64_t y = t; y < b; ++y) Span(target, y, l, r, rgb);
 }
 
+void TPolygonRaster::FillFramedRect(const TPixelTarget& target, int64_t left, int64_t top, int64_t right,
+                                    int64_t bottom, uint32_t frame, std::optional<uint32_t> fill) {
+  if (left >= right || top >= bottom || target.Bits == nullptr || target.Box.isEmpty()) return;
+  if (target.Region != nullptr) {
+    if (fill) FillRect(target, left + 1, top + 1, right - 1, bottom - 1, *fill);
+    FillRect(target, left, top, right, top + 1, frame);
+    if (bottom - 1 > top) FillRect(target, left, bottom - 1, right, bottom, frame);
+    if (bottom - 1 > top + 1) {
+      FillRect(target, left, top + 1, left + 1, bottom - 1, frame);
+      if (right - 1 > left) FillRect(target, right - 1, top + 1, right, bottom - 1, frame);
+    }
+    return;
+  }
+  const QRect& box = target.Box;
+  const int64_t l = std::max<int64_t>(left, box.left()), r = std::min<int64_t>(right, int64_t{box.right()} + 1);
+  const int64_t t = std::max<int64_t>(top, box.top()), b = std::min<int64_t>(bottom, int64_t{box.bottom()} + 1);
+  if (l >= r || t >= b) return;
+  // The frame's columns when they lie in the drawable box, and the inside between them.
+  const bool leftColumn = left >= l;
+  const bool rightColumn = right - 1 > left && right == r;
+  const int64_t insideFrom = std::max(l, left + 1), insideTo = std::min(r, right - 1);
+  uint32_t* row = target.Bits + t * target.Stride;
+  for (int64_t y = t; y < b; ++y, row += target.Stride) {
+    if (y == top || y == bottom - 1) {
+      for (int64_t x = l; x < r; ++x) row[x] = frame;
+      continue;
+    }
+    if (leftColumn) row[left] = frame;
+    if (fill)
+      for (int64_t x = insideFrom; x < insideTo; ++x) row[x] = *fill;
+    if (rightColumn) row[right - 1] = frame;
+  }
+}
+
 bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TPoint> points, int64_t rowLo,
                                   int64_t rowHi, int64_t colLo, int64_t colHi, uint32_t rgb) {
   // Y-monotone: going round, Y turns from rising to falling and back once each (horizontal

@@ -1,6 +1,7 @@
 #pragma once
 // Framework-internal: the rasterizer of filled polygons with a solid colour.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -33,6 +34,12 @@ public:
   /// Fills the pixels of columns left..right-1 and rows top..bottom-1 with rgb, copied, cut to
   /// the drawable box and the clip region.
   void FillRect(const TPixelTarget& target, int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t rgb);
+  /// A box of columns left..right-1 and rows top..bottom-1 with a one-pixel frame of `frame`
+  /// on its border and, when `fill` holds a colour, its inside filled with it; copied, cut to
+  /// the drawable box and the clip region. The pixels of FillRect of the inside and of the
+  /// frame's rows and columns, taken row by row in one pass.
+  void FillFramedRect(const TPixelTarget& target, int64_t left, int64_t top, int64_t right, int64_t bottom,
+                      uint32_t frame, std::optional<uint32_t> fill);
 
 private:
   struct TEdge {

@@ -405,6 +405,21 @@ struct TSurface::Impl {
     painter.fillRect(rect, brush);
   }
 
+  /// A box l..r-1 x t..b-1 (of at least one pixel) outlined with a solid one-pixel pen, copied,
+  /// and filled inside as FillRectWithBrush fills small boxes directly: drawn in one pass.
+  /// False, with nothing drawn, when the outline or the inside is not drawn that way.
+  bool FramedBoxDirectly(int64_t l, int64_t t, int64_t r, int64_t b) {
+    if (!gDirectFill || pen.Period != 0 || pen.Mode != pmCopy || Scaled()) return false;
+    const int64_t inside = std::max<int64_t>(0, r - l - 2) * std::max<int64_t>(0, b - t - 2);
+    std::optional<uint32_t> fill;
+    if (!brushClear && inside > 0) {
+      if (inside > DirectBoxArea || !SolidOpaqueBrushUnscaled()) return false;
+      fill = brush.color().rgba();
+    }
+    polygons.FillFramedRect(pixels, l, t, r, b, pen.Rgb, fill);
+    return true;
+  }
+
   /// Strokes a path with the selected pen (dash gaps in the background colour when opaque).
   void StrokeWithPen(const QPainterPath& path) {
     if (!PenVisible()) return;
@@ -1059,6 +1074,8 @@ void TSurface::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     const QPainter::CompositionMode mode = CompositionFor(d.pen.Mode);
     if (!d.PenVisible()) {
       d.FillRectWithBrush(ToQRect(l, t, r, b), mode);
+    } else if (d.pen.Width <= 1 && d.FramedBoxDirectly(l, t, r, b)) {
+      // Filled and outlined in one pass.
     } else if (d.pen.Width <= 1) {
       d.FillRectWithBrush(ToQRect(l + 1, t + 1, r - 1, b - 1), mode);
       const int32_t L = static_cast<int32_t>(l), T = static_cast<int32_t>(t);
