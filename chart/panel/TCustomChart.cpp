@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "chart/axes/TChartAxis.h"
 #include "chart/axes/TChartDepthAxis.h"
@@ -18,6 +19,8 @@ namespace {
 
 constexpr fw::TColor LeftWallColor = 8454143;  // light yellow
 constexpr int32_t BuiltInAxisCount = 5;        // bottom, top, left, right, depth
+// Layouts of one frame at most: the lengths settle after one or two.
+constexpr int32_t MaxLayoutRounds = 4;
 
 fw::TRect Intersection(const fw::TRect& a, const fw::TRect& b) {
   return fw::TRect{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
@@ -100,17 +103,32 @@ void TCustomChart::LayoutAxes() {
     NormalizePlotRect();
   }
 
-  fw::TRect r = PlotRect();
-  for (int32_t i = 0; i < AxisCount(); ++i) {
-    TCustomChartAxis& axis = Axes(i);
-    if (!AxisShown(axis)) continue;
-    fw::TRect reduced = r;
-    axis.ReserveSpace(reduced, i < BuiltInAxisCount);
-    const fw::TRect inside = Intersection(reduced, r);
-    if (!inside.IsEmpty()) r = inside;
+  // An axis sizes its labels band by the labels its length leaves room for, and that length is
+  // only known once every axis has taken its room: the bands are measured with the lengths the
+  // axes had before (none before the first frame). When the lengths found differ from those,
+  // the bands are measured again with them, as the next frame would, until they agree.
+  const fw::TRect bounds = PlotRect();
+  std::vector<int32_t> lengths;
+  for (int32_t round = 0; round < MaxLayoutRounds; ++round) {
+    lengths.clear();
+    for (int32_t i = 0; i < AxisCount(); ++i) lengths.push_back(Axes(i).AxisLength());
+    fw::TRect r = bounds;
+    for (int32_t i = 0; i < AxisCount(); ++i) {
+      TCustomChartAxis& axis = Axes(i);
+      if (!AxisShown(axis)) continue;
+      fw::TRect reduced = r;
+      axis.ReserveSpace(reduced, i < BuiltInAxisCount);
+      const fw::TRect inside = Intersection(reduced, r);
+      if (!inside.IsEmpty()) r = inside;
+    }
+    SetPlotRect(r);
+    bool settled = true;
+    for (int32_t i = 0; i < AxisCount(); ++i) {
+      Axes(i).ComputePixelSpan();
+      if (Axes(i).AxisLength() != lengths[static_cast<size_t>(i)]) settled = false;
+    }
+    if (settled) break;
   }
-  SetPlotRect(r);
-  for (int32_t i = 0; i < AxisCount(); ++i) Axes(i).ComputePixelSpan();
 }
 
 void TCustomChart::ApplySeriesMargins() {
