@@ -200,6 +200,26 @@ void TLineRaster::SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int
                                 uint32_t rgb) {
   const int64_t rowStride = mTarget.Stride;
   int64_t n = n1 + sn * q;
+  if (2 * b >= a && mTarget.Region == nullptr) {
+    // Runs of one or two steps (slopes from 1/2 to 1): pixel by pixel, stepping an index into
+    // the image. Held-back column runs of this colour may stay: the pixels are the same.
+    if (mRuns.Active && mRuns.Rgb != rgb) Flush();
+    const int64_t stepM = xMajor ? sm : sm * rowStride, stepN = xMajor ? sn * rowStride : sn;
+    const int64_t m = m1 + sm * iLo;
+    int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
+    for (int64_t i = iLo; i < iHi; ++i) {
+      if (n >= nlo && n < nhi) mTarget.Bits[index] = rgb;
+      index += stepM;
+      r += 2 * b;
+      if (r >= 2 * a) {
+        r -= 2 * a;
+        n += sn;
+        index += stepN;
+        if ((sn > 0 && n >= nhi) || (sn < 0 && n < nlo)) return;  // past the minor clip
+      }
+    }
+    return;
+  }
   int64_t i = iLo;
   while (i < iHi) {
     // Steps until the minor coordinate moves: the least k >= 1 with r + 2bk >= 2a (r < 2a).

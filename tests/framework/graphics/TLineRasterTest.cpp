@@ -144,6 +144,37 @@ TEST(LineRaster, SolidLinesCutToBandedRegionsKeepTheStepRule) {
   }
 }
 
+// Solid lines of two colours crossing each other at every slope, with no flush in between:
+// steep runs are held back and shallow or diagonal ones written at once, yet every pixel ends in
+// the colour of the last line through it.
+TEST(LineRaster, SolidLinesOfTwoColoursKeepTheirDrawingOrder) {
+  std::mt19937 rng(17);
+  constexpr int W = 29, H = 27;
+  const TPixelPen pens[] = {Pen(Red, pmCopy), Pen(Grey, pmCopy)};
+  for (int round = 0; round < 600; ++round) {
+    const QRect box = round % 3 == 0 ? QRect(0, 0, W, H)
+                                     : QRect(static_cast<int>(rng() % 9), static_cast<int>(rng() % 9),
+                                             static_cast<int>(6 + rng() % 24), static_cast<int>(6 + rng() % 22));
+    TBuffer fast(W, H), slow(W, H);
+    TLineRaster raster;
+    raster.SetTarget(fast.Target(box));
+    for (int k = 0; k < 8; ++k) {
+      // Steep, diagonal and shallow lines in turn, some reaching far out of the image.
+      const int reach = rng() % 5 == 0 ? 200 : 30;
+      const int x1 = static_cast<int>(rng() % W), y1 = static_cast<int>(rng() % H);
+      const int dx = static_cast<int>(rng() % (2 * reach + 1)) - reach;
+      int dy = static_cast<int>(rng() % (2 * reach + 1)) - reach;
+      if (k % 3 == 0) dy = (rng() % 2 == 0 ? dx : -dx) + static_cast<int>(rng() % 3) - 1;
+      if (k % 3 == 1) dy = 3 * dx + static_cast<int>(rng() % 5) - 2;
+      const TPixelPen& pen = pens[(round + k) % 2];
+      raster.Line(x1, y1, x1 + dx, y1 + dy, pen, false, 0);
+      ReferenceLine(slow, slow.Target(box).Box, false, x1, y1, x1 + dx, y1 + dy, pen, false, 0);
+    }
+    raster.Flush();
+    ASSERT_EQ(fast.Pixels, slow.Pixels) << "round " << round;
+  }
+}
+
 TEST(LineRaster, SteepSolidRunsWaitForFlushAndShallowOnesDoNot) {
   TBuffer buf(8, 8);
   TLineRaster raster;
