@@ -123,7 +123,7 @@ void TLineRaster::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, const TPi
     q = static_cast<int64_t>(num / (2 * a));
     r = static_cast<int64_t>(num % (2 * a));
   }
-  const bool boxClip = mTarget.Region == nullptr;
+  const bool boxClip = ClipRegion() == nullptr;
   const int period = pen.Period;
   if (period == 0 && pen.Mode == pmCopy) {
     SolidCopyRuns(xMajor, m1, n1, sm, sn, a, b, iLo, iHi, q, r, nlo, nhi, pen.Rgb);
@@ -200,7 +200,7 @@ void TLineRaster::SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int
                                 uint32_t rgb) {
   const int64_t rowStride = mTarget.Stride;
   int64_t n = n1 + sn * q;
-  if (2 * b >= a && mTarget.Region == nullptr) {
+  if (2 * b >= a && ClipRegion() == nullptr) {
     // Runs of one or two steps (slopes from 1/2 to 1): pixel by pixel, stepping an index into
     // the image. Held-back column runs of this colour may stay: the pixels are the same.
     if (mRuns.Active && mRuns.Rgb != rgb) Flush();
@@ -228,7 +228,7 @@ void TLineRaster::SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int
     if (n >= nlo && n < nhi) {
       const int64_t mFirst = m1 + sm * i, mLast = m1 + sm * (end - 1);
       const int64_t mLo = std::min(mFirst, mLast), count = end - i;
-      if (mTarget.Region != nullptr) {
+      if (ClipRegion() != nullptr) {
         RegionRun(xMajor, n, mLo, mLo + count, rgb);
       } else if (xMajor) {
         if (mRuns.Rgb != rgb) Flush();  // same colour: the order does not matter

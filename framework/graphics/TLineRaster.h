@@ -27,6 +27,10 @@ public:
   /// Line from (x1, y1) to (x2, y2) with the pen; dash gaps in gapRgb when opaqueGaps.
   void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, const TPixelPen& pen, bool opaqueGaps, uint32_t gapRgb);
 
+  /// While set, lines are drawn as if the target had no clip region: for lines that the caller
+  /// knows lie inside it (TPixelTarget::Holds of their bounds).
+  void SetInsideRegion(bool value) { mInsideRegion = value; }
+
   /// Writes the held-back runs.
   void Flush() {
     if (mRuns.Active) FlushRuns();
@@ -55,7 +59,11 @@ private:
   void SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int sn, int64_t a, int64_t b, int64_t iLo,
                      int64_t iHi, int64_t q, int64_t r, int64_t nlo, int64_t nhi, uint32_t rgb);
 
+  /// The clip region lines are cut to: none while they are known to lie inside it.
+  const std::vector<QRect>* ClipRegion() const { return mInsideRegion ? nullptr : mTarget.Region; }
+
   TPixelTarget mTarget;
+  bool mInsideRegion = false;
   TColumnRuns mRuns;
   TBandCursor mBands;  // the clip region's band of the last run
 };

@@ -32,6 +32,37 @@ struct TPixelTarget {
     return false;
   }
 
+  /// Whether every pixel of columns left..right-1 and rows top..bottom-1 (a box of at least one
+  /// pixel) may be drawn: inside the drawable box and, band by band, inside one rectangle of
+  /// the clip region. Shapes that lie wholly inside are then drawn as if there were no region.
+  bool Holds(int64_t left, int64_t top, int64_t right, int64_t bottom) const {
+    if (left >= right || top >= bottom || Box.isEmpty()) return false;
+    if (left < Box.left() || top < Box.top() || right > int64_t{Box.right()} + 1 || bottom > int64_t{Box.bottom()} + 1)
+      return false;
+    if (Region == nullptr) return true;
+    const std::vector<QRect>& rects = *Region;
+    size_t first = 0, last = 0;
+    BandOf(static_cast<int>(top), first, last);
+    for (int64_t y = top; y < bottom;) {
+      if (first == last || rects[first].top() > y) return false;  // a row outside every band
+      bool covered = false;
+      for (size_t k = first; k < last && !covered; ++k)
+        covered = rects[k].left() <= left && int64_t{rects[k].right()} + 1 >= right;
+      if (!covered) return false;
+      y = int64_t{rects[first].bottom()} + 1;
+      first = last;
+      while (last < rects.size() && rects[last].top() == rects[first].top()) ++last;
+    }
+    return true;
+  }
+
+  /// This target without its clip region: for shapes that Holds.
+  TPixelTarget WithoutRegion() const {
+    TPixelTarget plain = *this;
+    plain.Region = nullptr;
+    return plain;
+  }
+
   /// The clip region's rectangles that cross row y, left to right: indices first..last-1 of
   /// *Region (none when y lies in no band). Only with a region. Bands are sorted by top; the
   /// rectangles of one band share top and bottom.

@@ -54,7 +54,7 @@ void TPolygonRaster::FillRect(const TPixelTarget& target, int64_t left, int64_t 
   const int64_t l = std::max<int64_t>(left, box.left()), r = std::min<int64_t>(right, int64_t{box.right()} + 1);
   const int64_t t = std::max<int64_t>(top, box.top()), b = std::min<int64_t>(bottom, int64_t{box.bottom()} + 1);
   if (l >= r || t >= b) return;
-  if (target.Region == nullptr) {
+  if (target.Region == nullptr || target.Holds(l, t, r, b)) {
     uint32_t* row = target.Bits + t * target.Stride + l;
     for (int64_t y = t; y < b; ++y, row += target.Stride)
       for (int64_t k = 0; k < r - l; ++k) row[k] = rgb;
@@ -67,6 +67,10 @@ void TPolygonRaster::FillRect(const TPixelTarget& target, int64_t left, int64_t 
 void TPolygonRaster::FillFramedRect(const TPixelTarget& target, int64_t left, int64_t top, int64_t right,
                                     int64_t bottom, uint32_t frame, std::optional<uint32_t> fill) {
   if (left >= right || top >= bottom || target.Bits == nullptr || target.Box.isEmpty()) return;
+  if (target.Region != nullptr && target.Holds(left, top, right, bottom)) {
+    FillFramedRect(target.WithoutRegion(), left, top, right, bottom, frame, fill);
+    return;
+  }
   if (target.Region != nullptr) {
     if (fill) FillRect(target, left + 1, top + 1, right - 1, bottom - 1, *fill);
     FillRect(target, left, top, right, top + 1, frame);
@@ -160,11 +164,16 @@ bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TP
 bool TPolygonRaster::Fill(const TPixelTarget& target, std::span<const TPoint> points, uint32_t rgb) {
   if (target.Bits == nullptr || target.Box.isEmpty() || points.size() < 3) return true;
   const QRect& box = target.Box;
-  int64_t top = INT64_MAX, bottom = INT64_MIN;
+  int64_t top = INT64_MAX, bottom = INT64_MIN, left = INT64_MAX, right = INT64_MIN;
   for (const TPoint& p : points) {
     top = std::min<int64_t>(top, p.Y);
     bottom = std::max<int64_t>(bottom, p.Y);
+    left = std::min<int64_t>(left, p.X);
+    right = std::max<int64_t>(right, p.X);
   }
+  // Every pixel the polygon fills lies within its corners' bounds.
+  if (target.Region != nullptr && target.Holds(left, top, right + 1, bottom + 1))
+    return Fill(target.WithoutRegion(), points, rgb);
   // Rows whose centre line lies inside the polygon's height, inside the box.
   const int64_t rowLo = std::max<int64_t>(top, box.top()), rowHi = std::min<int64_t>(bottom - 1, box.bottom());
   if (rowLo > rowHi) return true;

@@ -420,6 +420,19 @@ struct TSurface::Impl {
     return true;
   }
 
+  /// Whether the drawable pixels hold the bounds of the points (every pixel of a one-pixel line
+  /// between two of them lies there).
+  bool HoldsPoints(std::span<const TPoint> points) const {
+    int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+    for (const TPoint& p : points) {
+      left = std::min<int64_t>(left, p.X);
+      right = std::max<int64_t>(right, p.X);
+      top = std::min<int64_t>(top, p.Y);
+      bottom = std::max<int64_t>(bottom, p.Y);
+    }
+    return pixels.Holds(left, top, right + 1, bottom + 1);
+  }
+
   /// Strokes a path with the selected pen (dash gaps in the background colour when opaque).
   void StrokeWithPen(const QPainterPath& path) {
     if (!PenVisible()) return;
@@ -1048,11 +1061,14 @@ void TSurface::Polygon(std::span<const TPoint> points) {
       d.FillWithBrush(path, CompositionFor(d.pen.Mode));
     }
     if (d.pen.Width <= 1) {
+      // An outline inside the clip region is drawn without cutting each run to it.
+      d.lines.SetInsideRegion(d.pixels.Region != nullptr && d.HoldsPoints(points));
       for (size_t i = 0; i < points.size(); ++i) {
         const TPoint& a = points[i];
         const TPoint& b = points[(i + 1) % points.size()];
         d.Segment(a.X, a.Y, b.X, b.Y);
       }
+      d.lines.SetInsideRegion(false);
     } else {
       QPainterPath outline;
       outline.addPolygon(LimitPolygon(points));

@@ -140,6 +140,9 @@ TEST(PolygonRaster, SurfacePolygonsMatchThePainterForEveryBrushModeAndClip) {
       const int32_t l = at(w), t = at(h);
       boxes.push_back(k == 2 ? TRect{l, t, l + 1, at(h)} : TRect{l, t, at(w), at(h)});
     }
+    // Small shapes, often wholly inside the clip, drawn without cutting them to it.
+    const int32_t sx = static_cast<int32_t>(rng() % w), sy = static_cast<int32_t>(rng() % h);
+    const std::vector<TPoint> small{{sx, sy}, {sx + 6, sy + 2}, {sx + 5, sy + 9}, {sx - 1, sy + 7}};
     auto draw = [&](bool direct) {
       TSurface::SetDirectFill(direct);
       auto bmp = std::make_unique<TBitmap>(w, h);
@@ -159,6 +162,8 @@ TEST(PolygonRaster, SurfacePolygonsMatchThePainterForEveryBrushModeAndClip) {
       for (const TRect& r : boxes) s.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
       s.FillRect(boxes[0]);
       s.Ellipse(boxes[1].Left, boxes[1].Top, boxes[1].Right, boxes[1].Bottom);
+      s.Polygon(small);
+      s.Rectangle(sx + 2, sy - 8, sx + 9, sy - 1);
       std::vector<TColor> pixels;
       for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) pixels.push_back(s.GetPixel(x, y));
@@ -168,6 +173,92 @@ TEST(PolygonRaster, SurfacePolygonsMatchThePainterForEveryBrushModeAndClip) {
     ASSERT_EQ(own, painter) << "round " << round;
   }
   TSurface::SetDirectFill(true);
+}
+
+// Small shapes around the edges of a clip polygon: those wholly inside it are filled and
+// outlined without cutting them to it. Fills are compared with the painter's, outlines with the
+// same lines drawn as an open path, which is always cut.
+TEST(PolygonRaster, SmallShapesInsideTheClipGiveThePixelsOfShapesCutToIt) {
+  std::mt19937 rng(71);
+  const TPenMode modes[] = {pmCopy, pmCopy, pmXor};
+  const TPenStyle styles[] = {psSolid, psSolid, psDot};
+  for (int round = 0; round < 150; ++round) {
+    const int w = 30 + static_cast<int>(rng() % 60), h = 30 + static_cast<int>(rng() % 50);
+    std::vector<TPoint> clip;
+    for (int k = 0; k < 3 + static_cast<int>(rng() % 4); ++k)
+      clip.push_back({static_cast<int32_t>(rng() % w), static_cast<int32_t>(rng() % h)});
+    std::vector<std::vector<TPoint>> shapes;
+    for (int k = 0; k < 40; ++k) {
+      const int32_t x = static_cast<int32_t>(rng() % w), y = static_cast<int32_t>(rng() % h);
+      std::vector<TPoint> shape;
+      for (int c = 0; c < 3 + static_cast<int>(rng() % 3); ++c)
+        shape.push_back({x + static_cast<int32_t>(rng() % 13), y + static_cast<int32_t>(rng() % 13)});
+      shapes.push_back(shape);
+    }
+    const TPenMode mode = modes[round % 3];
+    const TPenStyle style = styles[(round / 3) % 3];
+    auto draw = [&](bool own) {
+      TSurface::SetDirectFill(own);
+      auto bmp = std::make_unique<TBitmap>(w, h);
+      TSurface& s = bmp->Canvas();
+      s.Brush().SetColor(clWhite);
+      s.FillRect({0, 0, w, h});
+      s.IntersectClipPolygon(clip);
+      for (const std::vector<TPoint>& shape : shapes) {
+        s.Pen().SetStyle(psClear);
+        s.Brush().SetStyle(bsSolid);
+        s.Brush().SetColor(shape[0].X % 2 ? clTeal : clOlive);
+        s.Polygon(shape);
+        s.Pen().SetStyle(style);
+        s.Pen().SetMode(mode);
+        s.Pen().SetColor(clMaroon);
+        s.Brush().SetStyle(bsClear);
+        if (own) {
+          s.Polygon(shape);
+        } else {
+          std::vector<TPoint> closed = shape;
+          closed.push_back(shape[0]);
+          s.Polyline(closed);
+        }
+        s.Pen().SetMode(pmCopy);
+      }
+      std::vector<TColor> pixels;
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) pixels.push_back(s.GetPixel(x, y));
+      return pixels;
+    };
+    const std::vector<TColor> cut = draw(false), own = draw(true);
+    ASSERT_EQ(own, cut) << "round " << round;
+  }
+  TSurface::SetDirectFill(true);
+}
+
+// A box is held exactly when each of its pixels lies in the drawable box and the clip region:
+// random regions of rectangles and polygons (banded as the surface keeps them), boxes inside,
+// across and outside them.
+TEST(PixelTarget, HoldsABoxExactlyWhenEveryPixelOfItIsDrawable) {
+  std::mt19937 rng(99);
+  constexpr int W = 40, H = 30;
+  std::vector<uint32_t> bits(W * H);
+  int held = 0;
+  for (int round = 0; round < 3000; ++round) {
+    const QRegion region = RandomRegion(rng, W, H);
+    const std::vector<QRect> rects(region.begin(), region.end());
+    const QRect drawable = round % 4 == 0 ? QRect(0, 0, W, H) : QRect(static_cast<int>(rng() % 8), static_cast<int>(rng() % 8), 34, 24);
+    const TPixelTarget target{bits.data(), W, W, H, drawable & QRect(0, 0, W, H), round % 7 == 0 ? nullptr : &rects};
+    for (int k = 0; k < 20; ++k) {
+      const int64_t l = static_cast<int64_t>(rng() % (W + 6)) - 3, t = static_cast<int64_t>(rng() % (H + 6)) - 3;
+      const int64_t r = l + static_cast<int64_t>(rng() % 9) - 1, b = t + static_cast<int64_t>(rng() % 9) - 1;
+      bool every = l < r && t < b;
+      for (int64_t y = t; y < b && every; ++y)
+        for (int64_t x = l; x < r && every; ++x)
+          every = target.Box.contains(static_cast<int>(x), static_cast<int>(y)) &&
+                  (target.Region == nullptr || region.contains(QPoint(static_cast<int>(x), static_cast<int>(y))));
+      ASSERT_EQ(target.Holds(l, t, r, b), every) << "round " << round << " box " << l << "," << t << "," << r << "," << b;
+      held += every ? 1 : 0;
+    }
+  }
+  EXPECT_GT(held, 1000);  // the cases include many held boxes, not only refusals
 }
 
 }  // namespace
