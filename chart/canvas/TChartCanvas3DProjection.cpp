@@ -62,6 +62,12 @@ void TChartCanvas3D::SetProjectionCenter(int32_t depthWidth, const fw::TRect& /*
 void TChartCanvas3D::ProjectInPlace(int32_t& x, int32_t& y, int32_t z) const {
   if (!mIs3D) return;
   if (mIsOrthogonal) {
+    if (mZoomFactor == 1.0) {
+      // At 100 % the offsets are whole and need no rounding; the sums wrap as the rounded ones.
+      x = AddWrapped(mCenterOffset.X, int64_t{x} - mProjectionCenter.X + z);
+      y = AddWrapped(mCenterOffset.Y, int64_t{y} - mProjectionCenter.Y - z);
+      return;
+    }
     const double px = (static_cast<double>(x) - mProjectionCenter.X + z) * mZoomFactor;
     const double py = (static_cast<double>(y) - mProjectionCenter.Y - z) * mZoomFactor;
     // RoundDoubleHalfEven: RoundHalfEven's result without the extended format.

@@ -5,6 +5,7 @@
 
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TView3DOptions.h"
+#include "framework/runtime/Rounding.h"
 
 using chart::TChartCanvas3D;
 using chart::TView3DOptions;
@@ -67,6 +68,29 @@ TEST(Projection, OrthogonalZoomScalesAboutTheCentre) {
   EXPECT_EQ(f.P(240, 180, 0), (fw::TPoint{244, 180}));
   EXPECT_EQ(f.P(250, 170, 0), (fw::TPoint{244 + 20, 180 - 20}));
   EXPECT_EQ(f.P(250, 170, 3), (fw::TPoint{244 + 26, 180 - 26}));
+}
+
+// At full zoom the oblique map needs no rounding: near and far points, up to the ends of the
+// 32-bit range, land where the rounded map puts them, wrapping as it does.
+TEST(Projection, OrthogonalAtFullZoomGivesTheRoundedMapEverywhere) {
+  Frame f;
+  f.options.SetHorizOffset(7);
+  f.options.SetVertOffset(-11);
+  f.Start(true);
+  ASSERT_EQ(f.canvas.ZoomFactor(), 1.0);
+  const fw::TPoint offset = f.canvas.CenterOffset();
+  const chart::TPoint3D centre = f.canvas.ProjectionCenter();
+  const auto rounded = [](int32_t start, double offsetAlong) {
+    return static_cast<int32_t>(static_cast<uint32_t>(int64_t{start} + fw::RoundHalfEven(offsetAlong)));
+  };
+  const int32_t places[] = {0, 1, -1, 240, 180, 65535, -70000, 2147483647, -2147483647 - 1, 1073741824, -1500000000};
+  for (const int32_t x : places)
+    for (const int32_t y : places)
+      for (const int32_t z : {0, 50, -3, 2147483647, -2147483647 - 1}) {
+        const fw::TPoint p = f.P(x, y, z);
+        EXPECT_EQ(p.X, rounded(offset.X, static_cast<double>(x) - centre.X + z)) << x << " " << y << " " << z;
+        EXPECT_EQ(p.Y, rounded(offset.Y, static_cast<double>(y) - centre.Y - z)) << x << " " << y << " " << z;
+      }
 }
 
 TEST(Projection, OrthogonalRoundsHalvesToEven) {
