@@ -133,7 +133,7 @@ void TCustomBarSeries::Assign(const TChartSeries& source) {
 // ---------------------------------------------------------------- data
 
 bool TCustomBarSeries::IsGap(int32_t index) const {
-  return IsNullPoint(index) || !std::isfinite(BarValue(index)) || !std::isfinite(CategoryValue(index));
+  return GapOf(index, BarValue(index), CategoryValue(index), true);
 }
 
 std::vector<TCustomBarSeries*> TCustomBarSeries::BarGroup() const {
@@ -240,8 +240,8 @@ const TCustomBarSeries::TStats& TCustomBarSeries::Stats() const {
       havePrevious = true;
     }
     if (!stacked) {
-      const double v = BarValue(i);  // IsGap, from the values at hand
-      if ((nulls && IsNullPoint(i)) || !std::isfinite(v) || !std::isfinite(c)) continue;
+      const double v = BarValue(i);
+      if (GapOf(i, v, c, nulls)) continue;
       take(v, false, foundLow, stats.ValueMin);
       take(v, true, foundHigh, stats.ValueMax);
       continue;
@@ -422,7 +422,10 @@ fw::TRect TCustomBarSeries::BarRect(int32_t index, double from, double to) {
       mOriginPixel = v0;
     }
   }
-  const int32_t v1 = ValuePixel(to);
+  return RectOf(a0, a1, v0, ValuePixel(to));
+}
+
+fw::TRect TCustomBarSeries::RectOf(int32_t a0, int32_t a1, int32_t v0, int32_t v1) const {
   const int32_t lo = std::min(v0, v1);
   const int32_t hi = fw::ClampToInt32(int64_t{std::max(v0, v1)} + 1);
   if (mHorizontal) return {lo, a0, hi, a1};
@@ -565,13 +568,10 @@ void TCustomBarSeries::ForEachRun(int32_t from, int32_t to, const DrawRun& drawR
     for (size_t k = 0; k < n; ++k) {
       const int32_t i = begin + static_cast<int32_t>(k);
       const double value = mPassValues[k];
-      if ((nulls && IsNullPoint(i)) || !std::isfinite(value) || !std::isfinite(mPassCategories[k])) continue;
+      if (GapOf(i, value, mPassCategories[k], nulls)) continue;
       int32_t a0, a1;
       across.Place(mPassCategoryPixels[k], a0, a1);
-      const int32_t v1 = mPassValuePixels[k];
-      const int32_t lo = std::min(originPixel, v1);
-      const int32_t hi = fw::ClampToInt32(int64_t{std::max(originPixel, v1)} + 1);
-      const fw::TRect rect = mHorizontal ? fw::TRect{lo, a0, hi, a1} : fw::TRect{a0, lo, a1, hi};
+      const fw::TRect rect = RectOf(a0, a1, originPixel, mPassValuePixels[k]);
       if (!run.empty() && Across(run.back().Rect) != Across(rect)) {
         drawRun(run);
         run.clear();

@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -181,6 +182,13 @@ private:
   void BarAcross(int32_t index, int32_t& from, int32_t& to);
   /// BarBounds of a bar whose value range is known.
   fw::TRect BarRect(int32_t index, double from, double to);
+  /// The bar from a0 to a1 across (end excluded) and between the pixels v0 and v1 along (both
+  /// included).
+  fw::TRect RectOf(int32_t a0, int32_t a1, int32_t v0, int32_t v1) const;
+  /// IsGap of a point whose bar value and category are at hand; `nulls`: MayHaveNullPoints.
+  bool GapOf(int32_t index, double value, double category, bool nulls) const {
+    return (nulls && IsNullPoint(index)) || !std::isfinite(value) || !std::isfinite(category);
+  }
   void PrepareCanvas(TCanvas3D& canvas) const;
   void DrawBar(TCanvas3D& canvas, int32_t index);
   bool CanSkipCoveredBars(TCanvas3D& canvas) const;
