@@ -420,6 +420,20 @@ struct TSurface::Impl {
     return true;
   }
 
+  /// A polygon of four corners round an upright box, outlined with a solid one-pixel pen: its
+  /// fill covers columns left..right-1 and rows top..bottom-1 and its outline the border of
+  /// left..right x top..bottom, which FramedBoxDirectly draws in one pass. False, with nothing
+  /// drawn, for any other polygon or when the box is not drawn that way.
+  bool FramedQuadDirectly(std::span<const TPoint> points) {
+    if (points.size() != 4 || pen.Width > 1 || !PenVisible() || !TPolygonRaster::Handles(points)) return false;
+    const TPoint &a = points[0], &b = points[1], &c = points[2], &e = points[3];
+    const bool across = a.Y == b.Y && b.X == c.X && c.Y == e.Y && e.X == a.X;
+    const bool down = a.X == b.X && b.Y == c.Y && c.X == e.X && e.Y == a.Y;
+    if (!across && !down) return false;
+    const int64_t l = std::min(a.X, c.X), r = std::max(a.X, c.X), t = std::min(a.Y, c.Y), bottom = std::max(a.Y, c.Y);
+    return FramedBoxDirectly(l, t, r + 1, bottom + 1);
+  }
+
   /// Whether the drawable pixels hold the bounds of the points (every pixel of a one-pixel line
   /// between two of them lies there).
   bool HoldsPoints(std::span<const TPoint> points) const {
@@ -1052,6 +1066,8 @@ void TSurface::Polygon(std::span<const TPoint> points) {
   Impl& d = *mImpl;
   if (d.Scaled()) {
     d.ScaledPolygon(points);
+  } else if (d.Painting() && d.pen.Mode != pmNop && d.FramedQuadDirectly(points)) {
+    // A box with a one-pixel outline (3D front faces): filled and outlined in one pass.
   } else if (d.Painting() && d.pen.Mode != pmNop) {
     if (points.size() >= 3 && !(gDirectFill && d.FillPolygonDirectly(points))) {
       QPainterPath path;

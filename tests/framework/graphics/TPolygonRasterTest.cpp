@@ -164,6 +164,12 @@ TEST(PolygonRaster, SurfacePolygonsMatchThePainterForEveryBrushModeAndClip) {
       s.Ellipse(boxes[1].Left, boxes[1].Top, boxes[1].Right, boxes[1].Bottom);
       s.Polygon(small);
       s.Rectangle(sx + 2, sy - 8, sx + 9, sy - 1);
+      // Upright boxes as polygons of four corners, either way round, one of them a pixel thin.
+      for (const TRect& r : boxes) {
+        const std::vector<TPoint> across{{r.Left, r.Top}, {r.Right, r.Top}, {r.Right, r.Bottom}, {r.Left, r.Bottom}};
+        const std::vector<TPoint> down{{r.Left, r.Top}, {r.Left, r.Bottom}, {r.Right, r.Bottom}, {r.Right, r.Top}};
+        s.Polygon(round % 2 ? across : down);
+      }
       std::vector<TColor> pixels;
       for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) pixels.push_back(s.GetPixel(x, y));
@@ -191,7 +197,16 @@ TEST(PolygonRaster, SmallShapesInsideTheClipGiveThePixelsOfShapesCutToIt) {
     for (int k = 0; k < 40; ++k) {
       const int32_t x = static_cast<int32_t>(rng() % w), y = static_cast<int32_t>(rng() % h);
       std::vector<TPoint> shape;
-      for (int c = 0; c < 3 + static_cast<int>(rng() % 3); ++c)
+      if (k % 4 == 0) {
+        // An upright box, as the front faces of 3D shapes are.
+        const int32_t r = x + static_cast<int32_t>(rng() % 13), b = y + static_cast<int32_t>(rng() % 13);
+        shape = {{x, y}, {r, y}, {r, b}, {x, b}};
+      } else if (k % 4 == 1) {
+        // Three sides of an upright box, the fourth slanted.
+        const int32_t r = x + static_cast<int32_t>(rng() % 13), b = y + static_cast<int32_t>(rng() % 13);
+        shape = {{x, y}, {r, y}, {r, b}, {x + 1 + static_cast<int32_t>(rng() % 4), b}};
+      }
+      for (int c = 0; c < 3 + static_cast<int>(rng() % 3) && k % 4 > 1; ++c)
         shape.push_back({x + static_cast<int32_t>(rng() % 13), y + static_cast<int32_t>(rng() % 13)});
       shapes.push_back(shape);
     }
