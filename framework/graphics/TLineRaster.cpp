@@ -137,11 +137,9 @@ void TLineRaster::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, const TPi
   int phase = period != 0 ? static_cast<int>(iLo % period) : 0;
   if (boxClip && mode == pmCopy) {
     // Patterned copy lines (grids): step an index into the image, as the solid runs do.
-    const int64_t rowStride = mTarget.Stride;
-    const int64_t stepM = xMajor ? sm : sm * rowStride, stepN = xMajor ? sn * rowStride : sn;
     int64_t n = n1 + sn * q;
-    const int64_t m = m1 + sm * iLo;
-    int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
+    const auto [start, stepM, stepN] = ImageStep(xMajor, m1 + sm * iLo, n, sm, sn);
+    int64_t index = start;
     if (b == 0) {
       // Along a row or a column: one clip test for the whole line, then one pass per place in
       // the pattern (each pixel is written once, so the order does not matter).
@@ -204,9 +202,8 @@ void TLineRaster::SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int
     // Runs of one or two steps (slopes from 1/2 to 1): pixel by pixel, stepping an index into
     // the image. Held-back column runs of this colour may stay: the pixels are the same.
     if (mRuns.Active && mRuns.Rgb != rgb) Flush();
-    const int64_t stepM = xMajor ? sm : sm * rowStride, stepN = xMajor ? sn * rowStride : sn;
-    const int64_t m = m1 + sm * iLo;
-    int64_t index = xMajor ? n * rowStride + m : m * rowStride + n;
+    const auto [start, stepM, stepN] = ImageStep(xMajor, m1 + sm * iLo, n, sm, sn);
+    int64_t index = start;
     for (int64_t i = iLo; i < iHi; ++i) {
       if (n >= nlo && n < nhi) mTarget.Bits[index] = rgb;
       index += stepM;

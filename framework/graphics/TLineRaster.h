@@ -59,6 +59,16 @@ private:
   void SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int sn, int64_t a, int64_t b, int64_t iLo,
                      int64_t iHi, int64_t q, int64_t r, int64_t nlo, int64_t nhi, uint32_t rgb);
 
+  /// An index into the image at step m along the major axis and n along the minor, and what a
+  /// step along each adds to it.
+  struct TImageStep {
+    int64_t Index, Major, Minor;
+  };
+  TImageStep ImageStep(bool xMajor, int64_t m, int64_t n, int sm, int sn) const {
+    const int64_t stride = mTarget.Stride;
+    return xMajor ? TImageStep{n * stride + m, sm, sn * stride} : TImageStep{m * stride + n, sm * stride, sn};
+  }
+
   /// The clip region lines are cut to: none while they are known to lie inside it.
   const std::vector<QRect>* ClipRegion() const { return mInsideRegion ? nullptr : mTarget.Region; }
 

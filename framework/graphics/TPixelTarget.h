@@ -3,11 +3,13 @@
 // by the rasterizers of lines, shapes and text pictures.
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include <QRect>
 
 #include "framework/graphics/PixelOps.h"
+#include "framework/graphics/TPoint.h"
 
 namespace fw {
 
@@ -54,6 +56,19 @@ struct TPixelTarget {
       while (last < rects.size() && rects[last].top() == rects[first].top()) ++last;
     }
     return true;
+  }
+
+  /// Holds of the bounds of the corners: every pixel of a polygon's fill and of one-pixel
+  /// lines between its corners lies there.
+  bool HoldsCornersOf(std::span<const TPoint> points) const {
+    int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+    for (const TPoint& p : points) {
+      left = std::min<int64_t>(left, p.X);
+      right = std::max<int64_t>(right, p.X);
+      top = std::min<int64_t>(top, p.Y);
+      bottom = std::max<int64_t>(bottom, p.Y);
+    }
+    return !points.empty() && Holds(left, top, right + 1, bottom + 1);
   }
 
   /// This target without its clip region: for shapes that Holds.

@@ -164,16 +164,12 @@ bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TP
 bool TPolygonRaster::Fill(const TPixelTarget& target, std::span<const TPoint> points, uint32_t rgb) {
   if (target.Bits == nullptr || target.Box.isEmpty() || points.size() < 3) return true;
   const QRect& box = target.Box;
-  int64_t top = INT64_MAX, bottom = INT64_MIN, left = INT64_MAX, right = INT64_MIN;
+  if (target.Region != nullptr && target.HoldsCornersOf(points)) return Fill(target.WithoutRegion(), points, rgb);
+  int64_t top = INT64_MAX, bottom = INT64_MIN;
   for (const TPoint& p : points) {
     top = std::min<int64_t>(top, p.Y);
     bottom = std::max<int64_t>(bottom, p.Y);
-    left = std::min<int64_t>(left, p.X);
-    right = std::max<int64_t>(right, p.X);
   }
-  // Every pixel the polygon fills lies within its corners' bounds.
-  if (target.Region != nullptr && target.Holds(left, top, right + 1, bottom + 1))
-    return Fill(target.WithoutRegion(), points, rgb);
   // Rows whose centre line lies inside the polygon's height, inside the box.
   const int64_t rowLo = std::max<int64_t>(top, box.top()), rowHi = std::min<int64_t>(bottom - 1, box.bottom());
   if (rowLo > rowHi) return true;

@@ -434,19 +434,6 @@ struct TSurface::Impl {
     return FramedBoxDirectly(l, t, r + 1, bottom + 1);
   }
 
-  /// Whether the drawable pixels hold the bounds of the points (every pixel of a one-pixel line
-  /// between two of them lies there).
-  bool HoldsPoints(std::span<const TPoint> points) const {
-    int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
-    for (const TPoint& p : points) {
-      left = std::min<int64_t>(left, p.X);
-      right = std::max<int64_t>(right, p.X);
-      top = std::min<int64_t>(top, p.Y);
-      bottom = std::max<int64_t>(bottom, p.Y);
-    }
-    return pixels.Holds(left, top, right + 1, bottom + 1);
-  }
-
   /// Strokes a path with the selected pen (dash gaps in the background colour when opaque).
   void StrokeWithPen(const QPainterPath& path) {
     if (!PenVisible()) return;
@@ -1078,7 +1065,7 @@ void TSurface::Polygon(std::span<const TPoint> points) {
     }
     if (d.pen.Width <= 1) {
       // An outline inside the clip region is drawn without cutting each run to it.
-      d.lines.SetInsideRegion(d.pixels.Region != nullptr && d.HoldsPoints(points));
+      d.lines.SetInsideRegion(d.pixels.Region != nullptr && d.pixels.HoldsCornersOf(points));
       for (size_t i = 0; i < points.size(); ++i) {
         const TPoint& a = points[i];
         const TPoint& b = points[(i + 1) % points.size()];
