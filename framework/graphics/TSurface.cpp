@@ -223,6 +223,10 @@ struct TSurface::Impl {
   bool brushClear = false;
   bool brushHatched = false;
   QBrush brush{QColor(255, 255, 255)};
+  // Whether the brush is one opaque colour (no hatch, pattern or transform), and that colour:
+  // worked out when the brush is selected, read by every box and polygon filled directly.
+  bool brushSolidOpaque = true;
+  uint32_t brushRgb = 0xFFFFFFFFu;
 
   // Selected font.
   QFont font;
@@ -380,14 +384,13 @@ struct TSurface::Impl {
   /// pixels: a solid opaque brush copied, on an unscaled image. False when it did not fill.
   bool FillPolygonDirectly(std::span<const TPoint> points) {
     if (pen.Mode != pmCopy || !SolidOpaqueBrushUnscaled() || !TPolygonRaster::Handles(points)) return false;
-    return polygons.Fill(pixels, points, brush.color().rgba());
+    return polygons.Fill(pixels, points, brushRgb);
   }
 
   /// The brush is one opaque colour (no hatch, pattern or transform) and the image unscaled:
   /// the rasterizers then give the painter's pixels.
   bool SolidOpaqueBrushUnscaled() const {
-    return !brushClear && !brushHatched && !Scaled() && brush.style() == Qt::SolidPattern &&
-           brush.transform().isIdentity() && brush.color().alpha() == 255;
+    return brushSolidOpaque && !Scaled();
   }
 
   void FillRectWithBrush(const QRect& rect, QPainter::CompositionMode mode) {
@@ -397,7 +400,7 @@ struct TSurface::Impl {
     if (gDirectFill && int64_t{rect.width()} * rect.height() <= DirectBoxArea && mode == CompositionFor(pmCopy) &&
         SolidOpaqueBrushUnscaled()) {
       polygons.FillRect(pixels, rect.left(), rect.top(), int64_t{rect.right()} + 1, int64_t{rect.bottom()} + 1,
-                        brush.color().rgba());
+                        brushRgb);
       return;
     }
     painter.setCompositionMode(mode);
@@ -414,7 +417,7 @@ struct TSurface::Impl {
     std::optional<uint32_t> fill;
     if (!brushClear && inside > 0) {
       if (inside > DirectBoxArea || !SolidOpaqueBrushUnscaled()) return false;
-      fill = brush.color().rgba();
+      fill = brushRgb;
     }
     polygons.FillFramedRect(pixels, l, t, r, b, pen.Rgb, fill);
     return true;
@@ -585,6 +588,9 @@ struct TSurface::Impl {
       brushHatched = b.Style() >= bsHorizontal;
       if (brushHatched && ratio != 1.0) brush = ScaledHatchBrush(brush.style(), color, ratio);
     }
+    brushSolidOpaque = !brushClear && !brushHatched && brush.style() == Qt::SolidPattern &&
+                       brush.transform().isIdentity() && brush.color().alpha() == 255;
+    brushRgb = brush.color().rgba();
     if (b.Style() == bsSolid) {
       bkMode = OPAQUE;
       bkColor = rgb;
