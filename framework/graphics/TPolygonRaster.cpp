@@ -151,12 +151,18 @@ bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TP
     int64_t CrossingAt(int64_t y) const { return X + (y - First) * Step; }
   };
   TChain left{points, topIndex, 1}, right{points, topIndex, -1};
-  for (int64_t y = rowLo; y <= rowHi; ++y) {
+  const bool boxOnly = target.Region == nullptr;
+  uint32_t* row = target.Bits + rowLo * target.Stride;
+  for (int64_t y = rowLo; y <= rowHi; ++y, row += target.Stride) {
     if (!left.Reach(y) || !right.Reach(y)) break;
     int64_t a = std::clamp(FirstRightOf(left.CrossingAt(y)), colLo, colHi);
     int64_t b = std::clamp(FirstRightOf(right.CrossingAt(y)), colLo, colHi);
     if (a > b) std::swap(a, b);
-    if (a < b) Span(target, y, a, b, rgb);
+    if (a >= b) continue;
+    if (boxOnly)
+      std::fill(row + a, row + b, rgb);  // Span without a region, here in the loop
+    else
+      Span(target, y, a, b, rgb);
   }
   return true;
 }
