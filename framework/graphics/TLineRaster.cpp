@@ -67,6 +67,30 @@ void TLineRaster::FlushRuns() {
   }
 }
 
+namespace {
+
+/// Walks `steps` steps of a line down an index into the image, from the step whose minor
+/// coordinate is n with the rest r (as Line keeps them): step(index, inside) for each, inside
+/// when n lies in nlo..nhi-1. Stops once n has passed the minor clip in its direction of travel,
+/// where no later step can be inside.
+template <class Step>
+void WalkImage(int64_t steps, int64_t a, int64_t b, int64_t r, int64_t n, int sn, int64_t nlo, int64_t nhi,
+               int64_t index, int64_t stepMajor, int64_t stepMinor, const Step& step) {
+  for (int64_t k = 0; k < steps; ++k) {
+    step(index, n >= nlo && n < nhi);
+    index += stepMajor;
+    r += 2 * b;
+    if (r >= 2 * a) {
+      r -= 2 * a;
+      n += sn;
+      index += stepMinor;
+      if ((sn > 0 && n >= nhi) || (sn < 0 && n < nlo)) return;
+    }
+  }
+}
+
+}  // namespace
+
 void TLineRaster::AddColumnRun(int64_t x, int64_t top, int64_t bottom, uint32_t rgb) {
   TColumnRuns& runs = mRuns;
   if (runs.Active && runs.Rgb != rgb) FlushRuns();
@@ -155,22 +179,15 @@ void TLineRaster::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, const TPi
       }
       return;
     }
-    for (int64_t i = iLo; i < iHi; ++i) {
-      if (n >= nlo && n < nhi) {
+    WalkImage(iHi - iLo, a, b, r, n, sn, nlo, nhi, index, stepM, stepN, [&](int64_t at, bool inside) {
+      if (inside) {
         if (pen.Mask[static_cast<size_t>(phase)])
-          bits[index] = rgb;
+          bits[at] = rgb;
         else if (opaqueGaps)
-          bits[index] = gapRgb;
+          bits[at] = gapRgb;
       }
       if (++phase == period) phase = 0;
-      index += stepM;
-      r += 2 * b;
-      if (r >= 2 * a) {
-        r -= 2 * a;
-        n += sn;
-        index += stepN;
-      }
-    }
+    });
     return;
   }
   for (int64_t i = iLo; i < iHi; ++i) {
@@ -203,18 +220,10 @@ void TLineRaster::SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int
     // the image. Held-back column runs of this colour may stay: the pixels are the same.
     if (mRuns.Active && mRuns.Rgb != rgb) Flush();
     const auto [start, stepM, stepN] = ImageStep(xMajor, m1 + sm * iLo, n, sm, sn);
-    int64_t index = start;
-    for (int64_t i = iLo; i < iHi; ++i) {
-      if (n >= nlo && n < nhi) mTarget.Bits[index] = rgb;
-      index += stepM;
-      r += 2 * b;
-      if (r >= 2 * a) {
-        r -= 2 * a;
-        n += sn;
-        index += stepN;
-        if ((sn > 0 && n >= nhi) || (sn < 0 && n < nlo)) return;  // past the minor clip
-      }
-    }
+    uint32_t* const bits = mTarget.Bits;
+    WalkImage(iHi - iLo, a, b, r, n, sn, nlo, nhi, start, stepM, stepN, [bits, rgb](int64_t at, bool inside) {
+      if (inside) bits[at] = rgb;
+    });
     return;
   }
   int64_t i = iLo;

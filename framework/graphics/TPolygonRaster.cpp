@@ -170,7 +170,6 @@ bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TP
 bool TPolygonRaster::Fill(const TPixelTarget& target, std::span<const TPoint> points, uint32_t rgb) {
   if (target.Bits == nullptr || target.Box.isEmpty() || points.size() < 3) return true;
   const QRect& box = target.Box;
-  if (target.Region != nullptr && target.HoldsCornersOf(points)) return Fill(target.WithoutRegion(), points, rgb);
   int64_t top = INT64_MAX, bottom = INT64_MIN;
   for (const TPoint& p : points) {
     top = std::min<int64_t>(top, p.Y);

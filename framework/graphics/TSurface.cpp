@@ -382,9 +382,10 @@ struct TSurface::Impl {
 
   /// Fills a polygon as FillWithBrush fills its path, when the rasterizer gives the painter's
   /// pixels: a solid opaque brush copied, on an unscaled image. False when it did not fill.
-  bool FillPolygonDirectly(std::span<const TPoint> points) {
+  /// `inside`: the clip region holds the corners' bounds, so the rows need no cutting to it.
+  bool FillPolygonDirectly(std::span<const TPoint> points, bool inside) {
     if (pen.Mode != pmCopy || !SolidOpaqueBrushUnscaled() || !TPolygonRaster::Handles(points)) return false;
-    return polygons.Fill(pixels, points, brushRgb);
+    return polygons.Fill(inside ? pixels.WithoutRegion() : pixels, points, brushRgb);
   }
 
   /// The brush is one opaque colour (no hatch, pattern or transform) and the image unscaled:
@@ -1062,7 +1063,10 @@ void TSurface::Polygon(std::span<const TPoint> points) {
   } else if (d.Painting() && d.pen.Mode != pmNop && d.FramedQuadDirectly(points)) {
     // A box with a one-pixel outline (3D front faces): filled and outlined in one pass.
   } else if (d.Painting() && d.pen.Mode != pmNop) {
-    if (points.size() >= 3 && !(gDirectFill && d.FillPolygonDirectly(points))) {
+    // A polygon inside the clip region is filled and outlined without cutting rows and runs to
+    // it: every pixel of both lies within the corners' bounds.
+    const bool inside = d.pixels.Region != nullptr && d.pixels.HoldsCornersOf(points);
+    if (points.size() >= 3 && !(gDirectFill && d.FillPolygonDirectly(points, inside))) {
       QPainterPath path;
       path.setFillRule(Qt::OddEvenFill);
       path.addPolygon(LimitPolygon(points));
@@ -1070,8 +1074,7 @@ void TSurface::Polygon(std::span<const TPoint> points) {
       d.FillWithBrush(path, CompositionFor(d.pen.Mode));
     }
     if (d.pen.Width <= 1) {
-      // An outline inside the clip region is drawn without cutting each run to it.
-      d.lines.SetInsideRegion(d.pixels.Region != nullptr && d.pixels.HoldsCornersOf(points));
+      d.lines.SetInsideRegion(inside);
       for (size_t i = 0; i < points.size(); ++i) {
         const TPoint& a = points[i];
         const TPoint& b = points[(i + 1) % points.size()];
