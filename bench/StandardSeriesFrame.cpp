@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 
+#include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/panel/TChartLegend.h"
 #include "chart/panel/TCustomChart.h"
@@ -50,6 +51,26 @@ void BM_FrameAreaFill10k(benchmark::State& state) {
   });
 }
 void BM_FramePoint10k(benchmark::State& state) { FrameWith<chart::TPointSeries>(state, Points); }
+
+// The 3D frame of the fast line zoomed in: the argument is the zoom in percent. Seen from that
+// close, the chart's box reaches tens of thousands of pixels beyond the image, and the series
+// are clipped to it.
+void BM_Frame3DZoomed(benchmark::State& state) {
+  chart::TChart chart(nullptr);
+  chart.SetBounds(0, 0, 800, 500);
+  chart.SetColor(fw::clWhite);
+  chart.SetView3D(true);
+  chart.View3DOptions().SetZoom(static_cast<int32_t>(state.range(0)));
+  chart.Legend().SetVisible(false);
+  auto series = std::make_unique<chart::TFastLineSeries>(nullptr);
+  series->SetSeriesColor(fw::clRed);
+  for (int32_t i = 0; i < 1000; ++i) series->AppendPoint(i, 500 + 400 * std::sin(i * 0.0314), "", fw::clDefault);
+  series->SetParentChart(&chart);
+  fw::TBitmap image(800, 500);
+  for (auto _ : state) chart.DrawToCanvas(image.Canvas(), fw::TRect{0, 0, 800, 500});
+  series->SetParentChart(nullptr);
+}
+BENCHMARK(BM_Frame3DZoomed)->Arg(100)->Arg(1000)->Arg(4000)->Arg(8000)->Unit(benchmark::kMillisecond);
 
 // Argument: 0 flat, 1 in 3D.
 BENCHMARK(BM_FrameWithoutPoints)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

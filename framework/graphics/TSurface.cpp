@@ -17,13 +17,13 @@
 #include <numbers>
 #include <optional>
 #include <typeinfo>
-#include <typeinfo>
 #include <vector>
 
 #include "framework/graphics/DeviceMapping.h"
 #include "framework/graphics/DevicePixels.h"
 #include "framework/graphics/FontPixels.h"
 #include "framework/graphics/PixelOps.h"
+#include "framework/graphics/PolygonRegion.h"
 #include "framework/graphics/ShapeRows.h"
 #include "framework/graphics/SurfaceAccess.h"
 #include "framework/graphics/TBitmap.h"
@@ -42,8 +42,7 @@ namespace {
 // Shapes that Qt strokes or fills are kept inside this range: far larger than any image, small
 // enough for Qt's fixed-point rasterizer.
 constexpr int32_t ShapeLimit = 1 << 16;
-// A clip polygon taller or wider than RegionRows is cut to the image and RegionMargin around it.
-constexpr int32_t RegionRows = 1 << 16;
+// A clip polygon's region is built for the image and RegionMargin around it.
 constexpr int32_t RegionMargin = 1 << 9;
 // Rectangles (fills, clip boxes, copies) only need their edges kept free of overflow.
 constexpr int32_t RectLimit = 1 << 28;
@@ -157,16 +156,10 @@ QPolygonF LimitPolygon(std::span<const TPoint> points) {
   return CutPolygon(std::move(poly), QRectF(-ShapeLimit, -ShapeLimit, 2.0 * ShapeLimit, 2.0 * ShapeLimit));
 }
 
-/// The polygon of a clip region on an image of the given size. Qt builds a polygon region row
-/// by row, slowly for tens of thousands of rows, and refuses one more than 100,000 rows high
-/// (an empty clip); a polygon that tall is cut to the image with a wide margin first.
-QPolygon RegionPolygon(std::span<const TPoint> points, int32_t width, int32_t height) {
-  QPolygonF poly = LimitPolygon(points);
-  const QRectF bounds = poly.boundingRect();
-  if (bounds.height() > RegionRows || bounds.width() > RegionRows)
-    poly = CutPolygon(std::move(poly), QRectF(-RegionMargin, -RegionMargin, width + 2.0 * RegionMargin,
-                                              height + 2.0 * RegionMargin));
-  return poly.toPolygon();
+/// The box a clip polygon's region is built in: the image and RegionMargin around it. No pixel
+/// outside it is ever drawn, and its rows bound the work however far the polygon reaches.
+QRect RegionBox(int32_t width, int32_t height) {
+  return QRect(-RegionMargin, -RegionMargin, width + 2 * RegionMargin, height + 2 * RegionMargin);
 }
 
 /// Cuts a line to the square that Qt can rasterize (Liang-Barsky), keeping its direction, so
@@ -1309,7 +1302,7 @@ void TSurface::IntersectClipPolygon(std::span<const TPoint> points) {
   RequireState();
   QRegion r;
   Impl& d = *mImpl;
-  if (points.size() >= 3) r = QRegion(RegionPolygon(points, d.logicalWidth, d.logicalHeight), Qt::OddEvenFill);
+  if (points.size() >= 3) r = PolygonRegion(points, RegionBox(d.logicalWidth, d.logicalHeight));
   if (d.Scaled()) {
     QRegion device;
     if (points.size() >= 3) {
@@ -1317,7 +1310,7 @@ void TSurface::IntersectClipPolygon(std::span<const TPoint> points) {
       for (size_t i = 0; i < points.size(); ++i)
         mapped[i] = {Impl::DeviceCoord(d.Dev(points[i].X)), Impl::DeviceCoord(d.Dev(points[i].Y))};
       const QImage* image = d.target;
-      device = QRegion(RegionPolygon(mapped, image ? image->width() : 0, image ? image->height() : 0), Qt::OddEvenFill);
+      device = PolygonRegion(mapped, RegionBox(image ? image->width() : 0, image ? image->height() : 0));
     }
     d.logicalClip = d.clipped ? d.logicalClip.intersected(r) : r;
     d.SetClip(d.clipped ? d.clip.intersected(device) : device);
