@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <typeinfo>
 
 #include "chart/ChartConst.h"
@@ -13,6 +14,8 @@
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
+#include "chart/data/ColumnWalk.h"
+#include "chart/data/TChartValueList.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/TChartBrush.h"
 #include "framework/runtime/ClampInt.h"
@@ -215,43 +218,90 @@ bool TCustomBarSeries::BarValueRange(int32_t index, double& from, double& to) co
 const TCustomBarSeries::TStats& TCustomBarSeries::Stats() const {
   if (mStatsInFrame && mStats.Valid) return mStats;
   TStats stats;
-  auto take = [](double v, bool highest, bool& found, double& result) {
-    if (!found || (highest ? v > result : v < result)) result = v;
-    found = true;
-  };
   bool foundLow = false, foundHigh = false;
-  bool havePrevious = false;
-  double previous = 0;
   const bool stacked = mMultiBar == mbStacked || mMultiBar == mbStacked100;
   const bool nulls = MayHaveNullPoints();
   const int32_t count = PointCount();
-  for (int32_t i = 0; i < count; ++i) {
-    // Every point with a finite position holds a category (a null point keeps its place).
-    const double c = CategoryValue(i);
-    if (std::isfinite(c)) {
-      if (!stats.HasCategory || c < stats.CategoryMin) stats.CategoryMin = c;
-      if (!stats.HasCategory || c > stats.CategoryMax) stats.CategoryMax = c;
-      stats.HasCategory = true;
-      if (havePrevious) {
-        const double d = std::fabs(c - previous);
-        if (d > 0 && std::isfinite(d) && (stats.Step == 0 || d < stats.Step)) stats.Step = d;
+  const auto scan = [&](const auto& categoryAt, const auto& valueAt) {
+    // Kept in locals through the loop: the compiler need not store them at every point.
+    TStats s;
+    bool low = false, high = false;
+    bool havePrevious = false;
+    double previous = 0;
+    const auto take = [](double v, bool highest, bool& found, double& result) {
+      if (!found || (highest ? v > result : v < result)) result = v;
+      found = true;
+    };
+    for (int32_t i = 0; i < count; ++i) {
+      // Every point with a finite position holds a category (a null point keeps its place).
+      const double c = categoryAt(i);
+      if (std::isfinite(c)) {
+        if (!s.HasCategory || c < s.CategoryMin) s.CategoryMin = c;
+        if (!s.HasCategory || c > s.CategoryMax) s.CategoryMax = c;
+        s.HasCategory = true;
+        if (havePrevious) {
+          const double d = std::fabs(c - previous);
+          if (d > 0 && std::isfinite(d) && (s.Step == 0 || d < s.Step)) s.Step = d;
+        }
+        previous = c;
+        havePrevious = true;
       }
-      previous = c;
-      havePrevious = true;
+      if (!stacked) {
+        const double v = valueAt(i);
+        if (GapOf(i, v, c, nulls)) continue;
+        take(v, false, low, s.ValueMin);
+        take(v, true, high, s.ValueMax);
+        continue;
+      }
+      double from, to;
+      if (!BarValueRange(i, from, to)) continue;
+      for (const double v : {to, mMultiBar == mbStacked100 ? from : to}) {
+        take(v, false, low, s.ValueMin);
+        take(v, true, high, s.ValueMax);
+      }
     }
-    if (!stacked) {
-      const double v = BarValue(i);
-      if (GapOf(i, v, c, nulls)) continue;
-      take(v, false, foundLow, stats.ValueMin);
-      take(v, true, foundHigh, stats.ValueMax);
-      continue;
+    stats = s;
+    foundLow = low;
+    foundHigh = high;
+  };
+  // The values as CategoryValue and BarValue read them, straight from the lists' storage when
+  // it is one piece.
+  const TChartValueList& categories = mHorizontal ? YValues() : XValues();
+  const TChartValueList& values = mHorizontal ? XValues() : YValues();
+  const bool whole = count > 0 && count <= categories.ValueCount() && count <= values.ValueCount();
+  const double* rawCategories = whole ? categories.RawRun(0, count) : nullptr;
+  const double* rawValues = whole ? values.RawRun(0, count) : nullptr;
+  const double cm = categories.Multiplier(), vm = values.Multiplier();
+  if (rawCategories && rawValues && !stacked && !nulls && categories.AscendsAsRead() &&
+      std::isfinite(rawCategories[0] * cm) && std::isfinite(rawCategories[count - 1] * cm)) {
+    // Ascending categories, NaN last, all numbers: the first and last are the extremes and the
+    // step is the smallest positive difference of neighbours. No point is a gap but for a value
+    // that is not a number.
+    double step = std::numeric_limits<double>::infinity();
+    double lowest = step, highest = -step;
+    for (int32_t i = 0; i < count; ++i) {
+      if (i > 0) {
+        const double d = rawCategories[i] * cm - rawCategories[i - 1] * cm;
+        if (d > 0 && d < step) step = d;
+      }
+      const double v = rawValues[i] * vm;
+      if (!std::isfinite(v)) continue;
+      if (v < lowest) lowest = v;
+      if (v > highest) highest = v;
     }
-    double from, to;
-    if (!BarValueRange(i, from, to)) continue;
-    for (const double v : {to, mMultiBar == mbStacked100 ? from : to}) {
-      take(v, false, foundLow, stats.ValueMin);
-      take(v, true, foundHigh, stats.ValueMax);
+    stats.HasCategory = true;
+    stats.CategoryMin = rawCategories[0] * cm;
+    stats.CategoryMax = rawCategories[count - 1] * cm;
+    stats.Step = std::isfinite(step) ? step : 0;
+    foundLow = foundHigh = lowest <= highest;
+    if (foundLow) {
+      stats.ValueMin = lowest;
+      stats.ValueMax = highest;
     }
+  } else if (rawCategories && rawValues) {
+    scan([&](int32_t i) { return rawCategories[i] * cm; }, [&](int32_t i) { return rawValues[i] * vm; });
+  } else {
+    scan([this](int32_t i) { return CategoryValue(i); }, [this](int32_t i) { return BarValue(i); });
   }
   if (foundLow) {
     const bool withOrigin = mUseYOrigin && mMultiBar != mbStacked100;
@@ -584,12 +634,81 @@ void TCustomBarSeries::ForEachRun(int32_t from, int32_t to, const DrawRun& drawR
   run.clear();
 }
 
+template <class DrawRun>
+bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun& drawRun) {
+  // Every bar reaches from the origin to its value, so each holds the origin. A bar whose value
+  // lies between the lowest and highest value of the later bars of its run (origin included) is
+  // held, pixel for pixel, in the later bar reaching furthest on its side: the map is monotone
+  // between values that map monotonically. The passes draw nothing of such a bar. Splitting the
+  // runs of equal extent across by category pixel only shortens them: each run is drawn as if
+  // all its bars were.
+  const TChartValueList& categories = mHorizontal ? YValues() : XValues();
+  const TChartValueList& values = mHorizontal ? XValues() : YValues();
+  const TAxisScale* categoryScale = mHorizontal ? VertScale() : HorizScale();
+  const TAxisScale* valueScale = mHorizontal ? HorizScale() : VertScale();
+  if (!categoryScale || !valueScale || from > to || !categories.AscendsAsRead()) return false;
+  // Ascending categories, NaN last: all are numbers when the last one maps monotonically.
+  if (!categoryScale->MapsMonotonically(CategoryValue(from)) || !categoryScale->MapsMonotonically(CategoryValue(to)))
+    return false;
+  const double origin = Origin();
+  if (!valueScale->MapsMonotonically(origin) || !valueScale->MapsMonotonically(values.MinimumValue()) ||
+      !valueScale->MapsMonotonically(values.MaximumValue()))
+    return false;
+  const auto columnOf = [this](int32_t k) { return CategoryPixel(CategoryValue(k)); };
+  const int64_t columns = std::abs(int64_t{columnOf(to)} - columnOf(from)) + 1;
+  if (int64_t{to} - from + 1 < 4 * columns) return false;
+
+  const int32_t originPixel = ValuePixel(origin);
+  const TAcross across = AcrossOfSlot();
+  const fw::TColor own = mBarBrush->Color();
+  const bool nulls = MayHaveNullPoints();
+  const double multiplier = values.Multiplier();
+  std::vector<TRunBar>& run = mRunBuffer;
+  std::vector<int32_t>& records = mRecordBuffer;
+  int32_t length = 1;
+  for (int32_t i = from; i <= to;) {
+    const int32_t column = columnOf(i);
+    const int32_t j = ColumnEnd(i, to, column, length, columnOf);
+    length = j - i + 1;
+    // From the last bar back: the bars reaching past every later one, with the values read
+    // as BarValue reads them.
+    records.clear();
+    const double* raw = j < values.ValueCount() ? values.RawRun(i, j + 1) : nullptr;
+    double low = std::numeric_limits<double>::infinity(), high = -low;
+    for (int32_t k = j; k >= i; --k) {
+      const double v = raw ? raw[k - i] * multiplier : BarValue(k);
+      if (GapOf(k, v, 0.0, nulls)) continue;
+      const double lo = std::min(origin, v), hi = std::max(origin, v);
+      if (lo < low || hi > high) {
+        records.push_back(k);
+        low = std::min(low, lo);
+        high = std::max(high, hi);
+      }
+    }
+    if (!records.empty()) {
+      int32_t a0, a1;
+      across.Place(column, a0, a1);
+      run.clear();
+      for (size_t r = records.size(); r-- > 0;) {
+        const int32_t k = records[r];
+        const double value = BarValue(k);
+        run.push_back({RectOf(a0, a1, originPixel, ValuePixel(value)), own != fw::clDefault ? own : ColorOfPoint(k), 0,
+                       0, value < origin, false});
+      }
+      drawRun(run);
+    }
+    i = j + 1;
+  }
+  run.clear();
+  return true;
+}
+
 void TCustomBarSeries::DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32_t to) {
   // The bars of one run (neighbours with the same extent across, in drawing order) all contain
   // the origin's pixel, so what the later bars of the run cover of an earlier one is one band
   // along the value axis. Only the parts outside that band can show: each is drawn as a
   // rectangle reaching one pixel into the band, where its own edge is painted over later.
-  ForEachRun(from, to, [&](std::vector<TRunBar>& run) {
+  const auto drawRun = [&](std::vector<TRunBar>& run) {
     int32_t low = INT32_MAX, high = INT32_MIN;
     for (size_t k = run.size(); k-- > 0;) {
       run[k].CoverLow = low;
@@ -619,7 +738,8 @@ void TCustomBarSeries::DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32
       if (a < bar.CoverLow) draw(a, bar.CoverLow + 1);
       if (b > bar.CoverHigh) draw(bar.CoverHigh - 1, b);
     }
-  });
+  };
+  if (!mRecordRuns || !ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
 }
 
 bool TCustomBarSeries::CanSkipContainedBars(TCanvas3D& canvas) const {
@@ -637,7 +757,7 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
   // face stays inside it.
   const auto* chartCanvas = dynamic_cast<const TChartCanvas3D*>(&canvas);
   const bool pieces = chartCanvas && chartCanvas->ZoomFactor() == 1.0;
-  ForEachRun(from, to, [&](std::vector<TRunBar>& run) {
+  const auto drawRun = [&](std::vector<TRunBar>& run) {
     // The later bars reaching furthest either way along: a bar that one of them contains is
     // left out.
     const size_t none = run.size();
@@ -670,7 +790,8 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
       }
       DrawShape(canvas, drawn, bar.TowardsMinimum, bar.Color);
     }
-  });
+  };
+  if (!mRecordRuns || !ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
 }
 
 void TCustomBarSeries::DrawOnePoint(int32_t index) {

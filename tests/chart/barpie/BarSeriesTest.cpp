@@ -598,6 +598,56 @@ TEST(BarLayout, AnOutOfRangeWidthIsRefusedWithItsLine) {
   }
 }
 
+// The extremes and the smallest category step of bars on ascending categories are read from
+// the lists' storage in one pass when it is one piece; with the storage split (a point inserted
+// in the middle) they are read point by point. Both give the same ranges and bar widths, with
+// infinite, NaN and enormous values, and the smallest step first or last.
+TEST(BarStatistics, OnePieceStorageGivesWhatPointByPointReadingGives) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const auto same = [](double x, double y) { return x == y || (std::isnan(x) && std::isnan(y)); };
+  const std::vector<std::vector<std::pair<double, double>>> cases = {
+      {{0, 5}, {0.25, 7}, {1, -3}, {2, 4}, {3, 2}},                  // smallest step first
+      {{0, 5}, {1, 7}, {2, -3}, {3, 4}, {3.5, 2}},                   // smallest step last
+      {{0, inf}, {1, 7}, {2, -inf}, {3, NaN}, {4, 2}, {4, 3}},       // infinities, NaN, a repeat
+      {{-1e308, 1}, {0, 1e308}, {1e308, -1e308}, {1e308, 4}},        // steps beyond any double
+      {{0, NaN}, {1, NaN}, {2, NaN}},                                // no value at all
+      {{1, -3}, {1, 4}, {1, 4}},                                     // one category
+  };
+  for (size_t k = 0; k < cases.size(); ++k) {
+    for (const bool horizontal : {false, true}) {
+      TSeriesChart whole, split;
+      auto add = [horizontal](TSeriesChart& c) -> TCustomBarSeries& {
+        if (horizontal) return c.Add<THorizBarSeries>("Series1");
+        return c.Add<TBarSeries>("Series1");
+      };
+      TCustomBarSeries& a = add(whole);
+      TCustomBarSeries& b = add(split);
+      const auto& points = cases[k];
+      auto append = [horizontal](TCustomBarSeries& s, double category, double value) {
+        if (horizontal)
+          s.AppendPoint(value, category, "", fw::clDefault);
+        else
+          s.AppendPoint(category, value, "", fw::clDefault);
+      };
+      for (const auto& [category, value] : points) append(a, category, value);
+      // The middle point last: it goes in between, and the storage is no longer one piece.
+      const size_t middle = points.size() / 2;
+      for (size_t i = 0; i < points.size(); ++i)
+        if (i != middle) append(b, points[i].first, points[i].second);
+      append(b, points[middle].first, points[middle].second);
+      ASSERT_EQ(a.PointCount(), b.PointCount());
+      const std::string what = "case " + std::to_string(k) + (horizontal ? " horizontal" : "");
+      EXPECT_TRUE(same(a.LowestX(), b.LowestX())) << what;
+      EXPECT_TRUE(same(a.HighestX(), b.HighestX())) << what;
+      EXPECT_TRUE(same(a.LowestY(), b.LowestY())) << what;
+      EXPECT_TRUE(same(a.HighestY(), b.HighestY())) << what;
+      whole.Draw();
+      split.Draw();
+      for (int32_t i = 0; i < a.PointCount(); ++i) EXPECT_EQ(a.BarBounds(i), b.BarBounds(i)) << what << " bar " << i;
+    }
+  }
+}
+
 // ---------------------------------------------------------------- the covered-bars pass
 
 // Every pixel of a frame drawn with and without skipping the covered parts of bars.
@@ -654,6 +704,46 @@ TEST(BarCoveredParts, SkippingCoveredPartsGivesTheSamePixels) {
   auto& horizontal = h.Add<THorizBarSeries>("Series1");
   for (int i = 0; i < 2000; ++i) horizontal.AddMandatoryValue(i % 7 == 0 ? -next() : next(), "", fw::clDefault);
   ExpectSamePixelsBothWays(h, {&horizontal}, "horizontal bars");
+}
+
+// Tens of bars on every pixel across: only those reaching past every later bar on their pixel
+// are placed. Random walks crossing the origin, null points, NaN values, repeated values,
+// colours of their own, an inverted axis; and values that do not all map monotonically, for
+// which every bar is placed.
+TEST(BarCoveredParts, DenseBarsGiveThePixelsOfEveryBarDrawn) {
+  uint32_t seed = 99;
+  auto next = [&seed](uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % n;
+  };
+  for (int round = 0; round < 8; ++round) {
+    const bool horizontal = round % 2 == 1;
+    TSeriesChart c(horizontal ? 260 : 380, horizontal ? 380 : 260);
+    TCustomBarSeries* bars = horizontal ? static_cast<TCustomBarSeries*>(&c.Add<THorizBarSeries>("Series1"))
+                                        : static_cast<TCustomBarSeries*>(&c.Add<TBarSeries>("Series1"));
+    bars->SetMultiBar(mbNone);
+    double value = 0;
+    const int n = 8000 + static_cast<int>(next(12000));
+    for (int i = 0; i < n; ++i) {
+      value += static_cast<double>(next(201)) / 10.0 - 10.0;
+      if (next(200) == 0) value = -value;
+      double v = next(7) == 0 ? std::round(value / 10) * 10 : value;  // repeats
+      if (round >= 4 && next(500) == 0) v = std::numeric_limits<double>::quiet_NaN();
+      if (round == 7 && i % 97 == 0) v = 1e300;  // far beyond any pixel
+      const fw::TColor colour = round >= 4 && next(300) == 0 ? fw::clNone : (next(5) == 0 ? fw::clBlue : fw::clDefault);
+      bars->AddMandatoryValue(v, "", colour);
+    }
+    if (round == 3) bars->SetColorEachPoint(true);
+    if (round == 5) (horizontal ? c.Chart->BottomAxis() : c.Chart->LeftAxis()).SetInverted(true);
+    if (round == 6) bars->SetYOrigin(15);
+    if (round == 7) {  // the far value maps to the axis's centre, off the monotone map
+      TChartAxis& axis = horizontal ? c.Chart->BottomAxis() : c.Chart->LeftAxis();
+      axis.SetAutomatic(false);
+      axis.SetAxisRange(-150, 150);
+    }
+    ExpectSamePixelsBothWays(c, {bars}, "round " + std::to_string(round));
+    if (HasFailure()) return;
+  }
 }
 
 // In 3D, a bar that a later bar of its run contains is left out, and one reaching past such a
