@@ -278,6 +278,7 @@ void TCustomSeries::AppendPassPoints(int32_t from, int32_t to, const TSeriesStac
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
   TOriginCache origins;  // an area's origin is mostly one value for the whole pass
+  const bool nulls = MayHaveNullPoints();
   for (int32_t begin = from; begin <= to;) {
     const int32_t n = static_cast<int32_t>(std::min<int64_t>(Block, int64_t{to} - begin + 1));
     for (int32_t k = 0; k < n; ++k) {
@@ -290,7 +291,9 @@ void TCustomSeries::AppendPassPoints(int32_t from, int32_t to, const TSeriesStac
     if (vert) vert->ValuesToPixels(ys, mPassYPixels);
     for (int32_t k = 0; k < n; ++k) {
       const int32_t i = begin + k;
-      if (IsGap(i)) {
+      // IsGap, from the values at hand: unstacked, the drawn value is the point's own.
+      if ((nulls && IsNullPoint(i)) || std::isnan(mPassXValues[k]) ||
+          std::isnan(stack ? YValueOf(i) : mPassYValues[k])) {
         mPass.emplace_back();
         continue;
       }
@@ -549,9 +552,51 @@ void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
   if (!mPointer->Visible()) return;
   TSeriesHost* chart = ParentChart();
   const bool view3D = chart->ChartView3D();
+  if (!view3D && gMergeDrawing && !chart->ChartPrintingActive() && canvas.Surface() &&
+      canvas.Surface()->DrawsOnImage() && mPointer->PaintsWholeBox(canvas)) {
+    DrawUncoveredPointers(canvas, begin, end);
+    return;
+  }
   for (size_t k = begin; k < end; ++k) {
     const TPassPoint& p = mPass[k];
     if (!p.Gap) mPointer->Draw(canvas, view3D, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
+  }
+}
+
+void TCustomSeries::DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_t end) {
+  // The markers of one pixel column span the same columns, so what the later ones there paint
+  // of an earlier one is a set of whole rows: when those hold all its rows, every pixel of it is
+  // painted over. Markers of other columns are drawn in between only before or after the column.
+  mCoveredRows.Reset(canvas.Surface()->Height());
+  const int64_t v = mPointer->VertSize();
+  const auto draw = [&](const TPassPoint& p) {
+    mPointer->Draw(canvas, false, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
+  };
+  size_t k = begin;
+  while (k < end) {
+    if (mPass[k].Gap) {
+      ++k;
+      continue;
+    }
+    const int32_t x = mPass[k].X;
+    size_t e = k + 1;
+    while (e < end && (mPass[e].Gap || mPass[e].X == x)) ++e;
+    if (e - k == 1) {
+      draw(mPass[k]);
+      k = e;
+      continue;
+    }
+    mPointerShown.assign(e - k, 0);
+    for (size_t m = e; m-- > k;) {
+      const TPassPoint& p = mPass[m];
+      if (p.Gap) continue;
+      const int64_t top = int64_t{p.Y} - v, bottom = int64_t{p.Y} + v;
+      mPointerShown[m - k] = !mCoveredRows.CoverAndTell(top, bottom);
+    }
+    mCoveredRows.Clear();
+    for (size_t m = k; m < e; ++m)
+      if (mPointerShown[m - k]) draw(mPass[m]);
+    k = e;
   }
 }
 

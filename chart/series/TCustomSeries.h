@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "chart/data/TChartSeries.h"
+#include "chart/series/TCoveredRows.h"
 #include "framework/graphics/TPoint.h"
 #include "framework/graphics/TRect.h"
 #include "framework/runtime/TColor.h"
@@ -104,7 +105,8 @@ public:
   void Assign(const TChartSeries& source) override;
 
   /// Drawing merges work that gives the same pixels: polygon corners that lie on a straight
-  /// vertical or horizontal run, and area lines of one pixel column. On by default; tests turn
+  /// vertical or horizontal run, area lines of one pixel column, and markers that later markers
+  /// on their pixel column cover wholly are left out. On by default; tests turn
   /// it off to compare both ways pixel by pixel.
   static bool MergeDrawing();
   static void SetMergeDrawing(bool value);
@@ -181,6 +183,9 @@ private:
   bool FrontsAfterTops(TCanvas3D& canvas, size_t count) const;
   void DrawAreaLines(TCanvas3D& canvas, size_t begin, size_t end);
   void DrawPointers(TCanvas3D& canvas, size_t begin, size_t end);
+  /// Flat markers that paint their whole box, less those that later markers on the same pixel
+  /// column cover wholly.
+  void DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_t end);
   int32_t ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const;
 
   std::unique_ptr<TChartPen> mLinePen;
@@ -203,6 +208,8 @@ private:
   size_t mPassFirst = 0;  // index in mPass of FirstVisible
   std::vector<fw::TPoint> mPolygon;
   int32_t mPassStart = 0;  // point index of mPass[0]
+  TCoveredRows mCoveredRows;          // of one pixel column, by the later markers there
+  std::vector<uint8_t> mPointerShown;  // of one pixel column's markers
 };
 
 }  // namespace chart

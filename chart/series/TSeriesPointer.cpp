@@ -7,6 +7,7 @@
 #include "chart/ChartConst.h"
 #include "chart/ChartException.h"
 #include "chart/canvas/TCanvas3D.h"
+#include "chart/canvas/TChartCanvas.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/data/TChartSeries.h"
 #include "chart/panel/TChartBrush.h"
@@ -249,6 +250,16 @@ void TSeriesPointer::Draw(TCanvas3D& canvas, bool view3D, int32_t x, int32_t y, 
     default:
       break;
   }
+}
+
+bool TSeriesPointer::PaintsWholeBox(const TCanvas3D& canvas) const {
+  if (!mVisible || mStyle != psRectangle) return false;
+  if (mBrush->Style() != fw::bsSolid || mBrush->HasBrushBitmap() || mBrush->Color() == fw::clNone) return false;
+  fw::TPen pen;
+  pen.Assign(canvas.Pen());
+  TChartCanvas::ApplyChartPenTo(pen, *mPen);
+  if (pen.Mode() != fw::pmCopy) return false;
+  return pen.Style() == fw::psClear || (pen.Style() == fw::psSolid && pen.Width() <= 1 && !mPen->SmallDots());
 }
 
 bool TSeriesPointer::Contains(int32_t x, int32_t y, int32_t px, int32_t py) const {

@@ -88,6 +88,11 @@ public:
                 fw::TColor color) const;
   /// Whether (px, py) lies on the marker of a point drawn at (x, y).
   bool Contains(int32_t x, int32_t y, int32_t px, int32_t py) const;
+  /// Whether every flat marker paints each pixel of its box, columns x - HorizSize .. x +
+  /// HorizSize and rows y - VertSize .. y + VertSize, whatever lies under it: a rectangle with a
+  /// solid brush and an invisible or solid one-pixel pen, copied. A marker whose box later such
+  /// markers cover wholly cannot show.
+  bool PaintsWholeBox(const TCanvas3D& canvas) const;
 
 private:
   void Changed();

@@ -1035,9 +1035,10 @@ bool TSurface::LinesFormPixelUnion() {
   return d.Painting() && d.pen.Width <= 1 && d.pen.Period == 0 && d.pen.Visible() && d.pen.Mode == pmCopy;
 }
 
+bool TSurface::DrawsOnImage() const { return typeid(*this) == typeid(TSurface) && mImpl->Painting(); }
+
 bool TSurface::PenFormsPixelUnion(const TPen& pen) const {
-  if (typeid(*this) != typeid(TSurface)) return false;
-  return mImpl->Painting() && pen.Width() <= 1 && DashPattern(pen.Style()).empty() && pen.Style() != psClear &&
+  return DrawsOnImage() && pen.Width() <= 1 && DashPattern(pen.Style()).empty() && pen.Style() != psClear &&
          pen.Mode() == pmCopy;
 }
 

@@ -109,6 +109,9 @@ public:
   bool LinesFormPixelUnion();
   /// LinesFormPixelUnion as it would be with `pen` selected, without selecting it.
   bool PenFormsPixelUnion(const TPen& pen) const;
+  /// A plain surface (this class itself, not a derived one) drawing on a target image: each
+  /// operation's pixels land on the image at once, and those outside it are lost.
+  bool DrawsOnImage() const;
   /// Closed polygon: interior (odd-even rule) with the brush, outline with the pen.
   virtual void Polygon(std::span<const TPoint> points);
   /// Polygons and boxes with a solid opaque brush copied onto an unscaled image are filled by

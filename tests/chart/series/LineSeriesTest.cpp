@@ -12,6 +12,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/data/TSeriesMarks.h"
+#include "chart/series/TAreaSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "chart/series/TSeriesPointer.h"
@@ -104,6 +105,49 @@ TEST(LineSeriesPixels, NullPointsAndNaNValuesAreGaps) {
     EXPECT_EQ(s.LowestY(), 5);
     EXPECT_EQ(s.HighestY(), 5);
   }
+}
+
+// A NaN position, and a NaN value of a stacked area (whose drawn value stacks on the series
+// below and is a number), leave the same gap as a null point: every pixel alike, flat and 3D.
+TEST(LineSeriesPixels, NaNPositionsAndStackedNaNValuesAreGapsLikeNullPoints) {
+  for (const bool view3D : {false, true})
+    for (const int kind : {0, 1}) {
+      std::vector<std::vector<fw::TColor>> pixels;
+      for (const bool useNaN : {false, true}) {
+        TSeriesChart c(200, 150, view3D);
+        TSeriesChart::SetRange(c.Chart.LeftAxis(), -1, 21);
+        if (kind == 0) {
+          auto& s = c.Add<TLineSeries>({}, fw::clRed);
+          s.XValues().SetOrder(loNone);
+          s.Pointer().SetVisible(true);
+          for (int32_t i = 0; i <= 10; ++i) {
+            if (i == 4 && useNaN)
+              s.AppendPoint(NaN, 7, "", fw::clDefault);
+            else if (i == 4)
+              s.AppendNullPoint(4, 7, "");
+            else
+              s.AppendPoint(i, 3 + i % 3, "", fw::clDefault);
+          }
+        } else {
+          auto& below = c.Add<TAreaSeries>({}, fw::clBlue);
+          auto& above = c.Add<TAreaSeries>({}, fw::clRed);
+          for (int32_t i = 0; i <= 10; ++i) {
+            below.AppendPoint(i, 4 + i % 2, "", fw::clDefault);
+            if (i == 6 && useNaN)
+              above.AppendPoint(i, NaN, "", fw::clDefault);
+            else if (i == 6)
+              above.AppendNullPoint(i, 3, "");
+            else
+              above.AppendPoint(i, 3, "", fw::clDefault);
+          }
+          below.SetMultiArea(maStacked);
+          above.SetMultiArea(maStacked);
+        }
+        pixels.push_back(seriestest::AllPixels(c.Draw()));
+      }
+      EXPECT_TRUE(pixels[0] == pixels[1]) << (view3D ? "3D " : "flat ") << (kind == 0 ? "NaN position" : "stacked NaN");
+      EXPECT_GT(std::count(pixels[0].begin(), pixels[0].end(), fw::clRed), 20);
+    }
 }
 
 TEST(LineSeriesPixels, EachSegmentTakesTheColourOfItsEndPoint) {

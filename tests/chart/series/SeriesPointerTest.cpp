@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <random>
+#include <vector>
 #include <string>
 
 #include "chart/ChartException.h"
@@ -242,4 +245,66 @@ TEST(SeriesPointerPixels, InThreeDimensionsTheRectangleIsACuboidAtTheSeriesDepth
   const fw::TColor shaded = s.GetPixel(back.X, back.Y);
   EXPECT_NE(shaded, fw::clRed);
   EXPECT_NE(shaded, fw::clWhite);
+}
+
+namespace {
+
+// Every pixel of a flat frame of dense random markers, drawn with or without leaving out the
+// markers that later ones on their pixel column cover: the same rounds both ways. Points many
+// to a column and few, in order and not, repeated rows, null points, colours of their own,
+// rectangles and other styles, solid, clear and dotted pens, clear brushes, lines with their
+// markers, far-off points, and a device pixel ratio of 1.5.
+std::vector<fw::TColor> DenseMarkerPixels(bool merge, uint32_t seed) {
+  std::mt19937 rng(seed);
+  const seriestest::TMergeDrawingScope merging(merge);
+  const int32_t width = 80 + static_cast<int32_t>(rng() % 200), height = 60 + static_cast<int32_t>(rng() % 160);
+  seriestest::TSeriesChart c(width, height);
+  const int32_t n = 20 + static_cast<int32_t>(rng() % 6000);
+  seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -2, n + 2.0);
+  seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -30, 30);
+  const bool line = rng() % 4 == 0;
+  TCustomSeries& s = line ? static_cast<TCustomSeries&>(c.Add<TLineSeries>({}, fw::clRed))
+                          : static_cast<TCustomSeries&>(c.Add<TPointSeries>({}, fw::clRed));
+  s.Pointer().SetVisible(true);
+  const bool shuffled = rng() % 5 == 0;
+  double y = 0;
+  for (int32_t i = 0; i < n; ++i) {
+    y += static_cast<double>(rng() % 41) / 10.0 - 2.0;
+    if (std::abs(y) > 28) y = -y / 2;
+    double value = rng() % 4 == 0 ? std::round(y / 3) * 3 : y;
+    if (rng() % 400 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;  // far off the image
+    const fw::TColor colour = rng() % 120 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clBlue : fw::clDefault;
+    s.AppendPoint(shuffled ? static_cast<double>(rng() % n) : i, value, "", colour);
+  }
+  s.SetColorEachPoint(rng() % 5 == 0);
+  TSeriesPointer& pointer = s.Pointer();
+  pointer.SetStyle(rng() % 5 == 0 ? psCircle : psRectangle);
+  pointer.SetHorizSize(static_cast<int32_t>(rng() % 6));
+  pointer.SetVertSize(static_cast<int32_t>(rng() % 6));
+  pointer.Pen().SetColor(rng() % 2 ? fw::clBlack : fw::clGreen);
+  switch (rng() % 7) {
+    case 0: pointer.Pen().SetVisible(false); break;
+    case 1: pointer.Pen().SetStyle(fw::psDot); break;
+    case 2: pointer.Pen().SetWidth(2); break;
+    default: break;
+  }
+  if (rng() % 8 == 0) pointer.Brush().SetStyle(fw::bsClear);
+  if (rng() % 8 == 0) pointer.Brush().SetColor(fw::clYellow);
+  const double ratio = rng() % 6 == 0 ? 1.5 : 1.0;
+  fw::TBitmap image(width, height, ratio);
+  c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
+  return seriestest::AllPixels(image.Canvas());
+}
+
+}  // namespace
+
+TEST(SeriesPointerPixels, MarkersCoveredOnTheirColumnAreLeftOutWithTheSamePixels) {
+  for (uint32_t seed = 1; seed <= 60; ++seed) {
+    const std::vector<fw::TColor> merged = DenseMarkerPixels(true, seed);
+    const std::vector<fw::TColor> plain = DenseMarkerPixels(false, seed);
+    ASSERT_EQ(merged.size(), plain.size());
+    size_t differences = 0;
+    for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
+    ASSERT_EQ(differences, 0u) << "seed " << seed;
+  }
 }
