@@ -272,27 +272,42 @@ const TCustomBarSeries::TStats& TCustomBarSeries::Stats() const {
   const double* rawCategories = whole ? categories.RawRun(0, count) : nullptr;
   const double* rawValues = whole ? values.RawRun(0, count) : nullptr;
   const double cm = categories.Multiplier(), vm = values.Multiplier();
-  if (rawCategories && rawValues && !stacked && !nulls && categories.AscendsAsRead() &&
+  if (rawCategories && rawValues && !stacked && !nulls && count == values.ValueCount() && categories.AscendsAsRead() &&
       std::isfinite(rawCategories[0] * cm) && std::isfinite(rawCategories[count - 1] * cm)) {
     // Ascending categories, NaN last, all numbers: the first and last are the extremes and the
-    // step is the smallest positive difference of neighbours. No point is a gap but for a value
-    // that is not a number.
-    double step = std::numeric_limits<double>::infinity();
-    double lowest = step, highest = -step;
-    for (int32_t i = 0; i < count; ++i) {
-      if (i > 0) {
-        const double d = rawCategories[i] * cm - rawCategories[i - 1] * cm;
-        if (d > 0 && d < step) step = d;
+    // step is the smallest positive difference of neighbours, found with four minima side by
+    // side. No point is a gap but for a value that is not a finite number.
+    constexpr double Inf = std::numeric_limits<double>::infinity();
+    double steps[4] = {Inf, Inf, Inf, Inf};
+    int32_t i = 1;
+    for (; i + 3 < count; i += 4)
+      for (int32_t u = 0; u < 4; ++u) {
+        const double d = rawCategories[i + u] * cm - rawCategories[i + u - 1] * cm;
+        steps[u] = d > 0 && d < steps[u] ? d : steps[u];
       }
-      const double v = rawValues[i] * vm;
-      if (!std::isfinite(v)) continue;
-      if (v < lowest) lowest = v;
-      if (v > highest) highest = v;
+    for (; i < count; ++i) {
+      const double d = rawCategories[i] * cm - rawCategories[i - 1] * cm;
+      steps[0] = d > 0 && d < steps[0] ? d : steps[0];
     }
+    const double step = std::min(std::min(steps[0], steps[1]), std::min(steps[2], steps[3]));
     stats.HasCategory = true;
     stats.CategoryMin = rawCategories[0] * cm;
     stats.CategoryMax = rawCategories[count - 1] * cm;
-    stats.Step = std::isfinite(step) ? step : 0;
+    stats.Step = step < Inf ? step : 0;
+    // The list keeps its extremes (NaN left out) through every change. When both are finite
+    // numbers other than a pair of zeros (which an all-NaN list gives too), no value is infinite
+    // and they are the extremes of the values that are not gaps.
+    double lowest = values.MinimumValue(), highest = values.MaximumValue();
+    if (!std::isfinite(lowest) || !std::isfinite(highest) || (lowest == 0 && highest == 0)) {
+      lowest = Inf;
+      highest = -Inf;
+      for (int32_t k = 0; k < count; ++k) {
+        const double v = rawValues[k] * vm;
+        if (!std::isfinite(v)) continue;
+        if (v < lowest) lowest = v;
+        if (v > highest) highest = v;
+      }
+    }
     foundLow = foundHigh = lowest <= highest;
     if (foundLow) {
       stats.ValueMin = lowest;

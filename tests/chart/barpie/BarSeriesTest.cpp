@@ -612,6 +612,7 @@ TEST(BarStatistics, OnePieceStorageGivesWhatPointByPointReadingGives) {
       {{-1e308, 1}, {0, 1e308}, {1e308, -1e308}, {1e308, 4}},        // steps beyond any double
       {{0, NaN}, {1, NaN}, {2, NaN}},                                // no value at all
       {{1, -3}, {1, 4}, {1, 4}},                                     // one category
+      {{0, 0}, {2, 0}, {3, NaN}},                                    // only zeros
   };
   for (size_t k = 0; k < cases.size(); ++k) {
     for (const bool horizontal : {false, true}) {
@@ -622,6 +623,7 @@ TEST(BarStatistics, OnePieceStorageGivesWhatPointByPointReadingGives) {
       };
       TCustomBarSeries& a = add(whole);
       TCustomBarSeries& b = add(split);
+      for (TCustomBarSeries* s : {&a, &b}) s->SetYOrigin(5);  // an origin apart from every value
       const auto& points = cases[k];
       auto append = [horizontal](TCustomBarSeries& s, double category, double value) {
         if (horizontal)
