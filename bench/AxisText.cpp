@@ -2,7 +2,6 @@
 // text cache and by the painter, and one frame of the chart without its curve.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TSurface.h"
 #include "tools/MainChartScene.h"
+#include "bench/support/OffscreenMain.h"
 
 namespace {
 
@@ -64,11 +64,4 @@ BENCHMARK(BM_FrameWithoutCurve)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

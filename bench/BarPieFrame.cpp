@@ -3,7 +3,6 @@
 // horizontal bars, a 100-slice pie (2D and 3D).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <cmath>
 
@@ -15,6 +14,7 @@
 #include "chart/series/THorizBarSeries.h"
 #include "chart/series/TPieSeries.h"
 #include "framework/graphics/TBitmap.h"
+#include "bench/support/OffscreenMain.h"
 
 namespace {
 
@@ -57,11 +57,4 @@ BENCHMARK(BM_PieFrame100In3D);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

@@ -3,12 +3,12 @@
 // that bitmap.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include "chart/canvas/TChartCanvas3D.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TSurface.h"
 #include "tools/MainChartScene.h"
+#include "bench/support/OffscreenMain.h"
 
 namespace {
 
@@ -81,11 +81,4 @@ BENCHMARK(BM_PaintFromBufferUnchanged)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

@@ -2,12 +2,12 @@
 // (500 to 60,000) and as wide, centred on the image, as a chart zoomed in close sets it.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <array>
 
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TSurface.h"
+#include "bench/support/OffscreenMain.h"
 
 namespace {
 
@@ -29,11 +29,4 @@ BENCHMARK(BM_ClipToBoxPolygon)->Arg(500)->Arg(5000)->Arg(20000)->Arg(60000)->Uni
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

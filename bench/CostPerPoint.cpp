@@ -4,7 +4,6 @@
 // what every frame costs whatever its points (axes, walls, the area under a curve, a pie's disc)
 // cancels out. Arguments: the type (0 fast line, 1 line, 2 area, 3 point, 4 bar, 5 horizontal
 // bar, 6 pie) and 0 flat or 1 in 3D. N is 10,000, and 100 slices for the pie.
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -21,6 +20,7 @@
 #include "chart/series/TPieSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "framework/graphics/TBitmap.h"
+#include "bench/support/OffscreenMain.h"
 
 namespace {
 
@@ -84,11 +84,4 @@ BENCHMARK(BM_CostPerPoint)->ArgsProduct({{0, 1, 2, 3, 4, 5, 6}, {0, 1}})->Unit(b
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

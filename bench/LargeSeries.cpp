@@ -3,7 +3,6 @@
 // the memory a million points take.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <sys/resource.h>
 
@@ -21,6 +20,7 @@
 #include "chart/panel/TCustomChart.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TSurface.h"
+#include "bench/support/OffscreenMain.h"
 
 namespace {
 
@@ -209,11 +209,4 @@ BENCHMARK(BM_MemoryMillionPoints)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

@@ -3,13 +3,13 @@
 // drawn; the frame costs what drawing them again costs once they have been drawn before.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include "chart/axes/TChartAxis.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/panel/TCustomChart.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TSurface.h"
+#include "bench/support/OffscreenMain.h"
 
 namespace {
 
@@ -36,11 +36,4 @@ BENCHMARK(LogAxisFrame)->Name("BM_LogAxisEnormousRange")->Arg(10)->Arg(2)->Unit(
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

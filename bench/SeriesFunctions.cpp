@@ -2,7 +2,6 @@
 // against one chart frame that draws those million source points.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <cmath>
 
@@ -12,6 +11,7 @@
 #include "chart/panel/TCustomChart.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TSurface.h"
+#include "bench/support/OffscreenMain.h"
 
 namespace {
 
@@ -88,11 +88,4 @@ BENCHMARK(BM_AppendAndFrame)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }

@@ -1,7 +1,6 @@
 // Full frames of an 800 x 500 chart (automatic axes, labels, walls, legend hidden) into its
 // off-screen bitmap with one series of 10,000 points, for the fast line and the line, area and
 // point series; and the same frame without points, to take the per-point cost as the difference.
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -15,6 +14,7 @@
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
 #include "framework/graphics/TBitmap.h"
+#include "bench/support/OffscreenMain.h"
 
 namespace {
 
@@ -82,11 +82,4 @@ BENCHMARK(BM_FramePoint10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return benchsupport::RunOffscreen(argc, argv); }
