@@ -2,7 +2,6 @@
 // Rows of an image that later shapes of one pixel column paint, for leaving out earlier shapes
 // that cannot show.
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <vector>
 

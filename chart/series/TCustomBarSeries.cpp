@@ -754,7 +754,7 @@ void TCustomBarSeries::DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32
       if (b > bar.CoverHigh) draw(bar.CoverHigh - 1, b);
     }
   };
-  if (!mRecordRuns || !ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
+  if (!ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
 }
 
 bool TCustomBarSeries::CanSkipContainedBars(TCanvas3D& canvas) const {
@@ -806,7 +806,7 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
       DrawShape(canvas, drawn, bar.TowardsMinimum, bar.Color);
     }
   };
-  if (!mRecordRuns || !ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
+  if (!ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
 }
 
 void TCustomBarSeries::DrawOnePoint(int32_t index) {

@@ -83,11 +83,6 @@ public:
   /// default; off draws every bar whole). Not a published setting.
   bool SkipCoveredBars() const { return mSkipCoveredBars; }
   void SetSkipCoveredBars(bool value) { mSkipCoveredBars = value; }
-  /// Dense bars on ascending categories are gathered a category pixel at a time and only those
-  /// that reach past every later bar there are placed (on by default; off places every bar, as
-  /// the tests compare). Not a published setting.
-  bool RecordRuns() const { return mRecordRuns; }
-  void SetRecordRuns(bool value) { mRecordRuns = value; }
 
   /// The bars are horizontal (THorizBarSeries).
   bool Horizontal() const { return mHorizontal; }
@@ -243,7 +238,6 @@ private:
   bool mHasLastMark = false;
   int32_t mLastMarkIndex = -1;
   bool mSkipCoveredBars = true;
-  bool mRecordRuns = true;
   mutable TStats mStats;
   mutable TStats mScratchStats;
   bool mStatsInFrame = false;
