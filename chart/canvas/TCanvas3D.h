@@ -29,6 +29,9 @@ public:
   /// Screen position (x, y) back to chart x and y at depth z (perspective not undone).
   virtual void UnprojectPoint(int32_t& x, int32_t& y, int32_t z) const = 0;
   virtual fw::TPoint ProjectToPoint(int32_t x, int32_t y, int32_t z) const = 0;
+  /// True when every point at depth z projects to itself moved by (dx, dy), the sums wrapping to
+  /// 32 bits as the projection's do; the shapes at that depth are then the flat ones, moved.
+  virtual bool ShiftsAtDepth(int32_t /*z*/, int64_t& /*dx*/, int64_t& /*dy*/) const { return false; }
   /// Starts a frame: stores the options (may be nullptr) and the 3D flag, sets zoom and rotation,
   /// attaches the off-screen bitmap (Buffered) or `target`. Returns the rectangle to draw into:
   /// (0, 0, w, h) when buffered, `rect` otherwise. `backgroundColor` is not used by this canvas.

@@ -94,6 +94,8 @@ public:
   bool ScalesTextItself() const override { return false; }
   void UnprojectPoint(int32_t& x, int32_t& y, int32_t z) const override;
   fw::TPoint ProjectToPoint(int32_t x, int32_t y, int32_t z) const override;
+  /// A flat frame, and an oblique view at 100 % zoom, shift each depth by whole pixels.
+  bool ShiftsAtDepth(int32_t z, int64_t& dx, int64_t& dy) const override;
   fw::TRect PrepareSurface(fw::TSurface* target, TView3DOptions* options, fw::TColor backgroundColor, bool view3D,
                            const fw::TRect& rect) override;
   void SetProjectionCenter(int32_t depthWidth, const fw::TRect& panelBounds, const fw::TRect& plotRect) override;

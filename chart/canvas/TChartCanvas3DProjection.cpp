@@ -87,6 +87,18 @@ void TChartCanvas3D::ProjectInPlace(int32_t& x, int32_t& y, int32_t z) const {
   y = AddWrapped(mCenterOffset.Y, RoundHalfEven((dx * r.YX + dy * r.YY + dz * r.YZ) * f));
 }
 
+bool TChartCanvas3D::ShiftsAtDepth(int32_t z, int64_t& dx, int64_t& dy) const {
+  if (!mIs3D) {
+    dx = dy = 0;
+    return true;
+  }
+  if (!mIsOrthogonal || mZoomFactor != 1.0) return false;
+  // ProjectInPlace at 100 %: x + (mCenterOffset.X - mProjectionCenter.X + z), and so for y.
+  dx = int64_t{mCenterOffset.X} - mProjectionCenter.X + z;
+  dy = int64_t{mCenterOffset.Y} - mProjectionCenter.Y - z;
+  return true;
+}
+
 fw::TPoint TChartCanvas3D::ProjectToPoint(int32_t x, int32_t y, int32_t z) const {
   ProjectInPlace(x, y, z);
   return {x, y};

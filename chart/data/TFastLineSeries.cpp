@@ -141,11 +141,11 @@ void TFastLineSeries::DrawAllPoints() {
   const int32_t z = DepthMiddle();
   const PassScope pass(mInPass);
   mPassXValid = false;  // the axes may have changed since the last pass
-  if (!view3D && DrawColumns(canvas, first, last)) return;
+  if (DrawColumns(canvas, view3D, z, first, last)) return;
   for (int32_t i = first; i <= last; ++i) DrawPoint(canvas, view3D, z, i);
 }
 
-bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
+bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, bool view3D, int32_t z, int32_t first, int32_t last) {
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
   if (!horiz || !vert || horiz->Logarithmic || vert->Logarithmic) return false;
@@ -161,14 +161,25 @@ bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last
   // Sparse lines are drawn point by point: a column of one or two points gains nothing.
   const int64_t columns = std::abs(int64_t{PointX(last)} - PointX(start)) + 1;
   if (int64_t{last} - start + 1 < columns * ColumnsFromDensity) return false;
+  if (view3D) {
+    // Moved by whole pixels, the lines at the series' depth are the flat ones moved: the same
+    // union of pixels, provided no point's sum wraps.
+    int64_t dx, dy;
+    if (!canvas.ShiftsAtDepth(z, dx, dy)) return false;
+    int32_t top, bottom;
+    RowExtremes(start, last + 1, top, bottom);
+    const int64_t left = std::min(PointX(start), PointX(last)), right = std::max(PointX(start), PointX(last));
+    const auto inRange = [](int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; };
+    if (!inRange(left + dx) || !inRange(right + dx) || !inRange(top + dy) || !inRange(bottom + dy)) return false;
+  }
 
   bool moved = false;
   auto to = [&](int32_t x, int32_t y) {
     if (!moved) {
-      canvas.MovePenTo(x, y);
+      MoveTo(canvas, view3D, z, x, y);
       moved = true;
     } else if (x != mLastX || y != mLastY) {
-      canvas.DrawLineTo(x, y);
+      LineTo(canvas, view3D, z, x, y);
     } else {
       return;
     }

@@ -102,10 +102,11 @@ private:
   void LinePenChanged();
   /// The pass of DrawAllPoints drawn column by column: for every run of consecutive points on
   /// one pixel column, the first and last point and the column's extreme rows, which cover
-  /// exactly the pixels of drawing each segment of the run. Only in 2D, for X values known to
-  /// ascend on linear axes, and when the canvas's lines form the union of their pixels (solid,
-  /// one pixel wide, copy mode, a plain surface). False (nothing drawn) otherwise.
-  bool DrawColumns(TCanvas3D& canvas, int32_t first, int32_t last);
+  /// exactly the pixels of drawing each segment of the run. For X values known to ascend on
+  /// linear axes, when the canvas's lines form the union of their pixels (solid, one pixel wide,
+  /// copy mode, a plain surface), flat or in 3D where the canvas moves the series' depth by
+  /// whole pixels without any point's sum wrapping. False (nothing drawn) otherwise.
+  bool DrawColumns(TCanvas3D& canvas, bool view3D, int32_t z, int32_t first, int32_t last);
   /// XPixel / YPixel without virtual dispatch (the class is final).
   int32_t PointX(int32_t index) const { return XPixelOfValue(XValueOf(index)); }
   int32_t PointY(int32_t index) const { return YPixelOfValue(YValueOf(index)); }

@@ -12,7 +12,12 @@
 
 #include "FakeLineChart.h"
 #include "chart/canvas/TChartPen.h"
+#include "chart/axes/TChartAxis.h"
+#include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TFastLineSeries.h"
+#include "chart/panel/TChartLegend.h"
+#include "chart/panel/TCustomChart.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/graphics/SurfaceAccess.h"
 #include "framework/graphics/TSurface.h"
 
@@ -224,6 +229,71 @@ TEST(FastLineColumns, DenseDataTakesAFewLinesPerColumn) {
   const int columns = W - 10 - 12 + 1;
   EXPECT_GT(plain.Operations, columns);
   EXPECT_LE(plain.Operations, 4 * columns + 8);
+}
+
+// A whole 3D chart: in an oblique view at 100 % zoom the series' depth is moved by whole
+// pixels, and the pass by columns gives the pixels of drawing every point. Random views (offsets,
+// zoom, rotation, elevation, perspective), depths, pens, values far off the scale and inverted
+// axes; views that do not move by whole pixels are drawn point by point either way.
+std::vector<fw::TColor> Chart3DPixels(uint32_t seed, int32_t density) {
+  const int32_t saved = TFastLineSeries::ColumnsFromDensity;
+  TFastLineSeries::ColumnsFromDensity = density;
+  std::mt19937 rng(seed);
+  TChart chart(nullptr);
+  const int32_t w = 120 + static_cast<int32_t>(rng() % 200), h = 90 + static_cast<int32_t>(rng() % 150);
+  chart.SetBounds(0, 0, w, h);
+  chart.SetColor(fw::clWhite);
+  chart.SetView3D(true);
+  chart.Legend().SetVisible(false);
+  chart.SetChart3DPercent(1 + static_cast<int32_t>(rng() % 60));
+  TView3DOptions& view = chart.View3DOptions();
+  view.SetOrthogonal(rng() % 2 == 0);
+  view.SetRotation(300 + static_cast<int32_t>(rng() % 61));
+  view.SetElevation(300 + static_cast<int32_t>(rng() % 61));
+  view.SetPerspective(static_cast<int32_t>(rng() % 3) * 20);
+  view.SetZoom(std::vector<int32_t>{100, 100, 100, 90, 137}[rng() % 5]);
+  if (rng() % 3 == 0) view.SetHorizOffset(static_cast<int32_t>(rng() % 80) - 40);
+  if (rng() % 3 == 0) view.SetVertOffset(static_cast<int32_t>(rng() % 80) - 40);
+  chart.LeftAxis().SetInverted(rng() % 5 == 0);
+  std::vector<std::unique_ptr<TFastLineSeries>> series;
+  for (int k = 0; k < 1 + static_cast<int>(rng() % 2); ++k) {
+    auto s = std::make_unique<TFastLineSeries>(nullptr);
+    s->SetSeriesColor(k == 0 ? fw::clRed : fw::clBlue);
+    const int n = 50 + static_cast<int>(rng() % 8000);
+    double y = 0;
+    for (int i = 0; i < n; ++i) {
+      y += static_cast<double>(rng() % 21) - 10;
+      double v = y;
+      if (rng() % 700 == 0) v = (rng() % 2 ? 1 : -1) * 1e15;  // far off the scale
+      s->AppendPoint(i, v, "", fw::clDefault);
+    }
+    if (rng() % 6 == 0) s->LinePen().SetWidth(2);
+    s->SetParentChart(&chart);
+    series.push_back(std::move(s));
+  }
+  if (rng() % 3 == 0) {
+    chart.LeftAxis().SetAutomatic(false);
+    chart.LeftAxis().SetAxisRange(-300, 300);
+  }
+  fw::TBitmap image(w, h);
+  chart.DrawToCanvas(image.Canvas(), fw::TRect{0, 0, w, h});
+  std::vector<fw::TColor> pixels;
+  for (int32_t y = 0; y < h; ++y)
+    for (int32_t x = 0; x < w; ++x) pixels.push_back(image.Canvas().GetPixel(x, y));
+  for (auto& s : series) s->SetParentChart(nullptr);
+  TFastLineSeries::ColumnsFromDensity = saved;
+  return pixels;
+}
+
+TEST(FastLineColumns, In3DTheColumnsGiveThePixelsOfEveryPoint) {
+  for (uint32_t seed = 1; seed <= 60; ++seed) {
+    const std::vector<fw::TColor> columns = Chart3DPixels(seed, 0);
+    const std::vector<fw::TColor> points = Chart3DPixels(seed, INT32_MAX);
+    ASSERT_EQ(columns.size(), points.size());
+    size_t differences = 0;
+    for (size_t k = 0; k < points.size(); ++k) differences += columns[k] != points[k];
+    ASSERT_EQ(differences, 0u) << "seed " << seed;
+  }
 }
 
 TEST(FastLineColumns, RunsEndingOnTheirOwnRowKeepTheEndPixelRule) {
