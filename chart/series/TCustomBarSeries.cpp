@@ -688,6 +688,7 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
     // From the last bar back: the bars reaching past every later one, with the values read
     // as BarValue reads them.
     records.clear();
+    mPassValues.clear();
     const double* raw = j < values.ValueCount() ? values.RawRun(i, j + 1) : nullptr;
     double low = std::numeric_limits<double>::infinity(), high = -low;
     for (int32_t k = j; k >= i; --k) {
@@ -696,19 +697,23 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
       const double lo = std::min(origin, v), hi = std::max(origin, v);
       if (lo < low || hi > high) {
         records.push_back(k);
+        mPassValues.push_back(v);
         low = std::min(low, lo);
         high = std::max(high, hi);
       }
     }
     if (!records.empty()) {
+      // The drawn bars' values mapped together (a smooth stretch may draw every bar).
+      mPassValuePixels.resize(mPassValues.size());
+      valueScale->ValuesToPixels(mPassValues, mPassValuePixels);
       int32_t a0, a1;
       across.Place(column, a0, a1);
       run.clear();
       for (size_t r = records.size(); r-- > 0;) {
         const int32_t k = records[r];
-        const double value = BarValue(k);
-        run.push_back({RectOf(a0, a1, originPixel, ValuePixel(value)), own != fw::clDefault ? own : ColorOfPoint(k), 0,
-                       0, value < origin, false});
+        const double value = mPassValues[r];
+        run.push_back({RectOf(a0, a1, originPixel, mPassValuePixels[r]), own != fw::clDefault ? own : ColorOfPoint(k),
+                       0, 0, value < origin, false});
       }
       drawRun(run);
     }
