@@ -166,8 +166,18 @@ bool TFastLineSeries::DrawColumns(TCanvas3D& canvas, bool view3D, int32_t z, int
     // union of pixels, provided no point's sum wraps.
     int64_t dx, dy;
     if (!canvas.ShiftsAtDepth(z, dx, dy)) return false;
+    // The rows lie between those of the extremes the value list keeps (NaN left out; NaN maps
+    // to one row) when both map monotonically: no pass over the points. Otherwise RowExtremes.
     int32_t top, bottom;
-    RowExtremes(start, last + 1, top, bottom);
+    const double lowest = YValues().MinimumValue(), highest = YValues().MaximumValue();
+    if (vert->MapsMonotonically(lowest) && vert->MapsMonotonically(highest)) {
+      const int32_t a = YPixelOfValue(lowest), b = YPixelOfValue(highest);
+      const int32_t c = YPixelOfValue(std::numeric_limits<double>::quiet_NaN());
+      top = std::min({a, b, c});
+      bottom = std::max({a, b, c});
+    } else {
+      RowExtremes(start, last + 1, top, bottom);
+    }
     const int64_t left = std::min(PointX(start), PointX(last)), right = std::max(PointX(start), PointX(last));
     const auto inRange = [](int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; };
     if (!inRange(left + dx) || !inRange(right + dx) || !inRange(top + dy) || !inRange(bottom + dy)) return false;

@@ -708,16 +708,21 @@ TEST(BarCoveredParts, SkippingCoveredPartsGivesTheSamePixels) {
   ExpectSamePixelsBothWays(h, {&horizontal}, "horizontal bars");
 }
 
+/// A whole number below n from a linear congruential sequence, the same on every platform.
+struct TBelow {
+  uint32_t seed;
+  uint32_t operator()(uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % n;
+  }
+};
+
 // Tens of bars on every pixel across: only those reaching past every later bar on their pixel
 // are placed. Random walks crossing the origin, null points, NaN values, repeated values,
 // colours of their own, an inverted axis; and values that do not all map monotonically, for
 // which every bar is placed.
 TEST(BarCoveredParts, DenseBarsGiveThePixelsOfEveryBarDrawn) {
-  uint32_t seed = 99;
-  auto next = [&seed](uint32_t n) {
-    seed = seed * 1103515245u + 12345u;
-    return (seed >> 8) % n;
-  };
+  TBelow next{99};
   for (int round = 0; round < 8; ++round) {
     const bool horizontal = round % 2 == 1;
     TSeriesChart c(horizontal ? 260 : 380, horizontal ? 380 : 260);
@@ -754,11 +759,7 @@ TEST(BarCoveredParts, DenseBarsGiveThePixelsOfEveryBarDrawn) {
 // shading, colours of their own, zoom and depth; views and pens that do not allow it are drawn
 // in full both ways.
 TEST(BarCoveredParts, LeavingOutContainedBarsIn3DGivesTheSamePixels) {
-  uint32_t seed = 2026;
-  auto next = [&seed](uint32_t n) {
-    seed = seed * 1103515245u + 12345u;
-    return (seed >> 8) % n;
-  };
+  TBelow next{2026};
   for (int round = 0; round < 36; ++round) {
     TSeriesChart c(160 + static_cast<int32_t>(next(200)), 120 + static_cast<int32_t>(next(160)));
     c.Chart->SetView3D(true);
