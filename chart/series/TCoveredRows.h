@@ -33,6 +33,17 @@ public:
     return covered;
   }
 
+  /// Whether top..bottom are all covered.
+  bool Covers(int64_t top, int64_t bottom) const {
+    if (!Clip(top, bottom)) return true;
+    const size_t first = static_cast<size_t>(top) / 64, last = static_cast<size_t>(bottom) / 64;
+    for (size_t w = first; w <= last; ++w) {
+      const uint64_t mask = Mask(w, top, bottom);
+      if ((mWords[w] & mask) != mask) return false;
+    }
+    return true;
+  }
+
   void Clear() {
     if (mTouchedLow > mTouchedHigh) return;
     std::fill(mWords.begin() + static_cast<std::ptrdiff_t>(mTouchedLow),

@@ -548,15 +548,19 @@ void TCustomSeries::DrawAreaLines(TCanvas3D& canvas, size_t begin, size_t end) {
   flush();
 }
 
+bool TCustomSeries::LeavesOutCoveredPointers(TCanvas3D& canvas) const {
+  const TSeriesHost* chart = ParentChart();
+  return mPointer->Visible() && !chart->ChartView3D() && gMergeDrawing && !chart->ChartPrintingActive() &&
+         canvas.Surface() && canvas.Surface()->DrawsOnImage() && mPointer->PaintsWholeBox(canvas);
+}
+
 void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
   if (!mPointer->Visible()) return;
-  TSeriesHost* chart = ParentChart();
-  const bool view3D = chart->ChartView3D();
-  if (!view3D && gMergeDrawing && !chart->ChartPrintingActive() && canvas.Surface() &&
-      canvas.Surface()->DrawsOnImage() && mPointer->PaintsWholeBox(canvas)) {
+  if (LeavesOutCoveredPointers(canvas)) {
     DrawUncoveredPointers(canvas, begin, end);
     return;
   }
+  const bool view3D = ParentChart()->ChartView3D();
   for (size_t k = begin; k < end; ++k) {
     const TPassPoint& p = mPass[k];
     if (!p.Gap) mPointer->Draw(canvas, view3D, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
@@ -598,6 +602,80 @@ void TCustomSeries::DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_
       if (mPointerShown[m - k]) draw(mPass[m]);
     k = e;
   }
+}
+
+bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
+  if (mDrawLine || mDrawArea || !LeavesOutCoveredPointers(canvas)) return false;
+  const TAxisScale* horiz = HorizScale();
+  const TAxisScale* vert = VertScale();
+  if (!horiz || !vert || !XValues().AscendsAsRead()) return false;
+  const double multiplier = YValues().Multiplier();
+  if (!(multiplier > 0 && multiplier <= std::numeric_limits<double>::max())) return false;
+  // Ascending X values (NaN last) map monotonically between two ends that do.
+  if (std::isnan(XValueOf(last)) || !horiz->MapsMonotonically(XValueOf(first)) ||
+      !horiz->MapsMonotonically(XValueOf(last)))
+    return false;
+  const auto columnOf = [this](int32_t k) { return XPixelOfValue(XValueOf(k)); };
+  const int64_t columns = std::abs(int64_t{columnOf(last)} - columnOf(first)) + 1;
+  if (int64_t{last} - first + 1 < columns * TFastLineSeries::ColumnsFromDensity) return false;
+
+  // Each column's markers are walked from the last back, as DrawUncoveredPointers does, a block
+  // of points at a time. A marker lies within the rows of its value widened by its height, so
+  // a block whose extremes map monotonically lies within the rows of those: when the later
+  // markers cover all of them, the block cannot show and is passed over. When the column's own
+  // extremes are covered so, the walk stops.
+  constexpr int32_t Block = 16;
+  mCoveredRows.Reset(canvas.Surface()->Height());
+  mPassYValues.resize(Block);
+  mPassYPixels.resize(Block);
+  const int64_t v = mPointer->VertSize();
+  const bool nulls = MayHaveNullPoints();
+  const TChartValueList& values = YValues();
+  // The rows top..bottom of the markers of points from..to-1, when their values map monotonically.
+  const auto markerRows = [&](int32_t from, int32_t to, int64_t& top, int64_t& bottom) {
+    double lo, hi;
+    bool nan;  // NaN values are gaps: they neither show nor cover
+    values.RawExtremes(from, to, lo, hi, nan);
+    if (!(lo <= hi) || !vert->MapsMonotonically(lo * multiplier) || !vert->MapsMonotonically(hi * multiplier))
+      return false;
+    const int32_t a = YPixelOfValue(lo * multiplier), b = YPixelOfValue(hi * multiplier);
+    top = int64_t{std::min(a, b)} - v;
+    bottom = int64_t{std::max(a, b)} + v;
+    return true;
+  };
+  int32_t length = 1;
+  for (int32_t i = first; i <= last;) {
+    const int32_t x = columnOf(i);
+    const int32_t j = ColumnEnd(i, last, x, length, columnOf);
+    length = j - i + 1;
+    int64_t top = 0, bottom = -1;
+    const bool bounded = markerRows(i, j + 1, top, bottom);
+    const auto allCovered = [&] { return bounded && mCoveredRows.Covers(top, bottom); };
+    mPointerRows.clear();
+    bool done = allCovered();
+    for (int32_t e = j; e >= i && !done; e -= Block) {
+      const int32_t b = std::max(i, e - Block + 1);
+      int64_t blockTop, blockBottom;
+      if (e > b && markerRows(b, e + 1, blockTop, blockBottom) && mCoveredRows.Covers(blockTop, blockBottom)) continue;
+      const int32_t n = e - b + 1;
+      for (int32_t k = 0; k < n; ++k) mPassYValues[k] = values.ValueAt(b + k);
+      vert->ValuesToPixels(std::span<const double>(mPassYValues.data(), static_cast<size_t>(n)), mPassYPixels);
+      for (int32_t m = e; m >= b; --m) {
+        if ((nulls && IsNullPoint(m)) || std::isnan(mPassYValues[m - b])) continue;
+        const int32_t row = mPassYPixels[m - b];
+        if (mCoveredRows.CoverAndTell(int64_t{row} - v, int64_t{row} + v)) continue;
+        mPointerRows.push_back({m, row});
+        if ((done = allCovered())) break;
+      }
+    }
+    mCoveredRows.Clear();
+    for (size_t k = mPointerRows.size(); k-- > 0;) {
+      const auto [m, row] = mPointerRows[k];
+      mPointer->Draw(canvas, false, x, row, DepthStart(), DepthEnd(), ColorOfPoint(m));
+    }
+    i = j + 1;
+  }
+  return true;
 }
 
 void TCustomSeries::DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) {
@@ -703,6 +781,7 @@ void TCustomSeries::DrawAllPoints() {
   mPassStart = first > 0 ? first - 1 : first;
   mPassFirst = static_cast<size_t>(first - mPassStart);
   mPass.clear();
+  if (DrawPointerColumns(canvas, first, last)) return;
   if (chart->ChartView3D() || !AppendColumnPass(canvas, first, last)) {
     mPass.clear();
     mPassFirst = static_cast<size_t>(first - mPassStart);

@@ -186,6 +186,12 @@ private:
   /// Flat markers that paint their whole box, less those that later markers on the same pixel
   /// column cover wholly.
   void DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_t end);
+  /// Whether markers painted over by later ones of their pixel column may be left out.
+  bool LeavesOutCoveredPointers(TCanvas3D& canvas) const;
+  /// The markers of a series without line or area, points first..last of ascending X values,
+  /// walked a pixel column at a time without a pass; false, having drawn nothing, when that
+  /// does not apply or the points are too sparse for it to pay.
+  bool DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last);
   int32_t ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const;
 
   std::unique_ptr<TChartPen> mLinePen;
@@ -210,6 +216,10 @@ private:
   int32_t mPassStart = 0;  // point index of mPass[0]
   TCoveredRows mCoveredRows;          // of one pixel column, by the later markers there
   std::vector<uint8_t> mPointerShown;  // of one pixel column's markers
+  struct TPointerRow {
+    int32_t Index, Row;
+  };
+  std::vector<TPointerRow> mPointerRows;  // the markers of one column that show, last first
 };
 
 }  // namespace chart

@@ -11,7 +11,7 @@ using chart::TCoveredRows;
 
 namespace {
 
-TEST(CoveredRows, TellsWhetherEveryRowWasCoveredAcrossWordEdges) {
+TEST(CoveredRows, TellsWhetherRowsWereAllCoveredAcrossWordEdges) {
   std::mt19937 rng(5);
   TCoveredRows rows;
   for (int round = 0; round < 300; ++round) {
@@ -28,6 +28,11 @@ TEST(CoveredRows, TellsWhetherEveryRowWasCoveredAcrossWordEdges) {
         ASSERT_EQ(rows.CoverAndTell(top, bottom), expected) << round << ": " << top << ".." << bottom;
         for (int64_t y = std::max<int64_t>(top, 0); y <= std::min<int64_t>(bottom, height - 1); ++y)
           model[static_cast<size_t>(y)] = true;
+        const int64_t a = static_cast<int64_t>(rng() % 340) - 20, b = a + static_cast<int64_t>(rng() % 90) - 2;
+        bool all = true;
+        for (int64_t y = std::max<int64_t>(a, 0); y <= std::min<int64_t>(b, height - 1); ++y)
+          all = all && model[static_cast<size_t>(y)];
+        ASSERT_EQ(rows.Covers(a, b), all) << round << ": " << a << ".." << b;
       }
       rows.Clear();  // the next column starts with nothing covered
     }
@@ -38,6 +43,10 @@ TEST(CoveredRows, TellsWhetherEveryRowWasCoveredAcrossWordEdges) {
   EXPECT_TRUE(rows.CoverAndTell(100, INT64_MAX));
   EXPECT_FALSE(rows.CoverAndTell(INT64_MIN, INT64_MAX));
   EXPECT_TRUE(rows.CoverAndTell(0, 99));
+  EXPECT_TRUE(rows.Covers(INT64_MIN, INT64_MAX));
+  rows.Clear();
+  EXPECT_FALSE(rows.Covers(INT64_MIN, INT64_MAX));
+  EXPECT_TRUE(rows.Covers(INT64_MIN, -1));
 }
 
 }  // namespace

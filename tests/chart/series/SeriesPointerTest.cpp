@@ -11,6 +11,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TView3DOptions.h"
+#include "chart/data/TFastLineSeries.h"
 #include "chart/panel/TChartBrush.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
@@ -253,10 +254,13 @@ namespace {
 // markers that later ones on their pixel column cover: the same rounds both ways. Points many
 // to a column and few, in order and not, repeated rows, null points, colours of their own,
 // rectangles and other styles, solid, clear and dotted pens, clear brushes, lines with their
-// markers, far-off points, and a device pixel ratio of 1.5.
-std::vector<fw::TColor> DenseMarkerPixels(bool merge, uint32_t seed) {
+// markers, far-off points, NaN values, an inverted axis, a device pixel ratio of 1.5. Merged,
+// the markers of a series without a line are walked by columns when `columns` is set.
+std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t seed) {
   std::mt19937 rng(seed);
   const seriestest::TMergeDrawingScope merging(merge);
+  const int32_t savedDensity = TFastLineSeries::ColumnsFromDensity;
+  TFastLineSeries::ColumnsFromDensity = columns ? 0 : INT32_MAX;
   const int32_t width = 80 + static_cast<int32_t>(rng() % 200), height = 60 + static_cast<int32_t>(rng() % 160);
   seriestest::TSeriesChart c(width, height);
   const int32_t n = 20 + static_cast<int32_t>(rng() % 6000);
@@ -273,6 +277,7 @@ std::vector<fw::TColor> DenseMarkerPixels(bool merge, uint32_t seed) {
     if (std::abs(y) > 28) y = -y / 2;
     double value = rng() % 4 == 0 ? std::round(y / 3) * 3 : y;
     if (rng() % 400 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;  // far off the image
+    if (rng() % 900 == 0) value = std::nan("");
     const fw::TColor colour = rng() % 120 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clBlue : fw::clDefault;
     s.AppendPoint(shuffled ? static_cast<double>(rng() % n) : i, value, "", colour);
   }
@@ -290,21 +295,26 @@ std::vector<fw::TColor> DenseMarkerPixels(bool merge, uint32_t seed) {
   }
   if (rng() % 8 == 0) pointer.Brush().SetStyle(fw::bsClear);
   if (rng() % 8 == 0) pointer.Brush().SetColor(fw::clYellow);
+  if (rng() % 5 == 0) c.Chart.LeftAxis().SetInverted(true);
+  if (rng() % 5 == 0) seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -8, 8);  // markers cut at the edges
   const double ratio = rng() % 6 == 0 ? 1.5 : 1.0;
   fw::TBitmap image(width, height, ratio);
   c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
+  TFastLineSeries::ColumnsFromDensity = savedDensity;
   return seriestest::AllPixels(image.Canvas());
 }
 
 }  // namespace
 
 TEST(SeriesPointerPixels, MarkersCoveredOnTheirColumnAreLeftOutWithTheSamePixels) {
-  for (uint32_t seed = 1; seed <= 60; ++seed) {
-    const std::vector<fw::TColor> merged = DenseMarkerPixels(true, seed);
-    const std::vector<fw::TColor> plain = DenseMarkerPixels(false, seed);
-    ASSERT_EQ(merged.size(), plain.size());
-    size_t differences = 0;
-    for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
-    ASSERT_EQ(differences, 0u) << "seed " << seed;
+  for (uint32_t seed = 1; seed <= 80; ++seed) {
+    const std::vector<fw::TColor> plain = DenseMarkerPixels(false, false, seed);
+    for (const bool columns : {false, true}) {
+      const std::vector<fw::TColor> merged = DenseMarkerPixels(true, columns, seed);
+      ASSERT_EQ(merged.size(), plain.size());
+      size_t differences = 0;
+      for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
+      ASSERT_EQ(differences, 0u) << "seed " << seed << (columns ? ", by columns" : "");
+    }
   }
 }
