@@ -21,6 +21,7 @@
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/TChartBrush.h"
 #include "chart/series/SeriesStacking.h"
+#include "chart/series/TMarkerShape.h"
 #include "chart/series/TSeriesPointer.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TPen.h"
@@ -605,7 +606,15 @@ void TCustomSeries::DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_
 }
 
 bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
-  if (mDrawLine || mDrawArea || !LeavesOutCoveredPointers(canvas)) return false;
+  const TSeriesHost* chart = ParentChart();
+  fw::TSurface* surface = canvas.Surface();
+  if (mDrawLine || mDrawArea || !mPointer->Visible() || !gMergeDrawing || chart->ChartPrintingActive() || !surface ||
+      !surface->DrawsOnImage())
+    return false;
+  const bool view3D = chart->ChartView3D();
+  if (view3D ? surface->DevicePixelRatio() != 1.0 || !mPointer->PaintsOpaquely(canvas)
+             : !mPointer->PaintsWholeBox(canvas))
+    return false;
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
   if (!horiz || !vert || !XValues().AscendsAsRead()) return false;
@@ -619,28 +628,48 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   const int64_t columns = std::abs(int64_t{columnOf(last)} - columnOf(first)) + 1;
   if (int64_t{last} - first + 1 < columns * TFastLineSeries::ColumnsFromDensity) return false;
 
+  // A marker at row y stands for rows y + above .. y + above + rows - 1 of its column. Flat, those
+  // are its box's rows, the same in each of its pixel columns, and rows outside the image count
+  // as covered. In 3D they are the rows of the shortest column of the measured shape
+  // (TMarkerShape), and a marker whose rows reach past the image always shows: its other
+  // columns may paint rows inside.
+  int64_t above = -int64_t{mPointer->VertSize()}, rows = 2 * int64_t{mPointer->VertSize()} + 1;
+  if (view3D) {
+    if (!mMarkerShape) mMarkerShape = std::make_unique<TMarkerShape>();
+    if (!mMarkerShape->Measure(canvas, *mPointer, DepthStart(), DepthEnd(), SeriesColor())) return false;
+    above = mMarkerShape->Above();
+    rows = mMarkerShape->Rows();
+  }
+  const int32_t height = surface->Height();
+  mCoveredRows.Reset(height);
+  // Whether the markers at rows a..b (a <= b) were all covered; coverAndTell covers them too.
+  const auto inImage = [&](int64_t a, int64_t b) { return !view3D || (a + above >= 0 && b + above + rows <= height); };
+  const auto covered = [&](int64_t a, int64_t b) {
+    return inImage(a, b) && mCoveredRows.Covers(a + above, b + above + rows - 1);
+  };
+  const auto coverAndTell = [&](int64_t row) {
+    return mCoveredRows.CoverAndTell(row + above, row + above + rows - 1) && inImage(row, row);
+  };
+
   // Each column's markers are walked from the last back, as DrawUncoveredPointers does, a block
-  // of points at a time. A marker lies within the rows of its value widened by its height, so
-  // a block whose extremes map monotonically lies within the rows of those: when the later
-  // markers cover all of them, the block cannot show and is passed over. When the column's own
-  // extremes are covered so, the walk stops.
+  // of points at a time. A block whose extremes map monotonically lies within the rows of those:
+  // when the later markers cover all of them, the block cannot show and is passed over. When the
+  // column's own extremes are covered so, the walk stops.
   constexpr int32_t Block = 16;
-  mCoveredRows.Reset(canvas.Surface()->Height());
   mPassYValues.resize(Block);
   mPassYPixels.resize(Block);
-  const int64_t v = mPointer->VertSize();
   const bool nulls = MayHaveNullPoints();
   const TChartValueList& values = YValues();
-  // The rows top..bottom of the markers of points from..to-1, when their values map monotonically.
-  const auto markerRows = [&](int32_t from, int32_t to, int64_t& top, int64_t& bottom) {
+  // The rows a..b of the values of points from..to-1, when they map monotonically.
+  const auto valueRows = [&](int32_t from, int32_t to, int64_t& a, int64_t& b) {
     double lo, hi;
     bool nan;  // NaN values are gaps: they neither show nor cover
     values.RawExtremes(from, to, lo, hi, nan);
     if (!(lo <= hi) || !vert->MapsMonotonically(lo * multiplier) || !vert->MapsMonotonically(hi * multiplier))
       return false;
-    const int32_t a = YPixelOfValue(lo * multiplier), b = YPixelOfValue(hi * multiplier);
-    top = int64_t{std::min(a, b)} - v;
-    bottom = int64_t{std::max(a, b)} + v;
+    const int32_t p = YPixelOfValue(lo * multiplier), q = YPixelOfValue(hi * multiplier);
+    a = std::min(p, q);
+    b = std::max(p, q);
     return true;
   };
   int32_t length = 1;
@@ -649,21 +678,21 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     const int32_t j = ColumnEnd(i, last, x, length, columnOf);
     length = j - i + 1;
     int64_t top = 0, bottom = -1;
-    const bool bounded = markerRows(i, j + 1, top, bottom);
-    const auto allCovered = [&] { return bounded && mCoveredRows.Covers(top, bottom); };
+    const bool bounded = valueRows(i, j + 1, top, bottom);
+    const auto allCovered = [&] { return bounded && covered(top, bottom); };
     mPointerRows.clear();
     bool done = allCovered();
     for (int32_t e = j; e >= i && !done; e -= Block) {
       const int32_t b = std::max(i, e - Block + 1);
       int64_t blockTop, blockBottom;
-      if (e > b && markerRows(b, e + 1, blockTop, blockBottom) && mCoveredRows.Covers(blockTop, blockBottom)) continue;
+      if (e > b && valueRows(b, e + 1, blockTop, blockBottom) && covered(blockTop, blockBottom)) continue;
       const int32_t n = e - b + 1;
       for (int32_t k = 0; k < n; ++k) mPassYValues[k] = values.ValueAt(b + k);
       vert->ValuesToPixels(std::span<const double>(mPassYValues.data(), static_cast<size_t>(n)), mPassYPixels);
       for (int32_t m = e; m >= b; --m) {
         if ((nulls && IsNullPoint(m)) || std::isnan(mPassYValues[m - b])) continue;
         const int32_t row = mPassYPixels[m - b];
-        if (mCoveredRows.CoverAndTell(int64_t{row} - v, int64_t{row} + v)) continue;
+        if (coverAndTell(row)) continue;
         mPointerRows.push_back({m, row});
         if ((done = allCovered())) break;
       }
@@ -671,7 +700,7 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     mCoveredRows.Clear();
     for (size_t k = mPointerRows.size(); k-- > 0;) {
       const auto [m, row] = mPointerRows[k];
-      mPointer->Draw(canvas, false, x, row, DepthStart(), DepthEnd(), ColorOfPoint(m));
+      mPointer->Draw(canvas, view3D, x, row, DepthStart(), DepthEnd(), ColorOfPoint(m));
     }
     i = j + 1;
   }

@@ -20,6 +20,7 @@ namespace chart {
 class TCanvas3D;
 class TChartBrush;
 class TChartPen;
+class TMarkerShape;
 class TSeriesPointer;
 class TSeriesStack;
 
@@ -189,8 +190,9 @@ private:
   /// Whether markers painted over by later ones of their pixel column may be left out.
   bool LeavesOutCoveredPointers(TCanvas3D& canvas) const;
   /// The markers of a series without line or area, points first..last of ascending X values,
-  /// walked a pixel column at a time without a pass; false, having drawn nothing, when that
-  /// does not apply or the points are too sparse for it to pay.
+  /// walked a pixel column at a time without a pass, flat or in a 3D view that moves markers by
+  /// whole pixels; false, having drawn nothing, when that does not apply or the points are too
+  /// sparse for it to pay.
   bool DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last);
   int32_t ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const;
 
@@ -220,6 +222,7 @@ private:
     int32_t Index, Row;
   };
   std::vector<TPointerRow> mPointerRows;  // the markers of one column that show, last first
+  std::unique_ptr<TMarkerShape> mMarkerShape;  // of a 3D marker, measured each frame
 };
 
 }  // namespace chart

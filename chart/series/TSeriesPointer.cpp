@@ -262,6 +262,18 @@ bool TSeriesPointer::PaintsWholeBox(const TCanvas3D& canvas) const {
   return pen.Style() == fw::psClear || (pen.Style() == fw::psSolid && pen.Width() <= 1 && !mPen->SmallDots());
 }
 
+bool TSeriesPointer::PaintsOpaquely(const TCanvas3D& canvas) const {
+  if (!mVisible) return false;
+  const bool lines = mStyle == psCross || mStyle == psDiagCross || mStyle == psStar || mStyle == psSmallDot;
+  if (!lines && (mBrush->Style() != fw::bsSolid || mBrush->HasBrushBitmap() || mBrush->Color() == fw::clNone))
+    return false;
+  fw::TPen pen;
+  pen.Assign(canvas.Pen());
+  TChartCanvas::ApplyChartPenTo(pen, *mPen);
+  if (pen.Mode() != fw::pmCopy || mPen->SmallDots()) return false;
+  return pen.Style() == fw::psClear || pen.Style() == fw::psSolid;
+}
+
 bool TSeriesPointer::Contains(int32_t x, int32_t y, int32_t px, int32_t py) const {
   const int64_t dx = int64_t{px} - x;
   const int64_t dy = int64_t{py} - y;

@@ -93,6 +93,9 @@ public:
   /// solid brush and an invisible or solid one-pixel pen, copied. A marker whose box later such
   /// markers cover wholly cannot show.
   bool PaintsWholeBox(const TCanvas3D& canvas) const;
+  /// Whether every pixel a marker paints takes the marker's colour whatever lay under it: a
+  /// solid or invisible pen of one width, copied, and for the filled styles a solid brush.
+  bool PaintsOpaquely(const TCanvas3D& canvas) const;
 
 private:
   void Changed();

@@ -318,3 +318,75 @@ TEST(SeriesPointerPixels, MarkersCoveredOnTheirColumnAreLeftOutWithTheSamePixels
     }
   }
 }
+
+namespace {
+
+// Every pixel of a 3D chart of dense random markers, drawn with or without leaving out the
+// markers that later ones on their pixel column paint over: every style, solid or flat at the
+// middle of the depth, shaded or not, pens clear, solid, dotted and wide, clear brushes, one or
+// two series at their depths, oblique views at and off 100 % (and others drawn point by point
+// either way), null points, NaN and far-off values, inverted and narrow axes.
+std::vector<fw::TColor> DenseMarkerPixels3D(bool merge, uint32_t seed) {
+  std::mt19937 rng(seed);
+  const seriestest::TMergeDrawingScope merging(merge);
+  const int32_t savedDensity = TFastLineSeries::ColumnsFromDensity;
+  TFastLineSeries::ColumnsFromDensity = merge ? 0 : INT32_MAX;
+  const int32_t width = 100 + static_cast<int32_t>(rng() % 200), height = 80 + static_cast<int32_t>(rng() % 160);
+  seriestest::TSeriesChart c(width, height, true);
+  c.Chart.SetChart3DPercent(1 + static_cast<int32_t>(rng() % 40));
+  TView3DOptions& view = c.Chart.View3DOptions();
+  view.SetOrthogonal(rng() % 6 != 0);
+  if (rng() % 6 == 0) view.SetZoom(rng() % 2 ? 90 : 137);
+  if (rng() % 3 == 0) view.SetHorizOffset(static_cast<int32_t>(rng() % 60) - 30);
+  if (rng() % 3 == 0) view.SetVertOffset(static_cast<int32_t>(rng() % 60) - 30);
+  const int32_t n = 20 + static_cast<int32_t>(rng() % 4000);
+  seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -2, n + 2.0);
+  seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -30, 30);
+  const int count = 1 + static_cast<int>(rng() % 2);
+  for (int k = 0; k < count; ++k) {
+    TPointSeries& s = c.Add<TPointSeries>({}, k == 0 ? fw::clRed : fw::clBlue);
+    double y = 0;
+    for (int32_t i = 0; i < n; ++i) {
+      y += static_cast<double>(rng() % 41) / 10.0 - 2.0;
+      if (std::abs(y) > 28) y = -y / 2;
+      double value = rng() % 4 == 0 ? std::round(y / 3) * 3 : y;
+      if (rng() % 400 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;
+      if (rng() % 900 == 0) value = std::nan("");
+      const fw::TColor colour = rng() % 150 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clGreen : fw::clDefault;
+      s.AppendPoint(i, value, "", colour);
+    }
+    s.SetColorEachPoint(rng() % 5 == 0);
+    TSeriesPointer& pointer = s.Pointer();
+    pointer.SetStyle(static_cast<TSeriesPointerStyle>(rng() % 9));
+    pointer.SetHorizSize(static_cast<int32_t>(rng() % 7));
+    pointer.SetVertSize(static_cast<int32_t>(rng() % 7));
+    pointer.SetDraw3D(rng() % 5 != 0);
+    pointer.SetDark3D(rng() % 4 != 0);
+    pointer.Pen().SetColor(rng() % 2 ? fw::clBlack : fw::clYellow);
+    switch (rng() % 7) {
+      case 0: pointer.Pen().SetVisible(false); break;
+      case 1: pointer.Pen().SetStyle(fw::psDot); break;
+      case 2: pointer.Pen().SetWidth(2 + static_cast<int32_t>(rng() % 2)); break;
+      default: break;
+    }
+    if (rng() % 8 == 0) pointer.Brush().SetStyle(fw::bsClear);
+  }
+  if (rng() % 5 == 0) c.Chart.LeftAxis().SetInverted(true);
+  if (rng() % 5 == 0) seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -8, 8);
+  fw::TSurface& image = c.Draw();
+  TFastLineSeries::ColumnsFromDensity = savedDensity;
+  return seriestest::AllPixels(image);
+}
+
+}  // namespace
+
+TEST(SeriesPointerPixels, In3DMarkersPaintedOverByLaterOnesAreLeftOutWithTheSamePixels) {
+  for (uint32_t seed = 1; seed <= 80; ++seed) {
+    const std::vector<fw::TColor> plain = DenseMarkerPixels3D(false, seed);
+    const std::vector<fw::TColor> merged = DenseMarkerPixels3D(true, seed);
+    ASSERT_EQ(merged.size(), plain.size());
+    size_t differences = 0;
+    for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
+    ASSERT_EQ(differences, 0u) << "seed " << seed;
+  }
+}

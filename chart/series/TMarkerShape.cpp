@@ -1,0 +1,83 @@
+#include "chart/series/TMarkerShape.h"
+
+#include <algorithm>
+
+#include "chart/canvas/TCanvas3D.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/series/TSeriesPointer.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TBrush.h"
+#include "framework/graphics/TPen.h"
+#include "framework/graphics/TSurface.h"
+
+namespace chart {
+
+TMarkerShape::TMarkerShape() = default;
+TMarkerShape::~TMarkerShape() = default;
+
+bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int32_t z0, int32_t z1,
+                           fw::TColor color) {
+  fw::TSurface* surface = canvas.Surface();
+  if (!surface) return false;
+  int64_t dx0, dy0, dx1, dy1, dxm, dym;
+  const int32_t zm = static_cast<int32_t>((int64_t{z0} + z1) / 2);
+  if (!canvas.ShiftsAtDepth(z0, dx0, dy0) || !canvas.ShiftsAtDepth(z1, dx1, dy1) || !canvas.ShiftsAtDepth(zm, dxm, dym))
+    return false;
+  // The marker's corners lie within its box moved by the shifts of its depths; the pen may reach
+  // past them, and a painted pixel on the scratch image's edge refuses the measure.
+  const int64_t margin = 4 + std::clamp<int64_t>(pointer.Pen().Width(), 0, 64);
+  const int64_t h = pointer.HorizSize(), v = pointer.VertSize();
+  const int64_t left = -h + std::min({dx0, dx1, dxm}), right = h + std::max({dx0, dx1, dxm});
+  const int64_t top = -v + std::min({dy0, dy1, dym}), bottom = v + std::max({dy0, dy1, dym});
+  const int64_t width = right - left + 1 + 2 * margin, height = bottom - top + 1 + 2 * margin;
+  if (width > MaxExtent || height > MaxExtent) return false;
+  const int32_t w = static_cast<int32_t>(width), ht = static_cast<int32_t>(height);
+  // Drawn at (x, y), the marker's box moved by the shifts starts `margin` pixels in.
+  const int32_t x = static_cast<int32_t>(margin - left), y = static_cast<int32_t>(margin - top);
+
+  for (int k = 0; k < 2; ++k) {
+    if (!mScratch[k]) mScratch[k] = std::make_unique<fw::TBitmap>();
+    fw::TBitmap& scratch = *mScratch[k];
+    if (scratch.Width() != w || scratch.Height() != ht) scratch.SetSize(w, ht);
+    fw::TSurface& target = scratch.Canvas();
+    target.Brush().SetStyle(fw::bsSolid);
+    target.Brush().SetColor(k == 0 ? fw::clWhite : fw::clBlack);
+    target.FillRect({0, 0, w, ht});
+    target.Pen().Assign(surface->Pen());
+    target.Brush().Assign(surface->Brush());
+    struct TReattach {
+      TCanvas3D& Canvas;
+      fw::TSurface* Surface;
+      ~TReattach() { Canvas.AttachSurface(Surface); }
+    } reattach{canvas, surface};
+    canvas.AttachSurface(&target);
+    pointer.Draw(canvas, true, x, y, z0, z1, color);
+  }
+
+  fw::TSurface& white = mScratch[0]->Canvas();
+  fw::TSurface& black = mScratch[1]->Canvas();
+  const auto painted = [&](int32_t px, int32_t py) { return white.GetPixel(px, py) == black.GetPixel(px, py); };
+  bool any = false;
+  for (int32_t px = 0; px < w; ++px) {
+    int32_t first = -1, last = -1;
+    for (int32_t py = 0; py < ht; ++py) {
+      if (!painted(px, py)) continue;
+      if (px == 0 || py == 0 || px == w - 1 || py == ht - 1) return false;
+      if (last >= 0 && last != py - 1) return false;  // a second run of rows
+      if (first < 0) first = py;
+      last = py;
+    }
+    if (first < 0) continue;
+    const int64_t rows = int64_t{last} - first + 1;
+    if (!any || rows < mRows) {
+      mRows = rows;
+      mAbove = int64_t{first} - y;
+    }
+    mTop = any ? std::min(mTop, int64_t{first} - y) : int64_t{first} - y;
+    mBottom = any ? std::max(mBottom, int64_t{last} - y) : int64_t{last} - y;
+    any = true;
+  }
+  return any;
+}
+
+}  // namespace chart

@@ -1,0 +1,56 @@
+#pragma once
+// The pixels one marker paints in a 3D view that moves every point of a depth by the same whole
+// pixels, for leaving out markers that later ones paint over.
+#include <cstdint>
+#include <memory>
+
+#include "framework/runtime/TColor.h"
+
+namespace fw {
+class TBitmap;
+}
+
+namespace chart {
+
+class TCanvas3D;
+class TSeriesPointer;
+
+/// In such a view a marker at (x, y) paints the same pixels as one at (0, 0) moved by (x, y): its
+/// pixel columns are those of every marker of its column, and each column c paints rows
+/// y + a_c .. y + b_c. Measure finds a_c and b_c by drawing the marker on two scratch images, one
+/// white and one black: a pixel is painted when both show the same colour there.
+///
+/// Later markers of the column at rows y_j cover an earlier one at y_i when, in every column c,
+/// the runs y_j + a_c .. y_j + b_c hold y_i + a_c .. y_i + b_c. Runs of one length that hold a
+/// run of theirs hold it at any greater length too, so it is enough to check the shortest
+/// column: rows y + Above() .. y + Above() + Rows() - 1 stand for the marker.
+class TMarkerShape {
+public:
+  TMarkerShape();
+  ~TMarkerShape();
+  TMarkerShape(const TMarkerShape&) = delete;
+  TMarkerShape& operator=(const TMarkerShape&) = delete;
+
+  /// Measures the marker `pointer` draws on `canvas` at depths z0..z1 in the colour given. False
+  /// when the view does not move markers by whole pixels at those depths, the marker is larger
+  /// than MaxExtent pixels across or down, paints nothing, or paints a column in more than one
+  /// run of rows. The canvas draws on its own surface again afterwards, with its pen and brush
+  /// as they were.
+  bool Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int32_t z0, int32_t z1, fw::TColor color);
+
+  /// The first row of the shortest column, from the marker's row.
+  int64_t Above() const { return mAbove; }
+  /// The rows of the shortest column.
+  int64_t Rows() const { return mRows; }
+  /// The first and last row any column paints, from the marker's row.
+  int64_t Top() const { return mTop; }
+  int64_t Bottom() const { return mBottom; }
+
+  static constexpr int32_t MaxExtent = 512;
+
+private:
+  std::unique_ptr<fw::TBitmap> mScratch[2];
+  int64_t mAbove = 0, mRows = 0, mTop = 0, mBottom = 0;
+};
+
+}  // namespace chart
