@@ -22,6 +22,7 @@
 #include "chart/panel/TChartBrush.h"
 #include "chart/series/SeriesStacking.h"
 #include "chart/series/TMarkerShape.h"
+#include "chart/series/TScratchPaint.h"
 #include "chart/series/TSeriesPointer.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TPen.h"
@@ -707,6 +708,93 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   return true;
 }
 
+bool TCustomSeries::RibbonsAreStrips(TCanvas3D& canvas) {
+  const int32_t z0 = DepthStart(), z1 = DepthEnd();
+  int64_t dx0, dy0, dx1, dy1;
+  if (!canvas.ShiftsAtDepth(z0, dx0, dy0) || !canvas.ShiftsAtDepth(z1, dx1, dy1)) return false;
+  const int64_t depth = dx1 - dx0;
+  if (depth < 0 || dy1 - dy0 != -depth) return false;
+  if (depth == mStripsDepth) return mStripsHold;
+  // Ribbons of one to three rows, upward and downward, side by side on scratch images: each
+  // must paint exactly its strips.
+  constexpr int64_t Margin = 3, Tallest = 3;
+  const int64_t cell = depth + 1 + 2 * Margin;
+  const int64_t width = 2 * Tallest * cell, height = depth + Tallest + 1 + 2 * Margin;
+  mStripsDepth = depth;
+  mStripsHold = false;
+  if (width > TScratchPaint::MaxSide || height > TScratchPaint::MaxSide) return false;
+  if (!mScratchPaint) mScratchPaint = std::make_unique<TScratchPaint>();
+  // A ribbon from row a to row b at column x starts at x + dx0 on screen; its strip of row r
+  // holds the pixels (x + dx0 + t, r + dy0 - t) for t = 0 .. depth.
+  const int64_t top = Margin + depth - dy0;  // the row whose strip reaches up to the margin
+  const auto front = [&](int64_t c) { return c * cell + Margin - dx0; };
+  const bool painted = mScratchPaint->Paint(canvas, static_cast<int32_t>(width), static_cast<int32_t>(height), [&] {
+    for (int64_t c = 0; c < 2 * Tallest; ++c) {
+      const int32_t x = static_cast<int32_t>(front(c));
+      const int32_t a = static_cast<int32_t>(top), b = static_cast<int32_t>(top + 1 + c / 2);
+      canvas.ApplyChartPen(*mLinePen);
+      if (c % 2 == 0)
+        DrawRibbon(canvas, {x, a}, {x, b}, SeriesColor());
+      else
+        DrawRibbon(canvas, {x, b}, {x, a}, SeriesColor());
+    }
+  });
+  if (!painted) return false;
+  for (int64_t py = 0; py < height; ++py)
+    for (int64_t px = 0; px < width; ++px) {
+      const int64_t c = px / cell, t = px - c * cell - Margin;
+      const int64_t r = py + t - dy0;  // the row whose strip holds (px, py), for this t
+      const bool inside = t >= 0 && t <= depth && r >= top && r <= top + 1 + c / 2;
+      if (inside != mScratchPaint->Painted(static_cast<int32_t>(px), static_cast<int32_t>(py))) return false;
+    }
+  mStripsHold = true;
+  return true;
+}
+
+bool TCustomSeries::MarkCoveredRibbons(TCanvas3D& canvas, size_t count) {
+  const TSeriesHost* chart = ParentChart();
+  fw::TSurface* surface = canvas.Surface();
+  if (!gMergeDrawing || !mDrawLine || mDrawArea || mStairs || chart->ChartPrintingActive() ||
+      !surface->DrawsOnImage() || surface->DevicePixelRatio() != 1.0)
+    return false;
+  fw::TPen pen;
+  pen.Assign(canvas.Pen());
+  TChartCanvas::ApplyChartPenTo(pen, *mLinePen);
+  if (pen.Style() != fw::psSolid || pen.Width() > 1 || pen.Mode() != fw::pmCopy || mLinePen->SmallDots()) return false;
+  if (!RibbonsAreStrips(canvas)) return false;
+  // A ribbon between two points of one pixel column paints the strips of the rows between them,
+  // and the ribbons of a column's later points paint the strips of every row between those
+  // points' extremes. A ribbon whose rows lie within them cannot show.
+  // Points far off the image are left alone.
+  constexpr int32_t Near = 4096;
+  const int64_t width = surface->Width(), height = surface->Height();
+  const auto near = [&](const TPassPoint& p) {
+    return p.X >= -Near && p.X <= width + Near && p.Y >= -Near && p.Y <= height + Near;
+  };
+  mRibbonCovered.assign(count, 0);
+  size_t k = 0;
+  while (k < count) {
+    if (mPass[k].Gap) {
+      ++k;
+      continue;
+    }
+    size_t e = k + 1;
+    bool nearAll = near(mPass[k]);
+    while (e < count && !mPass[e].Gap && mPass[e].X == mPass[k].X) nearAll = near(mPass[e++]) && nearAll;
+    if (nearAll) {
+      int32_t lo = mPass[e - 1].Y, hi = lo;
+      for (size_t m = e - 1; m > k; --m) {
+        const int32_t row = mPass[m - 1].Y;  // the ribbon drawn at m joins points m - 1 and m
+        if (row >= lo && row <= hi) mRibbonCovered[m] = 1;  // when lo == hi, a ribbon of no height
+        lo = std::min(lo, row);
+        hi = std::max(hi, row);
+      }
+    }
+    k = e;
+  }
+  return true;
+}
+
 void TCustomSeries::DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) {
   if (a.X == b.X && a.Y == b.Y) return;
   const int32_t z0 = DepthStart(), z1 = DepthEnd();
@@ -837,8 +925,10 @@ void TCustomSeries::DrawAllPoints() {
         FillRun(canvas, b, e, true);
       });
     } else {
+      const bool leaveOut = MarkCoveredRibbons(canvas, count);
       for (size_t k = 1; k < count; ++k)
-        DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
+        if (!leaveOut || !mRibbonCovered[k])
+          DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
     }
     DrawPointers(canvas, mPassFirst, count);
     return;

@@ -21,6 +21,7 @@ class TCanvas3D;
 class TChartBrush;
 class TChartPen;
 class TMarkerShape;
+class TScratchPaint;
 class TSeriesPointer;
 class TSeriesStack;
 
@@ -175,6 +176,15 @@ private:
   bool DrawLineRunByColumns(TCanvas3D& canvas, size_t begin, size_t end);
   void DrawSegment3D(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   void DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color);
+  /// Whether, in a 3D view that moves every depth by whole pixels, a ribbon between two points
+  /// of one pixel column paints exactly the strips of the rows between them: for each row r,
+  /// the pixels from the row at the front to its place at the back, one across and one up a
+  /// step. Checked on scratch images once for each depth.
+  bool RibbonsAreStrips(TCanvas3D& canvas);
+  /// Marks in mRibbonCovered the ribbons of the pass (the one joining mPass[k - 1] and
+  /// mPass[k] at k) that later ribbons of their pixel column paint over; false, marking
+  /// nothing, when ribbons are not known to paint their strips.
+  bool MarkCoveredRibbons(TCanvas3D& canvas, size_t count);
   void DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   /// The area brush's colour, or the point's when the brush has the default colour.
   fw::TColor AreaFill(fw::TColor pointColor) const;
@@ -223,6 +233,10 @@ private:
   };
   std::vector<TPointerRow> mPointerRows;  // the markers of one column that show, last first
   std::unique_ptr<TMarkerShape> mMarkerShape;  // of a 3D marker, measured each frame
+  std::unique_ptr<TScratchPaint> mScratchPaint;  // where ribbons are tried
+  int64_t mStripsDepth = -1;  // the depth RibbonsAreStrips last tried, and its answer
+  bool mStripsHold = false;
+  std::vector<uint8_t> mRibbonCovered;
 };
 
 }  // namespace chart

@@ -5,20 +5,11 @@
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/series/TSeriesPointer.h"
-#include "framework/graphics/TBitmap.h"
-#include "framework/graphics/TBrush.h"
-#include "framework/graphics/TPen.h"
-#include "framework/graphics/TSurface.h"
 
 namespace chart {
 
-TMarkerShape::TMarkerShape() = default;
-TMarkerShape::~TMarkerShape() = default;
-
 bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int32_t z0, int32_t z1,
                            fw::TColor color) {
-  fw::TSurface* surface = canvas.Surface();
-  if (!surface) return false;
   int64_t dx0, dy0, dx1, dy1, dxm, dym;
   const int32_t zm = static_cast<int32_t>((int64_t{z0} + z1) / 2);
   if (!canvas.ShiftsAtDepth(z0, dx0, dy0) || !canvas.ShiftsAtDepth(z1, dx1, dy1) || !canvas.ShiftsAtDepth(zm, dxm, dym))
@@ -35,28 +26,8 @@ bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int
   // Drawn at (x, y), the marker's box moved by the shifts starts `margin` pixels in.
   const int32_t x = static_cast<int32_t>(margin - left), y = static_cast<int32_t>(margin - top);
 
-  for (int k = 0; k < 2; ++k) {
-    if (!mScratch[k]) mScratch[k] = std::make_unique<fw::TBitmap>();
-    fw::TBitmap& scratch = *mScratch[k];
-    if (scratch.Width() != w || scratch.Height() != ht) scratch.SetSize(w, ht);
-    fw::TSurface& target = scratch.Canvas();
-    target.Brush().SetStyle(fw::bsSolid);
-    target.Brush().SetColor(k == 0 ? fw::clWhite : fw::clBlack);
-    target.FillRect({0, 0, w, ht});
-    target.Pen().Assign(surface->Pen());
-    target.Brush().Assign(surface->Brush());
-    struct TReattach {
-      TCanvas3D& Canvas;
-      fw::TSurface* Surface;
-      ~TReattach() { Canvas.AttachSurface(Surface); }
-    } reattach{canvas, surface};
-    canvas.AttachSurface(&target);
-    pointer.Draw(canvas, true, x, y, z0, z1, color);
-  }
-
-  fw::TSurface& white = mScratch[0]->Canvas();
-  fw::TSurface& black = mScratch[1]->Canvas();
-  const auto painted = [&](int32_t px, int32_t py) { return white.GetPixel(px, py) == black.GetPixel(px, py); };
+  if (!mScratch.Paint(canvas, w, ht, [&] { pointer.Draw(canvas, true, x, y, z0, z1, color); })) return false;
+  const auto painted = [&](int32_t px, int32_t py) { return mScratch.Painted(px, py); };
   bool any = false;
   for (int32_t px = 0; px < w; ++px) {
     int32_t first = -1, last = -1;

@@ -2,13 +2,9 @@
 // The pixels one marker paints in a 3D view that moves every point of a depth by the same whole
 // pixels, for leaving out markers that later ones paint over.
 #include <cstdint>
-#include <memory>
 
+#include "chart/series/TScratchPaint.h"
 #include "framework/runtime/TColor.h"
-
-namespace fw {
-class TBitmap;
-}
 
 namespace chart {
 
@@ -17,8 +13,8 @@ class TSeriesPointer;
 
 /// In such a view a marker at (x, y) paints the same pixels as one at (0, 0) moved by (x, y): its
 /// pixel columns are those of every marker of its column, and each column c paints rows
-/// y + a_c .. y + b_c. Measure finds a_c and b_c by drawing the marker on two scratch images, one
-/// white and one black: a pixel is painted when both show the same colour there.
+/// y + a_c .. y + b_c. Measure finds a_c and b_c by drawing the marker on scratch images
+/// (TScratchPaint).
 ///
 /// Later markers of the column at rows y_j cover an earlier one at y_i when, in every column c,
 /// the runs y_j + a_c .. y_j + b_c hold y_i + a_c .. y_i + b_c. Runs of one length that hold a
@@ -26,11 +22,6 @@ class TSeriesPointer;
 /// column: rows y + Above() .. y + Above() + Rows() - 1 stand for the marker.
 class TMarkerShape {
 public:
-  TMarkerShape();
-  ~TMarkerShape();
-  TMarkerShape(const TMarkerShape&) = delete;
-  TMarkerShape& operator=(const TMarkerShape&) = delete;
-
   /// Measures the marker `pointer` draws on `canvas` at depths z0..z1 in the colour given. False
   /// when the view does not move markers by whole pixels at those depths, the marker is larger
   /// than MaxExtent pixels across or down, paints nothing, or paints a column in more than one
@@ -46,10 +37,10 @@ public:
   int64_t Top() const { return mTop; }
   int64_t Bottom() const { return mBottom; }
 
-  static constexpr int32_t MaxExtent = 512;
+  static constexpr int32_t MaxExtent = TScratchPaint::MaxSide;
 
 private:
-  std::unique_ptr<fw::TBitmap> mScratch[2];
+  TScratchPaint mScratch;
   int64_t mAbove = 0, mRows = 0, mTop = 0, mBottom = 0;
 };
 

@@ -11,6 +11,7 @@
 #include "chart/canvas/DarkenColor.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
+#include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TLineSeries.h"
@@ -406,5 +407,71 @@ TEST(LineSeriesPixels, ColumnByColumnDrawingGivesExactlyThePixelsOfEverySegment)
     const std::vector<fw::TColor> plain = DenseLinePixels(false, seed);
     ASSERT_EQ(merged, plain) << "seed " << seed;
     ASSERT_GT(std::count(plain.begin(), plain.end(), fw::clWhite), 0);
+  }
+}
+
+namespace {
+
+// Every pixel of a 3D chart of dense random lines, drawn with or without leaving out the ribbons
+// that later ones of their pixel column paint over: depths from shallow to deep, oblique views at
+// and off 100 % (others drawn segment by segment either way), shaded undersides or not, pens of
+// every kind, colours of their own, stairs, markers, null points, NaN and far-off values,
+// plateaus, inverted and narrow axes, one or two series.
+std::vector<fw::TColor> DenseRibbonPixels(bool merge, uint32_t seed) {
+  std::mt19937 rng(seed);
+  const seriestest::TMergeDrawingScope merging(merge);
+  const int32_t width = 100 + static_cast<int32_t>(rng() % 220), height = 80 + static_cast<int32_t>(rng() % 170);
+  seriestest::TSeriesChart c(width, height, true);
+  c.Chart.SetChart3DPercent(1 + static_cast<int32_t>(rng() % 50));
+  TView3DOptions& view = c.Chart.View3DOptions();
+  view.SetOrthogonal(rng() % 6 != 0);
+  if (rng() % 6 == 0) view.SetZoom(rng() % 2 ? 90 : 137);
+  if (rng() % 3 == 0) view.SetHorizOffset(static_cast<int32_t>(rng() % 60) - 30);
+  if (rng() % 3 == 0) view.SetVertOffset(static_cast<int32_t>(rng() % 60) - 30);
+  const int32_t n = 20 + static_cast<int32_t>(rng() % 5000);
+  seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -2, n + 2.0);
+  seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -30, 30);
+  const int count = 1 + static_cast<int>(rng() % 2);
+  for (int k = 0; k < count; ++k) {
+    TLineSeries& s = c.Add<TLineSeries>({}, k == 0 ? fw::clRed : fw::clBlue);
+    const double step = 0.2 + static_cast<double>(rng() % 40) / 10.0;
+    double y = 0;
+    for (int32_t i = 0; i < n; ++i) {
+      if (rng() % 3 != 0) y += (static_cast<double>(rng() % 201) / 100.0 - 1.0) * step;
+      if (std::abs(y) > 28) y = -y / 2;
+      double value = y;
+      if (rng() % 500 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;
+      if (rng() % 900 == 0) value = std::nan("");
+      const fw::TColor colour = rng() % 300 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clGreen : fw::clDefault;
+      s.AppendPoint(i, value, "", colour);
+    }
+    s.SetColorEachPoint(rng() % 6 == 0);
+    s.SetDark3D(rng() % 4 != 0);
+    if (rng() % 10 == 0) s.SetStairs(true);
+    if (rng() % 10 == 0) s.Pointer().SetVisible(true);
+    s.LinePen().SetColor(rng() % 2 ? fw::clBlack : fw::clYellow);
+    switch (rng() % 8) {
+      case 0: s.LinePen().SetVisible(false); break;
+      case 1: s.LinePen().SetStyle(fw::psDot); break;
+      case 2: s.LinePen().SetWidth(2); break;
+      case 3: s.LinePen().SetWidth(0); break;
+      default: break;
+    }
+  }
+  if (rng() % 5 == 0) c.Chart.LeftAxis().SetInverted(true);
+  if (rng() % 5 == 0) seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -8, 8);
+  return seriestest::AllPixels(c.Draw());
+}
+
+}  // namespace
+
+TEST(LineSeriesPixels, In3DRibbonsPaintedOverByLaterOnesOfTheirColumnAreLeftOutWithTheSamePixels) {
+  for (uint32_t seed = 1; seed <= 80; ++seed) {
+    const std::vector<fw::TColor> merged = DenseRibbonPixels(true, seed);
+    const std::vector<fw::TColor> plain = DenseRibbonPixels(false, seed);
+    ASSERT_EQ(merged.size(), plain.size());
+    size_t differences = 0;
+    for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
+    ASSERT_EQ(differences, 0u) << "seed " << seed;
   }
 }

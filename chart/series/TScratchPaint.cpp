@@ -1,0 +1,47 @@
+#include "chart/series/TScratchPaint.h"
+
+#include "chart/canvas/TCanvas3D.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TBrush.h"
+#include "framework/graphics/TPen.h"
+#include "framework/graphics/TSurface.h"
+
+namespace chart {
+
+TScratchPaint::TScratchPaint() = default;
+TScratchPaint::~TScratchPaint() = default;
+
+bool TScratchPaint::Paint(TCanvas3D& canvas, int32_t width, int32_t height, const std::function<void()>& draw) {
+  fw::TSurface* surface = canvas.Surface();
+  if (!surface || width < 1 || height < 1 || width > MaxSide || height > MaxSide) return false;
+  for (int k = 0; k < 2; ++k) {
+    if (!mImages[k]) mImages[k] = std::make_unique<fw::TBitmap>();
+    fw::TBitmap& image = *mImages[k];
+    if (image.Width() != width || image.Height() != height) image.SetSize(width, height);
+    fw::TSurface& target = image.Canvas();
+    target.Brush().SetStyle(fw::bsSolid);
+    target.Brush().SetColor(k == 0 ? fw::clWhite : fw::clBlack);
+    target.FillRect({0, 0, width, height});
+    target.Pen().Assign(surface->Pen());
+    target.Brush().Assign(surface->Brush());
+    struct TReattach {
+      TCanvas3D& Canvas;
+      fw::TSurface* Surface;
+      ~TReattach() { Canvas.AttachSurface(Surface); }
+    } reattach{canvas, surface};
+    canvas.AttachSurface(&target);
+    draw();
+  }
+  mWidth = width;
+  mHeight = height;
+  mMask.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+  fw::TSurface& white = mImages[0]->Canvas();
+  fw::TSurface& black = mImages[1]->Canvas();
+  for (int32_t y = 0; y < height; ++y)
+    for (int32_t x = 0; x < width; ++x)
+      mMask[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
+          white.GetPixel(x, y) == black.GetPixel(x, y);
+  return true;
+}
+
+}  // namespace chart
