@@ -715,43 +715,65 @@ bool TCustomSeries::RibbonsAreStrips(TCanvas3D& canvas) {
   const int64_t depth = dx1 - dx0;
   if (depth < 0 || dy1 - dy0 != -depth) return false;
   if (depth == mStripsDepth) return mStripsHold;
-  // Ribbons of one to three rows, upward and downward, side by side on scratch images: each
-  // must paint exactly its strips.
-  constexpr int64_t Margin = 3, Tallest = 3;
-  const int64_t cell = depth + 1 + 2 * Margin;
-  const int64_t width = 2 * Tallest * cell, height = depth + Tallest + 1 + 2 * Margin;
   mStripsDepth = depth;
   mStripsHold = false;
+  // Side by side on scratch images: ribbons of one to three rows, upward and downward, outlined
+  // in one colour and filled in another; then one strip drawn as a line, with the lines along
+  // the front and the back of three rows.
+  constexpr int64_t Margin = 3, Tallest = 3, Ribbons = 2 * Tallest;
+  const int64_t cell = depth + 1 + 2 * Margin;
+  const int64_t width = (Ribbons + 1) * cell, height = depth + Tallest + 1 + 2 * Margin;
   if (width > TScratchPaint::MaxSide || height > TScratchPaint::MaxSide) return false;
   if (!mScratchPaint) mScratchPaint = std::make_unique<TScratchPaint>();
   // A ribbon from row a to row b at column x starts at x + dx0 on screen; its strip of row r
   // holds the pixels (x + dx0 + t, r + dy0 - t) for t = 0 .. depth.
-  const int64_t top = Margin + depth - dy0;  // the row whose strip reaches up to the margin
-  const auto front = [&](int64_t c) { return c * cell + Margin - dx0; };
+  const int32_t top = static_cast<int32_t>(Margin + depth - dy0);  // its strip reaches up to the margin
+  const auto columnOf = [&](int64_t c) { return static_cast<int32_t>(c * cell + Margin - dx0); };
+  const fw::TColor outline = fw::clBlue, fill = fw::clRed;
   const bool painted = mScratchPaint->Paint(canvas, static_cast<int32_t>(width), static_cast<int32_t>(height), [&] {
-    for (int64_t c = 0; c < 2 * Tallest; ++c) {
-      const int32_t x = static_cast<int32_t>(front(c));
-      const int32_t a = static_cast<int32_t>(top), b = static_cast<int32_t>(top + 1 + c / 2);
+    for (int64_t c = 0; c < Ribbons; ++c) {
+      const int32_t x = columnOf(c), bottom = static_cast<int32_t>(top + 1 + c / 2);
       canvas.ApplyChartPen(*mLinePen);
+      canvas.Pen().SetColor(outline);
       if (c % 2 == 0)
-        DrawRibbon(canvas, {x, a}, {x, b}, SeriesColor());
+        DrawRibbon(canvas, {x, top}, {x, bottom}, fill);
       else
-        DrawRibbon(canvas, {x, b}, {x, a}, SeriesColor());
+        DrawRibbon(canvas, {x, bottom}, {x, top}, fill);
     }
+    const int32_t x = columnOf(Ribbons);
+    DrawStrip(canvas, x, top, top, outline);
+    DrawRibbonEdges(canvas, x, top, top + 2);
   });
   if (!painted) return false;
+  // The colours seen: the ribbons' outline, each ribbon's fill, the strip line, the edges.
+  std::array<fw::TColor, Ribbons + 3> seen;
+  seen.fill(fw::clNone);
+  fw::TColor& outlineSeen = seen[Ribbons];
   for (int64_t py = 0; py < height; ++py)
     for (int64_t px = 0; px < width; ++px) {
       const int64_t c = px / cell, t = px - c * cell - Margin;
       const int64_t r = py + t - dy0;  // the row whose strip holds (px, py), for this t
-      const bool inside = t >= 0 && t <= depth && r >= top && r <= top + 1 + c / 2;
-      if (inside != mScratchPaint->Painted(static_cast<int32_t>(px), static_cast<int32_t>(py))) return false;
+      const int64_t bottom = c < Ribbons ? top + 1 + c / 2 : top + 2;
+      const bool end = t == 0 || t == depth, row = t >= 0 && t <= depth && r >= top && r <= bottom;
+      const bool inside = c < Ribbons ? row : row && (r == top || end);
+      const int32_t x = static_cast<int32_t>(px), y = static_cast<int32_t>(py);
+      if (inside != mScratchPaint->Painted(x, y)) return false;
+      if (!inside) continue;
+      // A ribbon's outline on its ends and its first and last strips, one fill colour within.
+      const fw::TColor colour = mScratchPaint->Colour(x, y);
+      const size_t bucket = c == Ribbons                             ? Ribbons + (end ? 2 : 1)
+                            : !end && r != top && r != bottom ? static_cast<size_t>(c)
+                                                              : Ribbons;
+      if (seen[bucket] == fw::clNone) seen[bucket] = colour;
+      if (colour != seen[bucket]) return false;
     }
+  for (int64_t c = 0; c < Ribbons; ++c)
+    if (seen[static_cast<size_t>(c)] == outlineSeen) return false;
   mStripsHold = true;
   return true;
 }
 
-bool TCustomSeries::MarkCoveredRibbons(TCanvas3D& canvas, size_t count) {
+bool TCustomSeries::RibbonColumnsApply(TCanvas3D& canvas) {
   const TSeriesHost* chart = ParentChart();
   fw::TSurface* surface = canvas.Surface();
   if (!gMergeDrawing || !mDrawLine || mDrawArea || mStairs || chart->ChartPrintingActive() ||
@@ -761,49 +783,136 @@ bool TCustomSeries::MarkCoveredRibbons(TCanvas3D& canvas, size_t count) {
   pen.Assign(canvas.Pen());
   TChartCanvas::ApplyChartPenTo(pen, *mLinePen);
   if (pen.Style() != fw::psSolid || pen.Width() > 1 || pen.Mode() != fw::pmCopy || mLinePen->SmallDots()) return false;
-  if (!RibbonsAreStrips(canvas)) return false;
-  // A ribbon between two points of one pixel column paints the strips of the rows between them,
-  // and the ribbons of a column's later points paint the strips of every row between those
-  // points' extremes. A ribbon whose rows lie within them cannot show.
-  // Points far off the image are left alone.
+  return RibbonsAreStrips(canvas);
+}
+
+void TCustomSeries::DrawStrip(TCanvas3D& canvas, int32_t x, int32_t top, int32_t bottom, fw::TColor color) {
+  canvas.ApplyChartPen(*mLinePen);
+  canvas.Pen().SetColor(color);
+  if (top == bottom) {
+    // One strip: a line from the front one step past the back, which it leaves out.
+    const fw::TPoint a = canvas.ProjectToPoint(x, top, DepthStart()), b = canvas.ProjectToPoint(x, top, DepthEnd());
+    canvas.DrawSegment(a.X, a.Y, b.X + 1, b.Y - 1);
+    return;
+  }
+  canvas.Brush().SetStyle(fw::bsSolid);
+  canvas.Brush().SetColor(color);
+  canvas.DrawExtrudedSegment({x, top}, {x, bottom}, DepthStart(), DepthEnd());
+}
+
+void TCustomSeries::DrawRibbonEdges(TCanvas3D& canvas, int32_t x, int32_t top, int32_t bottom) {
+  canvas.ApplyChartPen(*mLinePen);
+  for (const int32_t z : {DepthStart(), DepthEnd()}) {
+    const fw::TPoint a = canvas.ProjectToPoint(x, top, z), b = canvas.ProjectToPoint(x, bottom, z);
+    canvas.DrawSegment(a.X, a.Y, b.X, b.Y + 1);
+  }
+}
+
+void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t last) {
+  // Walking from the column's last ribbon back, the later ribbons paint the strips of rows
+  // lo..hi (the extremes of their points); of an earlier ribbon only the strips beyond show: its
+  // own end row in the outline's colour, the rows between it and lo..hi in its fill. Those
+  // strips are drawn as runs of one colour, then the outline along the front and the back.
+  // Runs found below lo..hi go to mStripRunsBelow, those above to mStripRuns, each in the order
+  // found.
+  canvas.ApplyChartPen(*mLinePen);
+  const fw::TColor outline = canvas.Pen().Color();
+  mStripRuns.clear();
+  mStripRunsBelow.clear();
+  const auto add = [](std::vector<TStripRun>& runs, int32_t top, int32_t bottom, fw::TColor color) {
+    if (top <= bottom) runs.push_back({top, bottom, color});
+  };
+  // Whether a ribbon's underside shows depends only on whether it runs up or down the column.
+  const int32_t x = mPass[first].X;
+  std::array<int8_t, 2> dark{-1, -1};
+  const auto fill = [&](const TPassPoint& a, const TPassPoint& b) {
+    int8_t& d = dark[a.Y < b.Y];
+    if (d < 0) d = RibbonFill(canvas, {x, a.Y}, {x, b.Y}, fw::clWhite) != fw::clWhite;
+    return d ? DarkenColor(b.Color, SideShade) : b.Color;
+  };
+  bool any = false;
+  int32_t lo = 0, hi = 0;
+  for (size_t m = last; m > first; --m) {
+    const TPassPoint& a = mPass[m - 1];
+    const TPassPoint& b = mPass[m];
+    if (a.Y == b.Y) continue;  // a ribbon of no height draws nothing
+    if (!any) {
+      lo = std::min(a.Y, b.Y);
+      hi = std::max(a.Y, b.Y);
+      add(mStripRuns, lo, lo, outline);
+      add(mStripRuns, lo + 1, hi - 1, fill(a, b));
+      add(mStripRuns, hi, hi, outline);
+      any = true;
+    } else if (a.Y < lo) {
+      add(mStripRunsBelow, a.Y + 1, lo - 1, fill(a, b));
+      add(mStripRunsBelow, a.Y, a.Y, outline);
+      lo = a.Y;
+    } else if (a.Y > hi) {
+      add(mStripRuns, hi + 1, a.Y - 1, fill(a, b));
+      add(mStripRuns, a.Y, a.Y, outline);
+      hi = a.Y;
+    }
+  }
+  if (!any) return;
+  // From the top: the runs below in reverse, then the others; neighbours of one colour as one.
+  bool open = false;
+  TStripRun run{};
+  const auto take = [&](const TStripRun& next) {
+    if (open && next.Color == run.Color) {
+      run.Bottom = next.Bottom;
+      return;
+    }
+    if (open) DrawStrip(canvas, x, run.Top, run.Bottom, run.Color);
+    run = next;
+    open = true;
+  };
+  for (size_t k = mStripRunsBelow.size(); k-- > 0;) take(mStripRunsBelow[k]);
+  for (const TStripRun& next : mStripRuns) take(next);
+  DrawStrip(canvas, x, run.Top, run.Bottom, run.Color);
+  DrawRibbonEdges(canvas, x, lo, hi);
+}
+
+void TCustomSeries::DrawRibbonsByColumns(TCanvas3D& canvas, size_t count) {
+  // The ribbons joining points of one pixel column, two or more in a row, go by DrawRibbonColumn;
+  // points far off the image are left to DrawSegment3D.
   constexpr int32_t Near = 4096;
+  const fw::TSurface* surface = canvas.Surface();
   const int64_t width = surface->Width(), height = surface->Height();
   const auto near = [&](const TPassPoint& p) {
     return p.X >= -Near && p.X <= width + Near && p.Y >= -Near && p.Y <= height + Near;
   };
-  mRibbonCovered.assign(count, 0);
-  size_t k = 0;
+  const auto inColumn = [&](size_t m) {
+    const TPassPoint& a = mPass[m - 1];
+    const TPassPoint& b = mPass[m];
+    return !a.Gap && !b.Gap && a.X == b.X && near(a) && near(b);
+  };
+  size_t k = 1;
   while (k < count) {
-    if (mPass[k].Gap) {
-      ++k;
+    size_t e = k;
+    while (e < count && inColumn(e)) ++e;
+    if (e - k >= 2) {
+      DrawRibbonColumn(canvas, k - 1, e - 1);
+      k = e;
       continue;
     }
-    size_t e = k + 1;
-    bool nearAll = near(mPass[k]);
-    while (e < count && !mPass[e].Gap && mPass[e].X == mPass[k].X) nearAll = near(mPass[e++]) && nearAll;
-    if (nearAll) {
-      int32_t lo = mPass[e - 1].Y, hi = lo;
-      for (size_t m = e - 1; m > k; --m) {
-        const int32_t row = mPass[m - 1].Y;  // the ribbon drawn at m joins points m - 1 and m
-        if (row >= lo && row <= hi) mRibbonCovered[m] = 1;  // when lo == hi, a ribbon of no height
-        lo = std::min(lo, row);
-        hi = std::max(hi, row);
-      }
-    }
-    k = e;
+    for (e = std::max(e, k + 1); k < e; ++k)
+      DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
   }
-  return true;
 }
 
-void TCustomSeries::DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) {
-  if (a.X == b.X && a.Y == b.Y) return;
+fw::TColor TCustomSeries::RibbonFill(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) const {
   const int32_t z0 = DepthStart(), z1 = DepthEnd();
   const std::array<fw::TPoint, 4> q{canvas.ProjectToPoint(a.X, a.Y, z0), canvas.ProjectToPoint(b.X, b.Y, z0),
                                     canvas.ProjectToPoint(b.X, b.Y, z1), canvas.ProjectToPoint(a.X, a.Y, z1)};
   const bool underside = mDark3D && SignedArea(q) > 0;
+  return underside ? DarkenColor(color, SideShade) : color;
+}
+
+void TCustomSeries::DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) {
+  if (a.X == b.X && a.Y == b.Y) return;
   canvas.Brush().SetStyle(fw::bsSolid);
-  canvas.Brush().SetColor(underside ? DarkenColor(color, SideShade) : color);
-  canvas.DrawExtrudedSegment(Limited(a), Limited(b), z0, z1);
+  canvas.Brush().SetColor(RibbonFill(canvas, a, b, color));
+  canvas.DrawExtrudedSegment(Limited(a), Limited(b), DepthStart(), DepthEnd());
 }
 
 fw::TColor TCustomSeries::AreaFill(fw::TColor pointColor) const {
@@ -924,11 +1033,11 @@ void TCustomSeries::DrawAllPoints() {
         for (size_t k = b + 1; k < e; ++k) DrawPrismTop(canvas, mPass[k - 1], mPass[k], k + 1 == e);
         FillRun(canvas, b, e, true);
       });
+    } else if (RibbonColumnsApply(canvas)) {
+      DrawRibbonsByColumns(canvas, count);
     } else {
-      const bool leaveOut = MarkCoveredRibbons(canvas, count);
       for (size_t k = 1; k < count; ++k)
-        if (!leaveOut || !mRibbonCovered[k])
-          DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
+        DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
     }
     DrawPointers(canvas, mPassFirst, count);
     return;

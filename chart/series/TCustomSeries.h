@@ -176,15 +176,25 @@ private:
   bool DrawLineRunByColumns(TCanvas3D& canvas, size_t begin, size_t end);
   void DrawSegment3D(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   void DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color);
+  /// The fill of the ribbon from a to b: the colour, or darkened where its underside shows.
+  fw::TColor RibbonFill(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) const;
   /// Whether, in a 3D view that moves every depth by whole pixels, a ribbon between two points
-  /// of one pixel column paints exactly the strips of the rows between them: for each row r,
+  /// of one pixel column paints exactly the strips of the rows between them (for each row r,
   /// the pixels from the row at the front to its place at the back, one across and one up a
-  /// step. Checked on scratch images once for each depth.
+  /// step), in the outline's colour on its first and last strips and along the front and the
+  /// back and in its fill within; and whether DrawStrip and DrawRibbonEdges paint the strips
+  /// and edges they draw. Tried on scratch images once for each depth.
   bool RibbonsAreStrips(TCanvas3D& canvas);
-  /// Marks in mRibbonCovered the ribbons of the pass (the one joining mPass[k - 1] and
-  /// mPass[k] at k) that later ribbons of their pixel column paint over; false, marking
-  /// nothing, when ribbons are not known to paint their strips.
-  bool MarkCoveredRibbons(TCanvas3D& canvas, size_t count);
+  /// Whether the ribbons of one pixel column may be drawn by DrawRibbonColumn.
+  bool RibbonColumnsApply(TCanvas3D& canvas);
+  /// The strips of rows top..bottom at column x in one colour.
+  void DrawStrip(TCanvas3D& canvas, int32_t x, int32_t top, int32_t bottom, fw::TColor color);
+  /// The outline along the front and the back of rows top..bottom at column x.
+  void DrawRibbonEdges(TCanvas3D& canvas, int32_t x, int32_t top, int32_t bottom);
+  /// The pixels of the ribbons joining pass points first..last, all on one pixel column.
+  void DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t last);
+  /// The ribbons of the pass, those of one pixel column by DrawRibbonColumn.
+  void DrawRibbonsByColumns(TCanvas3D& canvas, size_t count);
   void DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   /// The area brush's colour, or the point's when the brush has the default colour.
   fw::TColor AreaFill(fw::TColor pointColor) const;
@@ -236,7 +246,11 @@ private:
   std::unique_ptr<TScratchPaint> mScratchPaint;  // where ribbons are tried
   int64_t mStripsDepth = -1;  // the depth RibbonsAreStrips last tried, and its answer
   bool mStripsHold = false;
-  std::vector<uint8_t> mRibbonCovered;
+  struct TStripRun {
+    int32_t Top, Bottom;
+    fw::TColor Color;
+  };
+  std::vector<TStripRun> mStripRuns, mStripRunsBelow;  // of one column's ribbons
 };
 
 }  // namespace chart

@@ -44,4 +44,8 @@ bool TScratchPaint::Paint(TCanvas3D& canvas, int32_t width, int32_t height, cons
   return true;
 }
 
+fw::TColor TScratchPaint::Colour(int32_t x, int32_t y) const {
+  return mImages[0] ? mImages[0]->Canvas().GetPixel(x, y) : fw::clNone;
+}
+
 }  // namespace chart

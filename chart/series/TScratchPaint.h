@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "framework/runtime/TColor.h"
+
 namespace fw {
 class TBitmap;
 }
@@ -32,6 +34,9 @@ public:
     if (x < 0 || y < 0 || x >= mWidth || y >= mHeight) return false;
     return mMask[static_cast<size_t>(y) * static_cast<size_t>(mWidth) + static_cast<size_t>(x)] != 0;
   }
+
+  /// The colour the last Paint left at (x, y) of its white image.
+  fw::TColor Colour(int32_t x, int32_t y) const;
 
   static constexpr int32_t MaxSide = 512;
 
