@@ -776,7 +776,7 @@ bool TCustomSeries::RibbonsAreStrips(TCanvas3D& canvas) {
 bool TCustomSeries::RibbonColumnsApply(TCanvas3D& canvas) {
   const TSeriesHost* chart = ParentChart();
   fw::TSurface* surface = canvas.Surface();
-  if (!gMergeDrawing || !mDrawLine || mDrawArea || mStairs || chart->ChartPrintingActive() ||
+  if (!gMergeDrawing || mStairs || chart->ChartPrintingActive() ||
       !surface->DrawsOnImage() || surface->DevicePixelRatio() != 1.0)
     return false;
   fw::TPen pen;
@@ -808,7 +808,7 @@ void TCustomSeries::DrawRibbonEdges(TCanvas3D& canvas, int32_t x, int32_t top, i
   }
 }
 
-void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t last) {
+void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t last, bool tops) {
   // Walking from the column's last ribbon back, the later ribbons paint the strips of rows
   // lo..hi (the extremes of their points); of an earlier ribbon only the strips beyond show: its
   // own end row in the outline's colour, the rows between it and lo..hi in its fill. Those
@@ -828,7 +828,8 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
   const auto fill = [&](const TPassPoint& a, const TPassPoint& b) {
     int8_t& d = dark[a.Y < b.Y];
     if (d < 0) d = RibbonFill(canvas, {x, a.Y}, {x, b.Y}, fw::clWhite) != fw::clWhite;
-    return d ? DarkenColor(b.Color, SideShade) : b.Color;
+    const fw::TColor color = tops ? AreaFill(b.Color) : b.Color;
+    return d ? DarkenColor(color, SideShade) : color;
   };
   bool any = false;
   int32_t lo = 0, hi = 0;
@@ -872,31 +873,37 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
   DrawRibbonEdges(canvas, x, lo, hi);
 }
 
-void TCustomSeries::DrawRibbonsByColumns(TCanvas3D& canvas, size_t count) {
+void TCustomSeries::DrawRibbonsByColumns(TCanvas3D& canvas, size_t begin, size_t end, bool tops) {
   // The ribbons joining points of one pixel column, two or more in a row, go by DrawRibbonColumn;
-  // points far off the image are left to DrawSegment3D.
+  // points far off the image, and a run's last top (which closes its prism), go one by one.
   constexpr int32_t Near = 4096;
   const fw::TSurface* surface = canvas.Surface();
   const int64_t width = surface->Width(), height = surface->Height();
   const auto near = [&](const TPassPoint& p) {
     return p.X >= -Near && p.X <= width + Near && p.Y >= -Near && p.Y <= height + Near;
   };
+  const size_t columnEnd = tops ? end - 1 : end;
   const auto inColumn = [&](size_t m) {
     const TPassPoint& a = mPass[m - 1];
     const TPassPoint& b = mPass[m];
-    return !a.Gap && !b.Gap && a.X == b.X && near(a) && near(b);
+    return m < columnEnd && !a.Gap && !b.Gap && a.X == b.X && near(a) && near(b);
   };
-  size_t k = 1;
-  while (k < count) {
+  size_t k = begin + 1;
+  while (k < end) {
     size_t e = k;
-    while (e < count && inColumn(e)) ++e;
+    while (e < end && inColumn(e)) ++e;
     if (e - k >= 2) {
-      DrawRibbonColumn(canvas, k - 1, e - 1);
+      DrawRibbonColumn(canvas, k - 1, e - 1, tops);
       k = e;
       continue;
     }
-    for (e = std::max(e, k + 1); k < e; ++k)
-      DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
+    for (e = std::max(e, k + 1); k < e; ++k) {
+      const bool last = k + 1 == end || mPass[k + 1].Gap;
+      if (tops)
+        DrawPrismTop(canvas, mPass[k - 1], mPass[k], last);
+      else
+        DrawSegment3D(canvas, mPass[k - 1], mPass[k], last);
+    }
   }
 }
 
@@ -1029,12 +1036,16 @@ void TCustomSeries::DrawAllPoints() {
   if (chart->ChartView3D()) {
     if (mDrawArea && FrontsAfterTops(canvas, count)) {
       // Each run's tops and ends, then its fronts as one polygon a colour, as a flat area's.
+      const bool columns = RibbonColumnsApply(canvas);
       forEachRun([&](size_t b, size_t e) {
-        for (size_t k = b + 1; k < e; ++k) DrawPrismTop(canvas, mPass[k - 1], mPass[k], k + 1 == e);
+        if (columns)
+          DrawRibbonsByColumns(canvas, b, e, true);
+        else
+          for (size_t k = b + 1; k < e; ++k) DrawPrismTop(canvas, mPass[k - 1], mPass[k], k + 1 == e);
         FillRun(canvas, b, e, true);
       });
-    } else if (RibbonColumnsApply(canvas)) {
-      DrawRibbonsByColumns(canvas, count);
+    } else if (mDrawLine && !mDrawArea && RibbonColumnsApply(canvas)) {
+      DrawRibbonsByColumns(canvas, 0, count, false);
     } else {
       for (size_t k = 1; k < count; ++k)
         DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);

@@ -185,16 +185,19 @@ private:
   /// back and in its fill within; and whether DrawStrip and DrawRibbonEdges paint the strips
   /// and edges they draw. Tried on scratch images once for each depth.
   bool RibbonsAreStrips(TCanvas3D& canvas);
-  /// Whether the ribbons of one pixel column may be drawn by DrawRibbonColumn.
+  /// Whether the ribbons of one pixel column (a line's, or the tops of an area's prisms) may be
+  /// drawn by DrawRibbonColumn.
   bool RibbonColumnsApply(TCanvas3D& canvas);
   /// The strips of rows top..bottom at column x in one colour.
   void DrawStrip(TCanvas3D& canvas, int32_t x, int32_t top, int32_t bottom, fw::TColor color);
   /// The outline along the front and the back of rows top..bottom at column x.
   void DrawRibbonEdges(TCanvas3D& canvas, int32_t x, int32_t top, int32_t bottom);
-  /// The pixels of the ribbons joining pass points first..last, all on one pixel column.
-  void DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t last);
-  /// The ribbons of the pass, those of one pixel column by DrawRibbonColumn.
-  void DrawRibbonsByColumns(TCanvas3D& canvas, size_t count);
+  /// The pixels of the ribbons joining pass points first..last, all on one pixel column: a
+  /// line's, or with `tops` the tops of an area's prisms (none closing its run).
+  void DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t last, bool tops);
+  /// The ribbons joining pass points begin..end-1 (a line's, or the tops of an area's run of
+  /// prisms), those of one pixel column by DrawRibbonColumn.
+  void DrawRibbonsByColumns(TCanvas3D& canvas, size_t begin, size_t end, bool tops);
   void DrawPrism(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   /// The area brush's colour, or the point's when the brush has the default colour.
   fw::TColor AreaFill(fw::TColor pointColor) const;

@@ -312,8 +312,9 @@ TEST(AreaSeriesPixels, MergedDrawingGivesExactlyThePixelsOfThePlainDrawing) {
 namespace {
 
 // Every pixel of a 3D frame of random areas (dense and sparse, one or two stacked, gaps,
-// colours of their own, stairs, hatched fills, pens, shading, zoom and depth, X ascending or
-// not on the screen, oblique or rotated views), drawn with or without merging work.
+// colours of their own, a fill colour of its own, stairs, hatched fills, pens, shading, zoom and
+// depth, X ascending or not on the screen, oblique or rotated views), drawn with or without
+// merging work.
 std::vector<fw::TColor> Area3DPixels(bool merge, uint32_t seed) {
   std::mt19937 rng(seed);
   const seriestest::TMergeDrawingScope merging(merge);
@@ -321,7 +322,7 @@ std::vector<fw::TColor> Area3DPixels(bool merge, uint32_t seed) {
   c.Chart.View3DOptions().SetOrthogonal(rng() % 6 != 0);
   c.Chart.View3DOptions().SetZoom(std::vector<int32_t>{100, 100, 80, 125}[rng() % 4]);
   c.Chart.SetChart3DPercent(1 + static_cast<int32_t>(rng() % 50));
-  const int32_t n = 5 + static_cast<int32_t>(rng() % 1500);
+  const int32_t n = 5 + static_cast<int32_t>(rng() % (rng() % 2 ? 1500 : 6000));
   TSeriesChart::SetRange(c.Chart.BottomAxis(), -2, n + 2.0);
   TSeriesChart::SetRange(c.Chart.LeftAxis(), -14, 14);
   c.Chart.BottomAxis().SetInverted(rng() % 6 == 0);
@@ -338,6 +339,7 @@ std::vector<fw::TColor> Area3DPixels(bool merge, uint32_t seed) {
     s.SetColorEachPoint(rng() % 6 == 0);
     s.SetDark3D(rng() % 3 != 0);
     if (rng() % 5 == 0) s.AreaBrush().SetStyle(fw::bsCross);
+    if (rng() % 4 == 0) s.AreaBrush().SetColor(fw::clYellow);
     switch (rng() % 5) {
       case 0: s.LinePen().SetVisible(false); break;
       case 1: s.LinePen().SetStyle(fw::psDash); break;
