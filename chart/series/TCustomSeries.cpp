@@ -422,8 +422,15 @@ void TCustomSeries::AddCorner(fw::TPoint p) {
 void TCustomSeries::FillRun(TCanvas3D& canvas, size_t begin, size_t end, bool atFrontDepth) {
   if (end - begin < 2) return;
   const int32_t z0 = DepthStart();
+  // A view that moves the front depth by whole pixels projects a corner by adding them.
+  int64_t dx = 0, dy = 0;
+  const bool shifts = atFrontDepth && canvas.ShiftsAtDepth(z0, dx, dy) && std::abs(dx) <= PolygonLimit &&
+                      std::abs(dy) <= PolygonLimit;
   const auto corner = [&](fw::TPoint p) {
-    if (atFrontDepth) p = canvas.ProjectToPoint(Limited(p).X, Limited(p).Y, z0);
+    if (shifts)
+      p = {static_cast<int32_t>(Limited(p).X + dx), static_cast<int32_t>(Limited(p).Y + dy)};
+    else if (atFrontDepth)
+      p = canvas.ProjectToPoint(Limited(p).X, Limited(p).Y, z0);
     AddCorner(p);
   };
   canvas.Pen().SetStyle(fw::psClear);
