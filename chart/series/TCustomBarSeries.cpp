@@ -759,7 +759,60 @@ void TCustomBarSeries::DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32
       if (b > bar.CoverHigh) draw(bar.CoverHigh - 1, b);
     }
   };
-  if (!ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
+  if (!DrawThinBarColumns(canvas, from, to) && !ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
+}
+
+bool TCustomBarSeries::DrawThinBarColumns(TCanvas3D& canvas, int32_t from, int32_t to) {
+  // A bar at most two pixels across, outlined by a solid one-pixel pen, is all outline: every
+  // pixel it paints takes the pen's colour. The bars of one category pixel all hold the origin,
+  // so together they paint the pixels of the two reaching furthest either way, in any order:
+  // only those two are drawn, found from the extremes of the column's values.
+  const fw::TPen& pen = canvas.Pen();
+  if (pen.Style() != fw::psSolid || pen.Width() > 1 || pen.Mode() != fw::pmCopy || mBarPen->SmallDots()) return false;
+  const TAcross across = AcrossOfSlot();
+  if (!(across.Width <= 1.0) || MayHaveNullPoints()) return false;
+  const TChartValueList& categories = mHorizontal ? YValues() : XValues();
+  const TChartValueList& values = mHorizontal ? XValues() : YValues();
+  const TAxisScale* categoryScale = mHorizontal ? VertScale() : HorizScale();
+  const TAxisScale* valueScale = mHorizontal ? HorizScale() : VertScale();
+  if (!categoryScale || !valueScale || from > to || !categories.AscendsAsRead() || to >= values.ValueCount())
+    return false;
+  // Ascending categories, NaN last: all are numbers when the last one maps monotonically.
+  if (!categoryScale->MapsMonotonically(CategoryValue(from)) || !categoryScale->MapsMonotonically(CategoryValue(to)))
+    return false;
+  const double origin = Origin();
+  if (!valueScale->MapsMonotonically(origin) || !valueScale->MapsMonotonically(values.MinimumValue()) ||
+      !valueScale->MapsMonotonically(values.MaximumValue()))
+    return false;
+  const auto columnOf = [this](int32_t k) { return CategoryPixel(CategoryValue(k)); };
+  const int64_t columns = std::abs(int64_t{columnOf(to)} - columnOf(from)) + 1;
+  if (int64_t{to} - from + 1 < 4 * columns) return false;
+
+  const int32_t originPixel = ValuePixel(origin);
+  const fw::TColor own = mBarBrush->Color();
+  const double multiplier = values.Multiplier();
+  int32_t length = 1;
+  for (int32_t i = from; i <= to;) {
+    const int32_t column = columnOf(i);
+    const int32_t j = ColumnEnd(i, to, column, length, columnOf);
+    length = j - i + 1;
+    i = j + 1;
+    double lo, hi;
+    bool nan;  // a NaN value is a gap; the list's extremes are finite, so every other is a bar
+    values.RawExtremes(j + 1 - length, j + 1, lo, hi, nan);
+    if (!(lo <= hi)) continue;
+    int32_t a0, a1;
+    across.Place(column, a0, a1);
+    // Not reached (a width of one pixel places at most two); the bars drawn so far would be
+    // drawn again in full, over every pixel painted here.
+    if (a1 - a0 > 2) return false;
+    canvas.Brush().SetColor(own != fw::clDefault ? own : ColorOfPoint(j));
+    for (const double v : {lo * multiplier, hi * multiplier}) {
+      const fw::TRect bar = RectOf(a0, a1, originPixel, ValuePixel(v));
+      canvas.DrawRectangle(bar.Left, bar.Top, bar.Right, bar.Bottom);
+    }
+  }
+  return true;
 }
 
 bool TCustomBarSeries::CanSkipContainedBars(TCanvas3D& canvas) const {

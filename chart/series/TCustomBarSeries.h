@@ -193,6 +193,10 @@ private:
   void DrawBar(TCanvas3D& canvas, int32_t index);
   bool CanSkipCoveredBars(TCanvas3D& canvas) const;
   void DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32_t to);
+  /// DrawUncoveredParts for dense bars at most two pixels across with a solid one-pixel outline:
+  /// on each category pixel the bars reaching furthest either way; false, having drawn nothing,
+  /// when that does not apply.
+  bool DrawThinBarColumns(TCanvas3D& canvas, int32_t from, int32_t to);
   /// A bar's extent across (its width) and along (from the origin to the value), in pixels.
   std::pair<int32_t, int32_t> Across(const fw::TRect& r) const;
   std::pair<int32_t, int32_t> Along(const fw::TRect& r) const;

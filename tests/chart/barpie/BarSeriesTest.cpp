@@ -718,12 +718,13 @@ struct TBelow {
 };
 
 // Tens of bars on every pixel across: only those reaching past every later bar on their pixel
-// are placed. Random walks crossing the origin, null points, NaN values, repeated values,
-// colours of their own, an inverted axis; and values that do not all map monotonically, for
-// which every bar is placed.
+// are placed, or for bars all outline the two reaching furthest. Random walks crossing the
+// origin, null points, NaN values, repeated values, colours of their own, an inverted axis,
+// outlines hidden and wide; and values that do not all map monotonically, for which every bar
+// is placed.
 TEST(BarCoveredParts, DenseBarsGiveThePixelsOfEveryBarDrawn) {
   TBelow next{99};
-  for (int round = 0; round < 8; ++round) {
+  for (int round = 0; round < 14; ++round) {
     const bool horizontal = round % 2 == 1;
     TSeriesChart c(horizontal ? 260 : 380, horizontal ? 380 : 260);
     TCustomBarSeries* bars = horizontal ? static_cast<TCustomBarSeries*>(&c.Add<THorizBarSeries>("Series1"))
@@ -736,14 +737,19 @@ TEST(BarCoveredParts, DenseBarsGiveThePixelsOfEveryBarDrawn) {
       if (next(200) == 0) value = -value;
       double v = next(7) == 0 ? std::round(value / 10) * 10 : value;  // repeats
       if (round >= 4 && next(500) == 0) v = std::numeric_limits<double>::quiet_NaN();
-      if (round == 7 && i % 97 == 0) v = 1e300;  // far beyond any pixel
-      const fw::TColor colour = round >= 4 && next(300) == 0 ? fw::clNone : (next(5) == 0 ? fw::clBlue : fw::clDefault);
+      if ((round == 7 || round == 13) && i % 97 == 0) v = 1e300;  // far beyond any pixel
+      const fw::TColor colour = round >= 8                        ? fw::clDefault  // none of their own
+                                : round >= 4 && next(300) == 0 ? fw::clNone
+                                                               : (next(5) == 0 ? fw::clBlue : fw::clDefault);
       bars->AddMandatoryValue(v, "", colour);
     }
-    if (round == 3) bars->SetColorEachPoint(true);
+    if (round == 3 || round == 9 || round == 10) bars->SetColorEachPoint(true);
+    if (round == 10) bars->BarPen().SetVisible(false);
+    if (round == 11) bars->BarPen().SetWidth(2);
+    if (round == 12) bars->SetBarWidthPercent(100);
     if (round == 5) (horizontal ? c.Chart->BottomAxis() : c.Chart->LeftAxis()).SetInverted(true);
     if (round == 6) bars->SetYOrigin(15);
-    if (round == 7) {  // the far value maps to the axis's centre, off the monotone map
+    if (round == 7 || round == 13) {  // the far value maps to the axis's centre, off the monotone map
       TChartAxis& axis = horizontal ? c.Chart->BottomAxis() : c.Chart->LeftAxis();
       axis.SetAutomatic(false);
       axis.SetAxisRange(-150, 150);
