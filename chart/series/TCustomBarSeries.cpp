@@ -1,6 +1,9 @@
 #include "chart/series/TCustomBarSeries.h"
 
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <array>
 #include <cmath>
 #include <limits>
@@ -280,11 +283,31 @@ const TCustomBarSeries::TStats& TCustomBarSeries::Stats() const {
     constexpr double Inf = std::numeric_limits<double>::infinity();
     double steps[4] = {Inf, Inf, Inf, Inf};
     int32_t i = 1;
+    // Every difference is a finite number at least 0: zeros count as no step.
+#if defined(__SSE2__)
+    {
+      const __m128d multiplier = _mm_set1_pd(cm), zero = _mm_setzero_pd(), none = _mm_set1_pd(Inf);
+      __m128d low0 = none, low1 = none;
+      const auto step = [&](int32_t k) {
+        const __m128d d = _mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(rawCategories + k), multiplier),
+                                     _mm_mul_pd(_mm_loadu_pd(rawCategories + k - 1), multiplier));
+        const __m128d positive = _mm_cmpgt_pd(d, zero);
+        return _mm_or_pd(_mm_and_pd(positive, d), _mm_andnot_pd(positive, none));
+      };
+      for (; i + 3 < count; i += 4) {
+        low0 = _mm_min_pd(low0, step(i));
+        low1 = _mm_min_pd(low1, step(i + 2));
+      }
+      _mm_storeu_pd(steps, low0);
+      _mm_storeu_pd(steps + 2, low1);
+    }
+#else
     for (; i + 3 < count; i += 4)
       for (int32_t u = 0; u < 4; ++u) {
         const double d = rawCategories[i + u] * cm - rawCategories[i + u - 1] * cm;
-        steps[u] = d > 0 && d < steps[u] ? d : steps[u];
+        steps[u] = std::min(steps[u], d > 0 ? d : Inf);
       }
+#endif
     for (; i < count; ++i) {
       const double d = rawCategories[i] * cm - rawCategories[i - 1] * cm;
       steps[0] = d > 0 && d < steps[0] ? d : steps[0];
@@ -766,7 +789,8 @@ bool TCustomBarSeries::DrawThinBarColumns(TCanvas3D& canvas, int32_t from, int32
   // A bar at most two pixels across, outlined by a solid one-pixel pen, is all outline: every
   // pixel it paints takes the pen's colour. The bars of one category pixel all hold the origin,
   // so together they paint the pixels of the two reaching furthest either way, in any order:
-  // only those two are drawn, found from the extremes of the column's values.
+  // only those are drawn (one when all lie on one side), found from the extremes of the
+  // column's values.
   const fw::TPen& pen = canvas.Pen();
   if (pen.Style() != fw::psSolid || pen.Width() > 1 || pen.Mode() != fw::pmCopy || mBarPen->SmallDots()) return false;
   const TAcross across = AcrossOfSlot();
@@ -807,10 +831,14 @@ bool TCustomBarSeries::DrawThinBarColumns(TCanvas3D& canvas, int32_t from, int32
     // drawn again in full, over every pixel painted here.
     if (a1 - a0 > 2) return false;
     canvas.Brush().SetColor(own != fw::clDefault ? own : ColorOfPoint(j));
-    for (const double v : {lo * multiplier, hi * multiplier}) {
+    const double least = std::min(lo * multiplier, hi * multiplier), most = std::max(lo * multiplier, hi * multiplier);
+    const auto draw = [&](double v) {
       const fw::TRect bar = RectOf(a0, a1, originPixel, ValuePixel(v));
       canvas.DrawRectangle(bar.Left, bar.Top, bar.Right, bar.Bottom);
-    }
+    };
+    // On one side of the origin, the bar reaching furthest holds the other.
+    if (least < origin) draw(least);
+    if (most > origin || !(least < origin)) draw(most);
   }
   return true;
 }
