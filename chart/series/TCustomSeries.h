@@ -176,6 +176,8 @@ private:
   bool DrawLineRunByColumns(TCanvas3D& canvas, size_t begin, size_t end);
   void DrawSegment3D(TCanvas3D& canvas, const TPassPoint& a, const TPassPoint& b, bool last);
   void DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color);
+  /// The colour of a face seen from below or from the end.
+  static fw::TColor SideColor(fw::TColor color);
   /// The fill of the ribbon from a to b: the colour, or darkened where its underside shows.
   fw::TColor RibbonFill(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) const;
   /// Whether, in a 3D view that moves every depth by whole pixels, a ribbon between two points

@@ -1,0 +1,309 @@
+// The passes that leave out what later bars paint over: flat bars by the parts that show, thin
+// bars by the two reaching furthest on each pixel, 3D bars by those no later bar contains.
+#include "chart/series/TCustomBarSeries.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "chart/axes/TAxisScale.h"
+#include "chart/canvas/TCanvas3D.h"
+#include "chart/canvas/TChartCanvas3D.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/data/ColumnWalk.h"
+#include "chart/data/TChartValueList.h"
+#include "chart/panel/TChartBrush.h"
+#include "framework/graphics/TBrush.h"
+#include "framework/graphics/TPen.h"
+
+namespace chart {
+
+bool TCustomBarSeries::CanSkipCoveredBars(TCanvas3D& canvas) const {
+  // Flat opaque rectangles whose outline lies inside their bounds, each containing the origin.
+  if (!mSkipCoveredBars || ParentChart()->ChartView3D() || ParentChart()->ChartPrintingActive()) return false;
+  if (mBarStyle != bsRectangle && mBarStyle != bsCylinder) return false;
+  if (mMultiBar != mbNone && mMultiBar != mbSide) return false;
+  if (mBarBrush->Style() != fw::bsSolid || mBarBrush->HasBrushBitmap()) return false;
+  const fw::TPen& pen = canvas.Pen();
+  return pen.Style() == fw::psClear || (pen.Style() == fw::psSolid && pen.Width() <= 1 && !mBarPen->SmallDots());
+}
+
+std::pair<int32_t, int32_t> TCustomBarSeries::Across(const fw::TRect& r) const {
+  return mHorizontal ? std::pair{r.Top, r.Bottom} : std::pair{r.Left, r.Right};
+}
+
+std::pair<int32_t, int32_t> TCustomBarSeries::Along(const fw::TRect& r) const {
+  return mHorizontal ? std::pair{r.Left, r.Right} : std::pair{r.Top, r.Bottom};
+}
+
+template <class DrawRun>
+void TCustomBarSeries::ForEachRun(int32_t from, int32_t to, const DrawRun& drawRun) {
+  // Every bar of these passes reaches from the origin to its own value (no stacking), so the
+  // bars are placed a block at a time: the values mapped together, the slot worked out once.
+  std::vector<TRunBar>& run = mRunBuffer;
+  run.clear();
+  const double origin = Origin();
+  if (!std::isfinite(origin)) return;  // no bar has a start
+  const int32_t originPixel = ValuePixel(origin);
+  const TAcross across = AcrossOfSlot();
+  const TAxisScale* categoryScale = mHorizontal ? VertScale() : HorizScale();
+  const TAxisScale* valueScale = mHorizontal ? HorizScale() : VertScale();
+  const fw::TColor own = mBarBrush->Color();
+  const bool nulls = MayHaveNullPoints();
+  constexpr int32_t Block = 256;
+  mPassCategories.resize(Block);
+  mPassValues.resize(Block);
+  mPassCategoryPixels.assign(Block, 0);
+  mPassValuePixels.assign(Block, 0);
+  for (int32_t begin = from; begin <= to;) {
+    const auto n = static_cast<size_t>(std::min<int64_t>(Block, int64_t{to} - begin + 1));
+    for (size_t k = 0; k < n; ++k) {
+      mPassCategories[k] = CategoryValue(begin + static_cast<int32_t>(k));
+      mPassValues[k] = BarValue(begin + static_cast<int32_t>(k));
+    }
+    if (categoryScale) categoryScale->ValuesToPixels({mPassCategories.data(), n}, mPassCategoryPixels);
+    if (valueScale) valueScale->ValuesToPixels({mPassValues.data(), n}, mPassValuePixels);
+    for (size_t k = 0; k < n; ++k) {
+      const int32_t i = begin + static_cast<int32_t>(k);
+      const double value = mPassValues[k];
+      if (GapOf(i, value, mPassCategories[k], nulls)) continue;
+      int32_t a0, a1;
+      across.Place(mPassCategoryPixels[k], a0, a1);
+      const fw::TRect rect = RectOf(a0, a1, originPixel, mPassValuePixels[k]);
+      if (!run.empty() && Across(run.back().Rect) != Across(rect)) {
+        drawRun(run);
+        run.clear();
+      }
+      run.push_back({rect, own != fw::clDefault ? own : ColorOfPoint(i), 0, 0, value < origin, false});
+    }
+    begin += static_cast<int32_t>(n);
+  }
+  if (!run.empty()) drawRun(run);
+  run.clear();
+}
+
+template <class DrawRun>
+bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun& drawRun) {
+  // Every bar reaches from the origin to its value, so each holds the origin. A bar whose value
+  // lies between the lowest and highest value of the later bars of its run (origin included) is
+  // held, pixel for pixel, in the later bar reaching furthest on its side: the map is monotone
+  // between values that map monotonically. The passes draw nothing of such a bar. Splitting the
+  // runs of equal extent across by category pixel only shortens them: each run is drawn as if
+  // all its bars were.
+  const TChartValueList& categories = mHorizontal ? YValues() : XValues();
+  const TChartValueList& values = mHorizontal ? XValues() : YValues();
+  const TAxisScale* categoryScale = mHorizontal ? VertScale() : HorizScale();
+  const TAxisScale* valueScale = mHorizontal ? HorizScale() : VertScale();
+  if (!categoryScale || !valueScale || from > to || !categories.AscendsAsRead()) return false;
+  // Ascending categories, NaN last: all are numbers when the last one maps monotonically.
+  if (!categoryScale->MapsMonotonically(CategoryValue(from)) || !categoryScale->MapsMonotonically(CategoryValue(to)))
+    return false;
+  const double origin = Origin();
+  if (!valueScale->MapsMonotonically(origin) || !valueScale->MapsMonotonically(values.MinimumValue()) ||
+      !valueScale->MapsMonotonically(values.MaximumValue()))
+    return false;
+  const auto columnOf = [this](int32_t k) { return CategoryPixel(CategoryValue(k)); };
+  const int64_t columns = std::abs(int64_t{columnOf(to)} - columnOf(from)) + 1;
+  if (int64_t{to} - from + 1 < 4 * columns) return false;
+
+  const int32_t originPixel = ValuePixel(origin);
+  const TAcross across = AcrossOfSlot();
+  const fw::TColor own = mBarBrush->Color();
+  const bool nulls = MayHaveNullPoints();
+  const double multiplier = values.Multiplier();
+  std::vector<TRunBar>& run = mRunBuffer;
+  std::vector<int32_t>& records = mRecordBuffer;
+  int32_t length = 1;
+  for (int32_t i = from; i <= to;) {
+    const int32_t column = columnOf(i);
+    const int32_t j = ColumnEnd(i, to, column, length, columnOf);
+    length = j - i + 1;
+    // From the last bar back: the bars reaching past every later one, with the values read
+    // as BarValue reads them.
+    records.clear();
+    mPassValues.clear();
+    const double* raw = j < values.ValueCount() ? values.RawRun(i, j + 1) : nullptr;
+    double low = std::numeric_limits<double>::infinity(), high = -low;
+    for (int32_t k = j; k >= i; --k) {
+      const double v = raw ? raw[k - i] * multiplier : BarValue(k);
+      if (GapOf(k, v, 0.0, nulls)) continue;
+      const double lo = std::min(origin, v), hi = std::max(origin, v);
+      if (lo < low || hi > high) {
+        records.push_back(k);
+        mPassValues.push_back(v);
+        low = std::min(low, lo);
+        high = std::max(high, hi);
+      }
+    }
+    if (!records.empty()) {
+      // The drawn bars' values mapped together (a smooth stretch may draw every bar).
+      mPassValuePixels.resize(mPassValues.size());
+      valueScale->ValuesToPixels(mPassValues, mPassValuePixels);
+      int32_t a0, a1;
+      across.Place(column, a0, a1);
+      run.clear();
+      for (size_t r = records.size(); r-- > 0;) {
+        const int32_t k = records[r];
+        const double value = mPassValues[r];
+        run.push_back({RectOf(a0, a1, originPixel, mPassValuePixels[r]), own != fw::clDefault ? own : ColorOfPoint(k),
+                       0, 0, value < origin, false});
+      }
+      drawRun(run);
+    }
+    i = j + 1;
+  }
+  run.clear();
+  return true;
+}
+
+void TCustomBarSeries::DrawUncoveredParts(TCanvas3D& canvas, int32_t from, int32_t to) {
+  // The bars of one run (neighbours with the same extent across, in drawing order) all contain
+  // the origin's pixel, so what the later bars of the run cover of an earlier one is one band
+  // along the value axis. Only the parts outside that band can show: each is drawn as a
+  // rectangle reaching one pixel into the band, where its own edge is painted over later.
+  const auto drawRun = [&](std::vector<TRunBar>& run) {
+    int32_t low = INT32_MAX, high = INT32_MIN;
+    for (size_t k = run.size(); k-- > 0;) {
+      run[k].CoverLow = low;
+      run[k].CoverHigh = high;
+      const auto [a, b] = Along(run[k].Rect);
+      low = std::min(low, a);
+      high = std::max(high, b);
+    }
+    for (const TRunBar& bar : run) {
+      canvas.Brush().SetColor(bar.Color);
+      const auto [a, b] = Along(bar.Rect);
+      auto draw = [&](int32_t lo, int32_t hi) {
+        fw::TRect piece = bar.Rect;
+        if (mHorizontal) {
+          piece.Left = lo;
+          piece.Right = hi;
+        } else {
+          piece.Top = lo;
+          piece.Bottom = hi;
+        }
+        canvas.DrawRectangle(piece.Left, piece.Top, piece.Right, piece.Bottom);
+      };
+      if (bar.CoverLow > bar.CoverHigh) {
+        draw(a, b);  // the last bar of the run
+        continue;
+      }
+      if (a < bar.CoverLow) draw(a, bar.CoverLow + 1);
+      if (b > bar.CoverHigh) draw(bar.CoverHigh - 1, b);
+    }
+  };
+  if (!DrawThinBarColumns(canvas, from, to) && !ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
+}
+
+bool TCustomBarSeries::DrawThinBarColumns(TCanvas3D& canvas, int32_t from, int32_t to) {
+  // A bar at most two pixels across, outlined by a solid one-pixel pen, is all outline: every
+  // pixel it paints takes the pen's colour. The bars of one category pixel all hold the origin,
+  // so together they paint the pixels of the two reaching furthest either way, in any order:
+  // only those are drawn (one when all lie on one side), found from the extremes of the
+  // column's values.
+  const fw::TPen& pen = canvas.Pen();
+  if (pen.Style() != fw::psSolid || pen.Width() > 1 || pen.Mode() != fw::pmCopy || mBarPen->SmallDots()) return false;
+  const TAcross across = AcrossOfSlot();
+  if (!(across.Width <= 1.0) || MayHaveNullPoints()) return false;
+  const TChartValueList& categories = mHorizontal ? YValues() : XValues();
+  const TChartValueList& values = mHorizontal ? XValues() : YValues();
+  const TAxisScale* categoryScale = mHorizontal ? VertScale() : HorizScale();
+  const TAxisScale* valueScale = mHorizontal ? HorizScale() : VertScale();
+  if (!categoryScale || !valueScale || from > to || !categories.AscendsAsRead() || to >= values.ValueCount())
+    return false;
+  // Ascending categories, NaN last: all are numbers when the last one maps monotonically.
+  if (!categoryScale->MapsMonotonically(CategoryValue(from)) || !categoryScale->MapsMonotonically(CategoryValue(to)))
+    return false;
+  const double origin = Origin();
+  if (!valueScale->MapsMonotonically(origin) || !valueScale->MapsMonotonically(values.MinimumValue()) ||
+      !valueScale->MapsMonotonically(values.MaximumValue()))
+    return false;
+  const auto columnOf = [this](int32_t k) { return CategoryPixel(CategoryValue(k)); };
+  const int64_t columns = std::abs(int64_t{columnOf(to)} - columnOf(from)) + 1;
+  if (int64_t{to} - from + 1 < 4 * columns) return false;
+
+  const int32_t originPixel = ValuePixel(origin);
+  const fw::TColor own = mBarBrush->Color();
+  const double multiplier = values.Multiplier();
+  int32_t length = 1;
+  for (int32_t i = from; i <= to;) {
+    const int32_t column = columnOf(i);
+    const int32_t j = ColumnEnd(i, to, column, length, columnOf);
+    length = j - i + 1;
+    i = j + 1;
+    double lo, hi;
+    bool nan;  // a NaN value is a gap; the list's extremes are finite, so every other is a bar
+    values.RawExtremes(j + 1 - length, j + 1, lo, hi, nan);
+    if (!(lo <= hi)) continue;
+    int32_t a0, a1;
+    across.Place(column, a0, a1);
+    // Not reached (a width of one pixel places at most two); the bars drawn so far would be
+    // drawn again in full, over every pixel painted here.
+    if (a1 - a0 > 2) return false;
+    canvas.Brush().SetColor(own != fw::clDefault ? own : ColorOfPoint(j));
+    const double least = std::min(lo * multiplier, hi * multiplier), most = std::max(lo * multiplier, hi * multiplier);
+    const auto draw = [&](double v) {
+      const fw::TRect bar = RectOf(a0, a1, originPixel, ValuePixel(v));
+      canvas.DrawRectangle(bar.Left, bar.Top, bar.Right, bar.Bottom);
+    };
+    // On one side of the origin, the bar reaching furthest holds the other.
+    if (least < origin) draw(least);
+    if (most > origin || !(least < origin)) draw(most);
+  }
+  return true;
+}
+
+bool TCustomBarSeries::CanSkipContainedBars(TCanvas3D& canvas) const {
+  if (!mSkipCoveredBars || !ParentChart()->ChartView3D() || !canvas.IsOrthogonal() || ParentChart()->ChartPrintingActive())
+    return false;
+  if (mBarStyle != bsRectangle || (mMultiBar != mbNone && mMultiBar != mbSide)) return false;
+  if (mBarBrush->Style() != fw::bsSolid || mBarBrush->HasBrushBitmap()) return false;
+  const fw::TPen& pen = canvas.Pen();
+  if (pen.Mode() != fw::pmCopy) return false;
+  return pen.Style() == fw::psClear || (pen.Style() == fw::psSolid && pen.Width() <= 1 && !mBarPen->SmallDots());
+}
+
+void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int32_t to) {
+  // At 100 % zoom a pixel along the bar is a pixel on the screen, so a cut one pixel inside a
+  // face stays inside it.
+  const auto* chartCanvas = dynamic_cast<const TChartCanvas3D*>(&canvas);
+  const bool pieces = chartCanvas && chartCanvas->ZoomFactor() == 1.0;
+  const auto drawRun = [&](std::vector<TRunBar>& run) {
+    // The later bars reaching furthest either way along: a bar that one of them contains is
+    // left out.
+    const size_t none = run.size();
+    size_t lowest = none, highest = none;
+    const auto contains = [&](size_t j, const fw::TRect& bar) {
+      return j != none && Along(run[j].Rect).first <= Along(bar).first && Along(run[j].Rect).second >= Along(bar).second;
+    };
+    for (size_t k = run.size(); k-- > 0;) {
+      TRunBar& bar = run[k];
+      bar.Hidden = contains(lowest, bar.Rect) || contains(highest, bar.Rect);
+      // The later bar that contains every later bar, when there is one: a bar reaching past
+      // its low end is drawn from there on only (see below).
+      bar.CoverLow = bar.CoverHigh = 0;
+      const size_t all = highest != none && contains(lowest, run[highest].Rect) ? lowest : none;
+      if (!bar.Hidden && all != none && Along(bar.Rect).first < Along(run[all].Rect).first) {
+        bar.CoverLow = Along(run[all].Rect).first;
+        bar.CoverHigh = Along(run[all].Rect).second;
+      }
+      if (lowest == none || Along(bar.Rect).first < Along(run[lowest].Rect).first) lowest = k;
+      if (highest == none || Along(bar.Rect).second > Along(run[highest].Rect).second) highest = k;
+    }
+    for (const TRunBar& bar : run) {
+      if (bar.Hidden) continue;
+      canvas.Brush().SetColor(bar.Color);
+      fw::TRect drawn = bar.Rect;
+      if (pieces && bar.CoverLow < bar.CoverHigh && Along(bar.Rect).second <= bar.CoverHigh) {
+        // Only the part up to one pixel into the containing bar shows: that bar paints the
+        // rest, and the cut edges of the part lie one pixel inside its faces.
+        (mHorizontal ? drawn.Right : drawn.Bottom) = bar.CoverLow + 1;
+      }
+      DrawShape(canvas, drawn, bar.TowardsMinimum, bar.Color);
+    }
+  };
+  if (!ForEachRecordRun(from, to, drawRun)) ForEachRun(from, to, drawRun);
+}
+
+}  // namespace chart

@@ -1,0 +1,385 @@
+// The passes that draw a pixel column at a time what later shapes of the column would paint
+// over: markers walked back from a column's last, and 3D ribbons as runs of strips.
+#include "chart/series/TCustomSeries.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <span>
+#include <vector>
+
+#include "chart/axes/TAxisScale.h"
+#include "chart/canvas/TCanvas3D.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/data/ColumnWalk.h"
+#include "chart/data/TChartValueList.h"
+#include "chart/data/TFastLineSeries.h"
+#include "chart/series/TMarkerShape.h"
+#include "chart/series/TScratchPaint.h"
+#include "chart/series/TSeriesPointer.h"
+#include "framework/graphics/TBrush.h"
+#include "framework/graphics/TPen.h"
+#include "framework/graphics/TSurface.h"
+
+namespace chart {
+
+bool TCustomSeries::LeavesOutCoveredPointers(TCanvas3D& canvas) const {
+  const TSeriesHost* chart = ParentChart();
+  return mPointer->Visible() && !chart->ChartView3D() && MergeDrawing() && !chart->ChartPrintingActive() &&
+         canvas.Surface() && canvas.Surface()->DrawsOnImage() && mPointer->PaintsWholeBox(canvas);
+}
+
+void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
+  if (!mPointer->Visible()) return;
+  if (LeavesOutCoveredPointers(canvas)) {
+    DrawUncoveredPointers(canvas, begin, end);
+    return;
+  }
+  const bool view3D = ParentChart()->ChartView3D();
+  for (size_t k = begin; k < end; ++k) {
+    const TPassPoint& p = mPass[k];
+    if (!p.Gap) mPointer->Draw(canvas, view3D, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
+  }
+}
+
+void TCustomSeries::DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_t end) {
+  // The markers of one pixel column span the same columns, so what the later ones there paint
+  // of an earlier one is a set of whole rows: when those hold all its rows, every pixel of it is
+  // painted over. Markers of other columns are drawn in between only before or after the column.
+  mCoveredRows.Reset(canvas.Surface()->Height());
+  const int64_t v = mPointer->VertSize();
+  const auto draw = [&](const TPassPoint& p) {
+    mPointer->Draw(canvas, false, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
+  };
+  size_t k = begin;
+  while (k < end) {
+    if (mPass[k].Gap) {
+      ++k;
+      continue;
+    }
+    const int32_t x = mPass[k].X;
+    size_t e = k + 1;
+    while (e < end && (mPass[e].Gap || mPass[e].X == x)) ++e;
+    if (e - k == 1) {
+      draw(mPass[k]);
+      k = e;
+      continue;
+    }
+    mPointerShown.assign(e - k, 0);
+    for (size_t m = e; m-- > k;) {
+      const TPassPoint& p = mPass[m];
+      if (p.Gap) continue;
+      const int64_t top = int64_t{p.Y} - v, bottom = int64_t{p.Y} + v;
+      mPointerShown[m - k] = !mCoveredRows.CoverAndTell(top, bottom);
+    }
+    mCoveredRows.Clear();
+    for (size_t m = k; m < e; ++m)
+      if (mPointerShown[m - k]) draw(mPass[m]);
+    k = e;
+  }
+}
+
+bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
+  const TSeriesHost* chart = ParentChart();
+  fw::TSurface* surface = canvas.Surface();
+  if (mDrawLine || mDrawArea || !mPointer->Visible() || !MergeDrawing() || chart->ChartPrintingActive() || !surface ||
+      !surface->DrawsOnImage())
+    return false;
+  const bool view3D = chart->ChartView3D();
+  if (view3D ? surface->DevicePixelRatio() != 1.0 || !mPointer->PaintsOpaquely(canvas)
+             : !mPointer->PaintsWholeBox(canvas))
+    return false;
+  const TAxisScale* horiz = HorizScale();
+  const TAxisScale* vert = VertScale();
+  if (!horiz || !vert || !XValues().AscendsAsRead()) return false;
+  const double multiplier = YValues().Multiplier();
+  if (!(multiplier > 0 && multiplier <= std::numeric_limits<double>::max())) return false;
+  // Ascending X values (NaN last) map monotonically between two ends that do.
+  if (std::isnan(XValueOf(last)) || !horiz->MapsMonotonically(XValueOf(first)) ||
+      !horiz->MapsMonotonically(XValueOf(last)))
+    return false;
+  const auto columnOf = [this](int32_t k) { return XPixelOfValue(XValueOf(k)); };
+  const int64_t columns = std::abs(int64_t{columnOf(last)} - columnOf(first)) + 1;
+  if (int64_t{last} - first + 1 < columns * TFastLineSeries::ColumnsFromDensity) return false;
+
+  // A marker at row y stands for rows y + above .. y + above + rows - 1 of its column. Flat, those
+  // are its box's rows, the same in each of its pixel columns, and rows outside the image count
+  // as covered. In 3D they are the rows of the shortest column of the measured shape
+  // (TMarkerShape), and a marker whose rows reach past the image always shows: its other
+  // columns may paint rows inside.
+  int64_t above = -int64_t{mPointer->VertSize()}, rows = 2 * int64_t{mPointer->VertSize()} + 1;
+  if (view3D) {
+    if (!mMarkerShape) mMarkerShape = std::make_unique<TMarkerShape>();
+    if (!mMarkerShape->Measure(canvas, *mPointer, DepthStart(), DepthEnd(), SeriesColor())) return false;
+    above = mMarkerShape->Above();
+    rows = mMarkerShape->Rows();
+  }
+  const int32_t height = surface->Height();
+  mCoveredRows.Reset(height);
+  // Whether the markers at rows a..b (a <= b) were all covered; coverAndTell covers them too.
+  const auto inImage = [&](int64_t a, int64_t b) { return !view3D || (a + above >= 0 && b + above + rows <= height); };
+  const auto covered = [&](int64_t a, int64_t b) {
+    return inImage(a, b) && mCoveredRows.Covers(a + above, b + above + rows - 1);
+  };
+  const auto coverAndTell = [&](int64_t row) {
+    return mCoveredRows.CoverAndTell(row + above, row + above + rows - 1) && inImage(row, row);
+  };
+
+  // Each column's markers are walked from the last back, as DrawUncoveredPointers does, a block
+  // of points at a time. A block whose extremes map monotonically lies within the rows of those:
+  // when the later markers cover all of them, the block cannot show and is passed over. When the
+  // column's own extremes are covered so, the walk stops.
+  constexpr int32_t Block = 16;
+  mPassYValues.resize(Block);
+  mPassYPixels.resize(Block);
+  const bool nulls = MayHaveNullPoints();
+  const TChartValueList& values = YValues();
+  // The rows a..b of the values of points from..to-1, when they map monotonically.
+  const auto valueRows = [&](int32_t from, int32_t to, int64_t& a, int64_t& b) {
+    double lo, hi;
+    bool nan;  // NaN values are gaps: they neither show nor cover
+    values.RawExtremes(from, to, lo, hi, nan);
+    if (!(lo <= hi) || !vert->MapsMonotonically(lo * multiplier) || !vert->MapsMonotonically(hi * multiplier))
+      return false;
+    const int32_t p = YPixelOfValue(lo * multiplier), q = YPixelOfValue(hi * multiplier);
+    a = std::min(p, q);
+    b = std::max(p, q);
+    return true;
+  };
+  int32_t length = 1;
+  for (int32_t i = first; i <= last;) {
+    const int32_t x = columnOf(i);
+    const int32_t j = ColumnEnd(i, last, x, length, columnOf);
+    length = j - i + 1;
+    int64_t top = 0, bottom = -1;
+    const bool bounded = valueRows(i, j + 1, top, bottom);
+    const auto allCovered = [&] { return bounded && covered(top, bottom); };
+    mPointerRows.clear();
+    bool done = allCovered();
+    for (int32_t e = j; e >= i && !done; e -= Block) {
+      const int32_t b = std::max(i, e - Block + 1);
+      int64_t blockTop, blockBottom;
+      if (e > b && valueRows(b, e + 1, blockTop, blockBottom) && covered(blockTop, blockBottom)) continue;
+      const int32_t n = e - b + 1;
+      for (int32_t k = 0; k < n; ++k) mPassYValues[k] = values.ValueAt(b + k);
+      vert->ValuesToPixels(std::span<const double>(mPassYValues.data(), static_cast<size_t>(n)), mPassYPixels);
+      for (int32_t m = e; m >= b; --m) {
+        if ((nulls && IsNullPoint(m)) || std::isnan(mPassYValues[m - b])) continue;
+        const int32_t row = mPassYPixels[m - b];
+        if (coverAndTell(row)) continue;
+        mPointerRows.push_back({m, row});
+        if ((done = allCovered())) break;
+      }
+    }
+    mCoveredRows.Clear();
+    for (size_t k = mPointerRows.size(); k-- > 0;) {
+      const auto [m, row] = mPointerRows[k];
+      mPointer->Draw(canvas, view3D, x, row, DepthStart(), DepthEnd(), ColorOfPoint(m));
+    }
+    i = j + 1;
+  }
+  return true;
+}
+
+bool TCustomSeries::RibbonsAreStrips(TCanvas3D& canvas) {
+  const int32_t z0 = DepthStart(), z1 = DepthEnd();
+  int64_t dx0, dy0, dx1, dy1;
+  if (!canvas.ShiftsAtDepth(z0, dx0, dy0) || !canvas.ShiftsAtDepth(z1, dx1, dy1)) return false;
+  const int64_t depth = dx1 - dx0;
+  if (depth < 0 || dy1 - dy0 != -depth) return false;
+  if (depth == mStripsDepth) return mStripsHold;
+  mStripsDepth = depth;
+  mStripsHold = false;
+  // Side by side on scratch images: ribbons of one to three rows, upward and downward, outlined
+  // in one colour and filled in another; then one strip drawn as a line, with the lines along
+  // the front and the back of three rows.
+  constexpr int64_t Margin = 3, Tallest = 3, Ribbons = 2 * Tallest;
+  const int64_t cell = depth + 1 + 2 * Margin;
+  const int64_t width = (Ribbons + 1) * cell, height = depth + Tallest + 1 + 2 * Margin;
+  if (width > TScratchPaint::MaxSide || height > TScratchPaint::MaxSide) return false;
+  if (!mScratchPaint) mScratchPaint = std::make_unique<TScratchPaint>();
+  // A ribbon from row a to row b at column x starts at x + dx0 on screen; its strip of row r
+  // holds the pixels (x + dx0 + t, r + dy0 - t) for t = 0 .. depth.
+  const int32_t top = static_cast<int32_t>(Margin + depth - dy0);  // its strip reaches up to the margin
+  const auto columnOf = [&](int64_t c) { return static_cast<int32_t>(c * cell + Margin - dx0); };
+  const fw::TColor outline = fw::clBlue, fill = fw::clRed;
+  const bool painted = mScratchPaint->Paint(canvas, static_cast<int32_t>(width), static_cast<int32_t>(height), [&] {
+    for (int64_t c = 0; c < Ribbons; ++c) {
+      const int32_t x = columnOf(c), bottom = static_cast<int32_t>(top + 1 + c / 2);
+      canvas.ApplyChartPen(*mLinePen);
+      canvas.Pen().SetColor(outline);
+      if (c % 2 == 0)
+        DrawRibbon(canvas, {x, top}, {x, bottom}, fill);
+      else
+        DrawRibbon(canvas, {x, bottom}, {x, top}, fill);
+    }
+    const int32_t x = columnOf(Ribbons);
+    DrawStrip(canvas, x, top, top, outline);
+    DrawRibbonEdges(canvas, x, top, top + 2);
+  });
+  if (!painted) return false;
+  // The colours seen: the ribbons' outline, each ribbon's fill, the strip line, the edges.
+  std::array<fw::TColor, Ribbons + 3> seen;
+  seen.fill(fw::clNone);
+  fw::TColor& outlineSeen = seen[Ribbons];
+  for (int64_t py = 0; py < height; ++py)
+    for (int64_t px = 0; px < width; ++px) {
+      const int64_t c = px / cell, t = px - c * cell - Margin;
+      const int64_t r = py + t - dy0;  // the row whose strip holds (px, py), for this t
+      const int64_t bottom = c < Ribbons ? top + 1 + c / 2 : top + 2;
+      const bool end = t == 0 || t == depth, row = t >= 0 && t <= depth && r >= top && r <= bottom;
+      const bool inside = c < Ribbons ? row : row && (r == top || end);
+      const int32_t x = static_cast<int32_t>(px), y = static_cast<int32_t>(py);
+      if (inside != mScratchPaint->Painted(x, y)) return false;
+      if (!inside) continue;
+      // A ribbon's outline on its ends and its first and last strips, one fill colour within.
+      const fw::TColor colour = mScratchPaint->Colour(x, y);
+      const size_t bucket = c == Ribbons                             ? Ribbons + (end ? 2 : 1)
+                            : !end && r != top && r != bottom ? static_cast<size_t>(c)
+                                                              : Ribbons;
+      if (seen[bucket] == fw::clNone) seen[bucket] = colour;
+      if (colour != seen[bucket]) return false;
+    }
+  for (int64_t c = 0; c < Ribbons; ++c)
+    if (seen[static_cast<size_t>(c)] == outlineSeen) return false;
+  mStripsHold = true;
+  return true;
+}
+
+bool TCustomSeries::RibbonColumnsApply(TCanvas3D& canvas) {
+  const TSeriesHost* chart = ParentChart();
+  fw::TSurface* surface = canvas.Surface();
+  if (!MergeDrawing() || mStairs || chart->ChartPrintingActive() ||
+      !surface->DrawsOnImage() || surface->DevicePixelRatio() != 1.0)
+    return false;
+  fw::TPen pen;
+  pen.Assign(canvas.Pen());
+  TChartCanvas::ApplyChartPenTo(pen, *mLinePen);
+  if (pen.Style() != fw::psSolid || pen.Width() > 1 || pen.Mode() != fw::pmCopy || mLinePen->SmallDots()) return false;
+  return RibbonsAreStrips(canvas);
+}
+
+void TCustomSeries::DrawStrip(TCanvas3D& canvas, int32_t x, int32_t top, int32_t bottom, fw::TColor color) {
+  canvas.ApplyChartPen(*mLinePen);
+  canvas.Pen().SetColor(color);
+  if (top == bottom) {
+    // One strip: a line from the front one step past the back, which it leaves out.
+    const fw::TPoint a = canvas.ProjectToPoint(x, top, DepthStart()), b = canvas.ProjectToPoint(x, top, DepthEnd());
+    canvas.DrawSegment(a.X, a.Y, b.X + 1, b.Y - 1);
+    return;
+  }
+  canvas.Brush().SetStyle(fw::bsSolid);
+  canvas.Brush().SetColor(color);
+  canvas.DrawExtrudedSegment({x, top}, {x, bottom}, DepthStart(), DepthEnd());
+}
+
+void TCustomSeries::DrawRibbonEdges(TCanvas3D& canvas, int32_t x, int32_t top, int32_t bottom) {
+  canvas.ApplyChartPen(*mLinePen);
+  for (const int32_t z : {DepthStart(), DepthEnd()}) {
+    const fw::TPoint a = canvas.ProjectToPoint(x, top, z), b = canvas.ProjectToPoint(x, bottom, z);
+    canvas.DrawSegment(a.X, a.Y, b.X, b.Y + 1);
+  }
+}
+
+void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t last, bool tops) {
+  // Walking from the column's last ribbon back, the later ribbons paint the strips of rows
+  // lo..hi (the extremes of their points); of an earlier ribbon only the strips beyond show: its
+  // own end row in the outline's colour, the rows between it and lo..hi in its fill. Those
+  // strips are drawn as runs of one colour, then the outline along the front and the back.
+  // Runs found below lo..hi go to mStripRunsBelow, those above to mStripRuns, each in the order
+  // found.
+  canvas.ApplyChartPen(*mLinePen);
+  const fw::TColor outline = canvas.Pen().Color();
+  mStripRuns.clear();
+  mStripRunsBelow.clear();
+  const auto add = [](std::vector<TStripRun>& runs, int32_t top, int32_t bottom, fw::TColor color) {
+    if (top <= bottom) runs.push_back({top, bottom, color});
+  };
+  // Whether a ribbon's underside shows depends only on whether it runs up or down the column.
+  const int32_t x = mPass[first].X;
+  std::array<int8_t, 2> dark{-1, -1};
+  const auto fill = [&](const TPassPoint& a, const TPassPoint& b) {
+    int8_t& d = dark[a.Y < b.Y];
+    if (d < 0) d = RibbonFill(canvas, {x, a.Y}, {x, b.Y}, fw::clWhite) != fw::clWhite;
+    const fw::TColor color = tops ? AreaFill(b.Color) : b.Color;
+    return d ? SideColor(color) : color;
+  };
+  bool any = false;
+  int32_t lo = 0, hi = 0;
+  for (size_t m = last; m > first; --m) {
+    const TPassPoint& a = mPass[m - 1];
+    const TPassPoint& b = mPass[m];
+    if (a.Y == b.Y) continue;  // a ribbon of no height draws nothing
+    if (!any) {
+      lo = std::min(a.Y, b.Y);
+      hi = std::max(a.Y, b.Y);
+      add(mStripRuns, lo, lo, outline);
+      add(mStripRuns, lo + 1, hi - 1, fill(a, b));
+      add(mStripRuns, hi, hi, outline);
+      any = true;
+    } else if (a.Y < lo) {
+      add(mStripRunsBelow, a.Y + 1, lo - 1, fill(a, b));
+      add(mStripRunsBelow, a.Y, a.Y, outline);
+      lo = a.Y;
+    } else if (a.Y > hi) {
+      add(mStripRuns, hi + 1, a.Y - 1, fill(a, b));
+      add(mStripRuns, a.Y, a.Y, outline);
+      hi = a.Y;
+    }
+  }
+  if (!any) return;
+  // From the top: the runs below in reverse, then the others; neighbours of one colour as one.
+  bool open = false;
+  TStripRun run{};
+  const auto take = [&](const TStripRun& next) {
+    if (open && next.Color == run.Color) {
+      run.Bottom = next.Bottom;
+      return;
+    }
+    if (open) DrawStrip(canvas, x, run.Top, run.Bottom, run.Color);
+    run = next;
+    open = true;
+  };
+  for (size_t k = mStripRunsBelow.size(); k-- > 0;) take(mStripRunsBelow[k]);
+  for (const TStripRun& next : mStripRuns) take(next);
+  DrawStrip(canvas, x, run.Top, run.Bottom, run.Color);
+  DrawRibbonEdges(canvas, x, lo, hi);
+}
+
+void TCustomSeries::DrawRibbonsByColumns(TCanvas3D& canvas, size_t begin, size_t end, bool tops) {
+  // The ribbons joining points of one pixel column, two or more in a row, go by DrawRibbonColumn;
+  // points far off the image, and a run's last top (which closes its prism), go one by one.
+  constexpr int32_t Near = 4096;
+  const fw::TSurface* surface = canvas.Surface();
+  const int64_t width = surface->Width(), height = surface->Height();
+  const auto near = [&](const TPassPoint& p) {
+    return p.X >= -Near && p.X <= width + Near && p.Y >= -Near && p.Y <= height + Near;
+  };
+  const size_t columnEnd = tops ? end - 1 : end;
+  const auto inColumn = [&](size_t m) {
+    const TPassPoint& a = mPass[m - 1];
+    const TPassPoint& b = mPass[m];
+    return m < columnEnd && !a.Gap && !b.Gap && a.X == b.X && near(a) && near(b);
+  };
+  size_t k = begin + 1;
+  while (k < end) {
+    size_t e = k;
+    while (e < end && inColumn(e)) ++e;
+    if (e - k >= 2) {
+      DrawRibbonColumn(canvas, k - 1, e - 1, tops);
+      k = e;
+      continue;
+    }
+    for (e = std::max(e, k + 1); k < e; ++k) {
+      const bool last = k + 1 == end || mPass[k + 1].Gap;
+      if (tops)
+        DrawPrismTop(canvas, mPass[k - 1], mPass[k], last);
+      else
+        DrawSegment3D(canvas, mPass[k - 1], mPass[k], last);
+    }
+  }
+}
+
+}  // namespace chart
