@@ -14,6 +14,7 @@
 #include "chart/data/TFastLineSeries.h"
 #include "chart/panel/TChartBrush.h"
 #include "chart/series/TLineSeries.h"
+#include "chart/series/TMarkerShape.h"
 #include "chart/series/TPointSeries.h"
 #include "chart/series/TSeriesPointer.h"
 #include "framework/graphics/TBitmap.h"
@@ -389,4 +390,54 @@ TEST(SeriesPointerPixels, In3DMarkersPaintedOverByLaterOnesAreLeftOutWithTheSame
     for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
     ASSERT_EQ(differences, 0u) << "seed " << seed;
   }
+}
+
+TEST(MarkerShape, MeasuresTheRowsOfEachColumnAndRefusesWhatItCannotStandFor) {
+  seriestest::TSeriesChart c(160, 120, true);
+  auto& s = c.Add<TPointSeries>({5}, fw::clRed);
+  TSeriesPointer& pointer = s.Pointer();
+  pointer.SetHorizSize(3);
+  pointer.SetVertSize(2);
+  c.Draw();  // the projection of a frame
+  TCanvas3D& canvas = c.Chart.Canvas();
+  fw::TBitmap target(160, 120);
+  canvas.AttachSurface(&target.Canvas());
+  const int32_t z0 = s.DepthStart(), z1 = s.DepthEnd(), zm = (z0 + z1) / 2;
+  int64_t dx, dy0, dy1, dym;
+  ASSERT_TRUE(canvas.ShiftsAtDepth(z0, dx, dy0));
+  ASSERT_TRUE(canvas.ShiftsAtDepth(z1, dx, dy1));
+  ASSERT_TRUE(canvas.ShiftsAtDepth(zm, dx, dym));
+  ASSERT_LT(dy1, dy0);  // the back lies higher
+
+  TMarkerShape shape;
+  // Flat at the middle of the depth: the box, moved.
+  pointer.SetDraw3D(false);
+  ASSERT_TRUE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  EXPECT_EQ(shape.Rows(), 5);
+  EXPECT_EQ(shape.Above(), -2 + dym);
+  EXPECT_EQ(shape.Top(), -2 + dym);
+  EXPECT_EQ(shape.Bottom(), 2 + dym);
+  // A cuboid: its front's columns are the shortest; its top reaches up to the back.
+  pointer.SetDraw3D(true);
+  ASSERT_TRUE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  EXPECT_EQ(shape.Rows(), 5);
+  EXPECT_EQ(shape.Bottom(), 2 + dy0);
+  EXPECT_EQ(shape.Top(), -2 + dy1);
+  // A clear brush leaves a column with two runs of rows.
+  pointer.Brush().SetStyle(fw::bsClear);
+  EXPECT_FALSE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  pointer.Brush().SetStyle(fw::bsSolid);
+  // Too large to measure.
+  pointer.SetHorizSize(TMarkerShape::MaxExtent);
+  EXPECT_FALSE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  pointer.SetHorizSize(3);
+  // The canvas draws on its own surface again.
+  EXPECT_EQ(canvas.Surface(), &target.Canvas());
+
+  // A view that does not move by whole pixels.
+  c.Chart.View3DOptions().SetZoom(90);
+  c.Draw();
+  canvas.AttachSurface(&target.Canvas());
+  EXPECT_FALSE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  canvas.AttachSurface(nullptr);
 }
