@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -12,6 +13,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/canvas/TChartPen.h"
 #include "chart/canvas/TView3DOptions.h"
+#include "chart/data/TFastLineSeries.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TLineSeries.h"
@@ -474,4 +476,53 @@ TEST(LineSeriesPixels, In3DRibbonsPaintedOverByLaterOnesOfTheirColumnAreLeftOutW
     for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
     ASSERT_EQ(differences, 0u) << "seed " << seed;
   }
+}
+
+namespace {
+
+// A dense chart of 60,000 points of a point, line or area series whose values take in the
+// extremes of the doubles (±1e308, infinities, NaN, zeros) and whose X values repeat, flat or
+// in an oblique 3D view, on automatic or fixed axes: every pixel, with or without merging work.
+std::vector<fw::TColor> ExtremeDensePixels(bool merge, int type, bool view3D, bool fixed) {
+  const seriestest::TMergeDrawingScope merging(merge);
+  const int32_t savedDensity = TFastLineSeries::ColumnsFromDensity;
+  TFastLineSeries::ColumnsFromDensity = merge ? 0 : INT32_MAX;
+  seriestest::TSeriesChart c(220, 160, view3D);
+  c.Chart.BottomAxis().SetAutomatic(!fixed);
+  c.Chart.LeftAxis().SetAutomatic(!fixed);
+  if (fixed) {
+    seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -100, 30100);
+    seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -50, 50);
+  }
+  TCustomSeries& s = type == 0   ? static_cast<TCustomSeries&>(c.Add<TPointSeries>({}, fw::clRed))
+                     : type == 1 ? static_cast<TCustomSeries&>(c.Add<TLineSeries>({}, fw::clRed))
+                                 : static_cast<TCustomSeries&>(c.Add<TAreaSeries>({}, fw::clRed));
+  std::mt19937 rng(7 + static_cast<uint32_t>(type));
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::array<double, 7> extremes{1e308, -1e308, inf, -inf, std::nan(""), 0.0, -0.0};
+  double y = 0;
+  for (int32_t i = 0; i < 60000; ++i) {
+    y += static_cast<double>(rng() % 21) / 2.0 - 5.0;
+    if (std::abs(y) > 45) y = -y / 2;
+    const double value = rng() % 997 == 0 ? extremes[rng() % extremes.size()] : y;
+    s.AppendPoint(i / 2, value, "", fw::clDefault);  // each X twice
+  }
+  const std::vector<fw::TColor> pixels = seriestest::AllPixels(c.Draw());
+  TFastLineSeries::ColumnsFromDensity = savedDensity;
+  return pixels;
+}
+
+}  // namespace
+
+TEST(LineSeriesPixels, DenseSeriesWithExtremeValuesDrawTheSameBothWays) {
+  for (int type = 0; type < 3; ++type)
+    for (const bool view3D : {false, true})
+      for (const bool fixed : {false, true}) {
+        const std::vector<fw::TColor> merged = ExtremeDensePixels(true, type, view3D, fixed);
+        const std::vector<fw::TColor> plain = ExtremeDensePixels(false, type, view3D, fixed);
+        ASSERT_EQ(merged.size(), plain.size());
+        size_t differences = 0;
+        for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
+        EXPECT_EQ(differences, 0u) << "type " << type << (view3D ? " 3D" : " flat") << (fixed ? " fixed" : " automatic");
+      }
 }
