@@ -197,6 +197,10 @@ private:
   /// on each category pixel the bars reaching furthest either way; false, having drawn nothing,
   /// when that does not apply.
   bool DrawThinBarColumns(TCanvas3D& canvas, int32_t from, int32_t to);
+  /// Whether bars from..to may be walked by category pixel: their categories ascend and map
+  /// monotonically, so do the origin and the values' extremes, and there are at least four
+  /// bars a pixel.
+  bool CategoryColumnsApply(int32_t from, int32_t to) const;
   /// A bar's extent across (its width) and along (from the origin to the value), in pixels.
   std::pair<int32_t, int32_t> Across(const fw::TRect& r) const;
   std::pair<int32_t, int32_t> Along(const fw::TRect& r) const;

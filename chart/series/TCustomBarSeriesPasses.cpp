@@ -83,14 +83,7 @@ void TCustomBarSeries::ForEachRun(int32_t from, int32_t to, const DrawRun& drawR
   run.clear();
 }
 
-template <class DrawRun>
-bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun& drawRun) {
-  // Every bar reaches from the origin to its value, so each holds the origin. A bar whose value
-  // lies between the lowest and highest value of the later bars of its run (origin included) is
-  // held, pixel for pixel, in the later bar reaching furthest on its side: the map is monotone
-  // between values that map monotonically. The passes draw nothing of such a bar. Splitting the
-  // runs of equal extent across by category pixel only shortens them: each run is drawn as if
-  // all its bars were.
+bool TCustomBarSeries::CategoryColumnsApply(int32_t from, int32_t to) const {
   const TChartValueList& categories = mHorizontal ? YValues() : XValues();
   const TChartValueList& values = mHorizontal ? XValues() : YValues();
   const TAxisScale* categoryScale = mHorizontal ? VertScale() : HorizScale();
@@ -99,13 +92,27 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
   // Ascending categories, NaN last: all are numbers when the last one maps monotonically.
   if (!categoryScale->MapsMonotonically(CategoryValue(from)) || !categoryScale->MapsMonotonically(CategoryValue(to)))
     return false;
-  const double origin = Origin();
-  if (!valueScale->MapsMonotonically(origin) || !valueScale->MapsMonotonically(values.MinimumValue()) ||
+  if (!valueScale->MapsMonotonically(Origin()) || !valueScale->MapsMonotonically(values.MinimumValue()) ||
       !valueScale->MapsMonotonically(values.MaximumValue()))
     return false;
   const auto columnOf = [this](int32_t k) { return CategoryPixel(CategoryValue(k)); };
   const int64_t columns = std::abs(int64_t{columnOf(to)} - columnOf(from)) + 1;
-  if (int64_t{to} - from + 1 < 4 * columns) return false;
+  return int64_t{to} - from + 1 >= 4 * columns;
+}
+
+template <class DrawRun>
+bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun& drawRun) {
+  // Every bar reaches from the origin to its value, so each holds the origin. A bar whose value
+  // lies between the lowest and highest value of the later bars of its run (origin included) is
+  // held, pixel for pixel, in the later bar reaching furthest on its side: the map is monotone
+  // between values that map monotonically. The passes draw nothing of such a bar. Splitting the
+  // runs of equal extent across by category pixel only shortens them: each run is drawn as if
+  // all its bars were.
+  if (!CategoryColumnsApply(from, to)) return false;
+  const TChartValueList& values = mHorizontal ? XValues() : YValues();
+  const TAxisScale* valueScale = mHorizontal ? HorizScale() : VertScale();
+  const double origin = Origin();
+  const auto columnOf = [this](int32_t k) { return CategoryPixel(CategoryValue(k)); };
 
   const int32_t originPixel = ValuePixel(origin);
   const TAcross across = AcrossOfSlot();
@@ -206,22 +213,10 @@ bool TCustomBarSeries::DrawThinBarColumns(TCanvas3D& canvas, int32_t from, int32
   if (pen.Style() != fw::psSolid || pen.Width() > 1 || pen.Mode() != fw::pmCopy || mBarPen->SmallDots()) return false;
   const TAcross across = AcrossOfSlot();
   if (!(across.Width <= 1.0) || MayHaveNullPoints()) return false;
-  const TChartValueList& categories = mHorizontal ? YValues() : XValues();
   const TChartValueList& values = mHorizontal ? XValues() : YValues();
-  const TAxisScale* categoryScale = mHorizontal ? VertScale() : HorizScale();
-  const TAxisScale* valueScale = mHorizontal ? HorizScale() : VertScale();
-  if (!categoryScale || !valueScale || from > to || !categories.AscendsAsRead() || to >= values.ValueCount())
-    return false;
-  // Ascending categories, NaN last: all are numbers when the last one maps monotonically.
-  if (!categoryScale->MapsMonotonically(CategoryValue(from)) || !categoryScale->MapsMonotonically(CategoryValue(to)))
-    return false;
+  if (to >= values.ValueCount() || !CategoryColumnsApply(from, to)) return false;
   const double origin = Origin();
-  if (!valueScale->MapsMonotonically(origin) || !valueScale->MapsMonotonically(values.MinimumValue()) ||
-      !valueScale->MapsMonotonically(values.MaximumValue()))
-    return false;
   const auto columnOf = [this](int32_t k) { return CategoryPixel(CategoryValue(k)); };
-  const int64_t columns = std::abs(int64_t{columnOf(to)} - columnOf(from)) + 1;
-  if (int64_t{to} - from + 1 < 4 * columns) return false;
 
   const int32_t originPixel = ValuePixel(origin);
   const fw::TColor own = mBarBrush->Color();

@@ -424,12 +424,7 @@ std::vector<fw::TColor> DenseRibbonPixels(bool merge, uint32_t seed) {
   const seriestest::TMergeDrawingScope merging(merge);
   const int32_t width = 100 + static_cast<int32_t>(rng() % 220), height = 80 + static_cast<int32_t>(rng() % 170);
   seriestest::TSeriesChart c(width, height, true);
-  c.Chart.SetChart3DPercent(1 + static_cast<int32_t>(rng() % 50));
-  TView3DOptions& view = c.Chart.View3DOptions();
-  view.SetOrthogonal(rng() % 6 != 0);
-  if (rng() % 6 == 0) view.SetZoom(rng() % 2 ? 90 : 137);
-  if (rng() % 3 == 0) view.SetHorizOffset(static_cast<int32_t>(rng() % 60) - 30);
-  if (rng() % 3 == 0) view.SetVertOffset(static_cast<int32_t>(rng() % 60) - 30);
+  seriestest::RandomView3D(c.Chart, rng, 50);
   const int32_t n = 20 + static_cast<int32_t>(rng() % 5000);
   seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -2, n + 2.0);
   seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -30, 30);

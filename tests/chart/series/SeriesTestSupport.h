@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "chart/axes/TChartAxis.h"
@@ -113,6 +114,17 @@ inline int Count(fw::TSurface& s, const fw::TRect& area, fw::TColor color) {
   for (int32_t y = area.Top; y < area.Bottom; ++y)
     for (int32_t x = area.Left; x < area.Right; ++x) n += s.GetPixel(x, y) == color ? 1 : 0;
   return n;
+}
+
+/// A random 3D look: a depth of 1 to maxPercent %, oblique mostly, sometimes rotated or at a zoom
+/// off 100 %, sometimes moved.
+inline void RandomView3D(chart::TChart& chart, std::mt19937& rng, uint32_t maxPercent) {
+  chart.SetChart3DPercent(1 + static_cast<int32_t>(rng() % maxPercent));
+  chart::TView3DOptions& view = chart.View3DOptions();
+  view.SetOrthogonal(rng() % 6 != 0);
+  if (rng() % 6 == 0) view.SetZoom(rng() % 2 ? 90 : 137);
+  if (rng() % 3 == 0) view.SetHorizOffset(static_cast<int32_t>(rng() % 60) - 30);
+  if (rng() % 3 == 0) view.SetVertOffset(static_cast<int32_t>(rng() % 60) - 30);
 }
 
 }  // namespace seriestest
