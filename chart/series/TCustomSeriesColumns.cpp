@@ -148,6 +148,8 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     b = std::max(p, q);
     return true;
   };
+  bool drawn = false;  // a flat box, last in lastColor
+  fw::TColor lastColor = fw::clNone;
   int32_t length = 1;
   for (int32_t i = first; i <= last;) {
     const int32_t x = columnOf(i);
@@ -176,7 +178,15 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     mCoveredRows.Clear();
     for (size_t k = mPointerRows.size(); k-- > 0;) {
       const auto [m, row] = mPointerRows[k];
-      mPointer->Draw(canvas, view3D, x, row, DepthStart(), DepthEnd(), ColorOfPoint(m));
+      const fw::TColor color = ColorOfPoint(m);
+      if (view3D) {
+        mPointer->Draw(canvas, true, x, row, DepthStart(), DepthEnd(), color);
+        continue;
+      }
+      // Flat boxes one after another: the canvas keeps the pen and brush of the same colour.
+      mPointer->DrawFlatBox(canvas, x, row, color, drawn && color == lastColor);
+      drawn = true;
+      lastColor = color;
     }
     i = j + 1;
   }

@@ -262,6 +262,13 @@ bool TSeriesPointer::PaintsWholeBox(const TCanvas3D& canvas) const {
   return pen.Style() == fw::psClear || (pen.Style() == fw::psSolid && pen.Width() <= 1 && !mPen->SmallDots());
 }
 
+void TSeriesPointer::DrawFlatBox(TCanvas3D& canvas, int32_t x, int32_t y, fw::TColor color, bool again) const {
+  const int32_t h = std::clamp(mHorizSize, 0, MaxPointerSize), v = std::clamp(mVertSize, 0, MaxPointerSize);
+  if (!again) PrepareCanvas(canvas, color);
+  if (!canvas.Surface()) return;
+  canvas.DrawRectangle(Offset(x, -h), Offset(y, -v), Offset(x, int64_t{h} + 1), Offset(y, int64_t{v} + 1));
+}
+
 bool TSeriesPointer::PaintsOpaquely(const TCanvas3D& canvas) const {
   if (!mVisible) return false;
   const bool lines = mStyle == psCross || mStyle == psDiagCross || mStyle == psStar || mStyle == psSmallDot;

@@ -96,6 +96,9 @@ public:
   /// Whether every pixel a marker paints takes the marker's colour whatever lay under it: a
   /// solid or invisible pen of one width, copied, and for the filled styles a solid brush.
   bool PaintsOpaquely(const TCanvas3D& canvas) const;
+  /// A flat rectangle marker at (x, y) as DrawFlat draws it; `again` when the previous call drew
+  /// one in the same colour with nothing drawn in between, so the canvas keeps its pen and brush.
+  void DrawFlatBox(TCanvas3D& canvas, int32_t x, int32_t y, fw::TColor color, bool again) const;
 
 private:
   void Changed();
