@@ -559,12 +559,15 @@ void TCustomSeries::DrawAreaLines(TCanvas3D& canvas, size_t begin, size_t end) {
 
 fw::TColor TCustomSeries::SideColor(fw::TColor color) { return DarkenColor(color, SideShade); }
 
-fw::TColor TCustomSeries::RibbonFill(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) const {
+bool TCustomSeries::RibbonShowsUnderside(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b) const {
   const int32_t z0 = DepthStart(), z1 = DepthEnd();
   const std::array<fw::TPoint, 4> q{canvas.ProjectToPoint(a.X, a.Y, z0), canvas.ProjectToPoint(b.X, b.Y, z0),
                                     canvas.ProjectToPoint(b.X, b.Y, z1), canvas.ProjectToPoint(a.X, a.Y, z1)};
-  const bool underside = mDark3D && SignedArea(q) > 0;
-  return underside ? DarkenColor(color, SideShade) : color;
+  return mDark3D && SignedArea(q) > 0;
+}
+
+fw::TColor TCustomSeries::RibbonFill(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) const {
+  return RibbonShowsUnderside(canvas, a, b) ? SideColor(color) : color;
 }
 
 void TCustomSeries::DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) {

@@ -178,6 +178,8 @@ private:
   void DrawRibbon(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color);
   /// The colour of a face seen from below or from the end.
   static fw::TColor SideColor(fw::TColor color);
+  /// Whether the ribbon from a to b shows its underside, which a shaded series darkens.
+  bool RibbonShowsUnderside(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b) const;
   /// The fill of the ribbon from a to b: the colour, or darkened where its underside shows.
   fw::TColor RibbonFill(TCanvas3D& canvas, fw::TPoint a, fw::TPoint b, fw::TColor color) const;
   /// Whether, in a 3D view that moves every depth by whole pixels, a ribbon between two points
@@ -212,7 +214,9 @@ private:
   /// Flat markers that paint their whole box, less those that later markers on the same pixel
   /// column cover wholly.
   void DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_t end);
-  /// Whether markers painted over by later ones of their pixel column may be left out.
+  /// Whether markers painted over by later ones of their pixel column may be left out: flat
+  /// markers that paint their whole box, or in 3D markers that paint opaquely on an image of one
+  /// device pixel a pixel (for DrawPointerColumns to measure).
   bool LeavesOutCoveredPointers(TCanvas3D& canvas) const;
   /// The markers of a series without line or area, points first..last of ascending X values,
   /// walked a pixel column at a time without a pass, flat or in a 3D view that moves markers by

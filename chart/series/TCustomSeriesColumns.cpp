@@ -27,17 +27,20 @@ namespace chart {
 
 bool TCustomSeries::LeavesOutCoveredPointers(TCanvas3D& canvas) const {
   const TSeriesHost* chart = ParentChart();
-  return mPointer->Visible() && !chart->ChartView3D() && MergeDrawing() && !chart->ChartPrintingActive() &&
-         canvas.Surface() && canvas.Surface()->DrawsOnImage() && mPointer->PaintsWholeBox(canvas);
+  const fw::TSurface* surface = canvas.Surface();
+  if (!mPointer->Visible() || !MergeDrawing() || chart->ChartPrintingActive() || !surface || !surface->DrawsOnImage())
+    return false;
+  if (chart->ChartView3D()) return surface->DevicePixelRatio() == 1.0 && mPointer->PaintsOpaquely(canvas);
+  return mPointer->PaintsWholeBox(canvas);
 }
 
 void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
   if (!mPointer->Visible()) return;
-  if (LeavesOutCoveredPointers(canvas)) {
+  const bool view3D = ParentChart()->ChartView3D();
+  if (!view3D && LeavesOutCoveredPointers(canvas)) {
     DrawUncoveredPointers(canvas, begin, end);
     return;
   }
-  const bool view3D = ParentChart()->ChartView3D();
   for (size_t k = begin; k < end; ++k) {
     const TPassPoint& p = mPass[k];
     if (!p.Gap) mPointer->Draw(canvas, view3D, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
@@ -82,15 +85,9 @@ void TCustomSeries::DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_
 }
 
 bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
-  const TSeriesHost* chart = ParentChart();
+  if (mDrawLine || mDrawArea || !LeavesOutCoveredPointers(canvas)) return false;
   fw::TSurface* surface = canvas.Surface();
-  if (mDrawLine || mDrawArea || !mPointer->Visible() || !MergeDrawing() || chart->ChartPrintingActive() || !surface ||
-      !surface->DrawsOnImage())
-    return false;
-  const bool view3D = chart->ChartView3D();
-  if (view3D ? surface->DevicePixelRatio() != 1.0 || !mPointer->PaintsOpaquely(canvas)
-             : !mPointer->PaintsWholeBox(canvas))
-    return false;
+  const bool view3D = ParentChart()->ChartView3D();
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
   if (!horiz || !vert || !XValues().AscendsAsRead()) return false;
@@ -309,12 +306,11 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
   };
   // Whether a ribbon's underside shows depends only on whether it runs up or down the column.
   const int32_t x = mPass[first].X;
-  std::array<int8_t, 2> dark{-1, -1};
+  const std::array<bool, 2> underside{RibbonShowsUnderside(canvas, {x, 1}, {x, 0}),
+                                      RibbonShowsUnderside(canvas, {x, 0}, {x, 1})};
   const auto fill = [&](const TPassPoint& a, const TPassPoint& b) {
-    int8_t& d = dark[a.Y < b.Y];
-    if (d < 0) d = RibbonFill(canvas, {x, a.Y}, {x, b.Y}, fw::clWhite) != fw::clWhite;
     const fw::TColor color = tops ? AreaFill(b.Color) : b.Color;
-    return d ? SideColor(color) : color;
+    return underside[a.Y < b.Y] ? SideColor(color) : color;
   };
   bool any = false;
   int32_t lo = 0, hi = 0;

@@ -467,8 +467,7 @@ TEST(LineSeriesPixels, In3DRibbonsPaintedOverByLaterOnesOfTheirColumnAreLeftOutW
     const std::vector<fw::TColor> merged = DenseRibbonPixels(true, seed);
     const std::vector<fw::TColor> plain = DenseRibbonPixels(false, seed);
     ASSERT_EQ(merged.size(), plain.size());
-    size_t differences = 0;
-    for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
+    const size_t differences = seriestest::DifferingPixels(merged, plain);
     ASSERT_EQ(differences, 0u) << "seed " << seed;
   }
 }
@@ -516,8 +515,7 @@ TEST(LineSeriesPixels, DenseSeriesWithExtremeValuesDrawTheSameBothWays) {
         const std::vector<fw::TColor> merged = ExtremeDensePixels(true, type, view3D, fixed);
         const std::vector<fw::TColor> plain = ExtremeDensePixels(false, type, view3D, fixed);
         ASSERT_EQ(merged.size(), plain.size());
-        size_t differences = 0;
-        for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
+        const size_t differences = seriestest::DifferingPixels(merged, plain);
         EXPECT_EQ(differences, 0u) << "type " << type << (view3D ? " 3D" : " flat") << (fixed ? " fixed" : " automatic");
       }
 }

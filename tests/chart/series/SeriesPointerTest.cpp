@@ -313,8 +313,7 @@ TEST(SeriesPointerPixels, MarkersCoveredOnTheirColumnAreLeftOutWithTheSamePixels
     for (const bool columns : {false, true}) {
       const std::vector<fw::TColor> merged = DenseMarkerPixels(true, columns, seed);
       ASSERT_EQ(merged.size(), plain.size());
-      size_t differences = 0;
-      for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
+      const size_t differences = seriestest::DifferingPixels(merged, plain);
       ASSERT_EQ(differences, 0u) << "seed " << seed << (columns ? ", by columns" : "");
     }
   }
@@ -381,8 +380,7 @@ TEST(SeriesPointerPixels, In3DMarkersPaintedOverByLaterOnesAreLeftOutWithTheSame
     const std::vector<fw::TColor> plain = DenseMarkerPixels3D(false, seed);
     const std::vector<fw::TColor> merged = DenseMarkerPixels3D(true, seed);
     ASSERT_EQ(merged.size(), plain.size());
-    size_t differences = 0;
-    for (size_t k = 0; k < plain.size(); ++k) differences += merged[k] != plain[k];
+    const size_t differences = seriestest::DifferingPixels(merged, plain);
     ASSERT_EQ(differences, 0u) << "seed " << seed;
   }
 }

@@ -109,6 +109,13 @@ inline std::vector<fw::TColor> AllPixels(fw::TSurface& s) {
   return pixels;
 }
 
+/// How many pixels of two frames of the same size differ.
+inline size_t DifferingPixels(const std::vector<fw::TColor>& a, const std::vector<fw::TColor>& b) {
+  size_t differences = 0;
+  for (size_t k = 0; k < a.size() && k < b.size(); ++k) differences += a[k] != b[k];
+  return differences;
+}
+
 inline int Count(fw::TSurface& s, const fw::TRect& area, fw::TColor color) {
   int n = 0;
   for (int32_t y = area.Top; y < area.Bottom; ++y)
