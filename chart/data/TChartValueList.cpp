@@ -4,6 +4,9 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "chart/data/ListIndexError.h"
 #include "chart/data/TChartSeries.h"
@@ -223,6 +226,7 @@ void TChartValueList::RotateFirstToLast() {
   CloseGap();
   std::rotate(mStore.begin(), mStore.begin() + 1, mStore.end());
   if (mOrder != loNone) mInOrder = false;
+  mStepDirty = true;
 }
 
 void TChartValueList::ExchangeValues(int32_t a, int32_t b) {
@@ -231,6 +235,7 @@ void TChartValueList::ExchangeValues(int32_t a, int32_t b) {
   if (a == b) return;
   std::swap(mStore[Slot(a)], mStore[Slot(b)]);
   if (mOrder != loNone) mInOrder = false;
+  mStepDirty = true;
 }
 
 bool TChartValueList::AscendsAsRead() const {
@@ -284,7 +289,66 @@ void Extremes(const double* v, size_t n, double& lo, double& hi, bool& nan) {
   nan = seen[0];
 }
 
+/// The smallest positive difference v[k] * m - v[k - 1] * m for k = 1..n-1 when it is below
+/// `least`, else `least`. A NaN difference fails the comparison with 0; an infinite one loses to
+/// every finite one, and is what is left (for the caller to drop) when there is none.
+double LeastStep(const double* v, size_t n, double m, double least) {
+  constexpr double Inf = std::numeric_limits<double>::infinity();
+  double steps[4] = {least, Inf, Inf, Inf};
+  size_t i = 1;
+#if defined(__SSE2__)
+  {
+    const __m128d multiplier = _mm_set1_pd(m), zero = _mm_setzero_pd(), none = _mm_set1_pd(Inf);
+    __m128d low0 = none, low1 = none;
+    const auto step = [&](size_t k) {
+      const __m128d d = _mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(v + k), multiplier),
+                                   _mm_mul_pd(_mm_loadu_pd(v + k - 1), multiplier));
+      const __m128d positive = _mm_cmpgt_pd(d, zero);
+      return _mm_or_pd(_mm_and_pd(positive, d), _mm_andnot_pd(positive, none));
+    };
+    for (; i + 3 < n; i += 4) {
+      low0 = _mm_min_pd(low0, step(i));
+      low1 = _mm_min_pd(low1, step(i + 2));
+    }
+    double lanes[4];
+    _mm_storeu_pd(lanes, low0);
+    _mm_storeu_pd(lanes + 2, low1);
+    for (size_t u = 0; u < 4; ++u) steps[u] = std::min(steps[u], lanes[u]);
+  }
+#else
+  for (; i + 3 < n; i += 4)
+    for (size_t u = 0; u < 4; ++u) {
+      const double d = v[i + u] * m - v[i + u - 1] * m;
+      steps[u] = std::min(steps[u], d > 0 ? d : Inf);
+    }
+#endif
+  for (; i < n; ++i) {
+    const double d = v[i] * m - v[i - 1] * m;
+    steps[0] = d > 0 && d < steps[0] ? d : steps[0];
+  }
+  return std::min(std::min(steps[0], steps[1]), std::min(steps[2], steps[3]));
+}
+
 }  // namespace
+
+double TChartValueList::SmallestAscendingStep() const {
+  if (!mStepDirty) return mCachedStep;
+  constexpr double Inf = std::numeric_limits<double>::infinity();
+  const double* data = mStore.data();
+  const int32_t count = ValueCount();
+  // The values before the gap, the pair across it, then the values after it.
+  double least = Inf;
+  if (mGapStart > 1) least = LeastStep(data, static_cast<size_t>(mGapStart), mMultiplier, least);
+  if (mGapStart > 0 && mGapStart < count) {
+    const double d = RawAt(mGapStart) * mMultiplier - RawAt(mGapStart - 1) * mMultiplier;
+    if (d > 0 && d < least) least = d;
+  }
+  if (count - mGapStart > 1)
+    least = LeastStep(data + Slot(mGapStart), static_cast<size_t>(count - mGapStart), mMultiplier, least);
+  mCachedStep = least < Inf ? least : 0.0;
+  mStepDirty = false;
+  return mCachedStep;
+}
 
 void TChartValueList::RawExtremes(int32_t from, int32_t to, double& lo, double& hi, bool& nan) const {
   // Infinite starting values: an infinite stored value still wins (or ties), and without any

@@ -131,6 +131,11 @@ public:
   double MaximumValue() const;
   double TotalValue() const;
   double TotalAbsValue() const;
+  /// For a list that AscendsAsRead: the smallest positive difference between neighbouring
+  /// values as read, 0 when there is none (fewer than two numbers, all equal, or only infinite
+  /// differences). NaN values, which stand last, take no part. Kept until the values or
+  /// Multiplier change; meaningless for a list that does not ascend.
+  double SmallestAscendingStep() const;
   /// True while the cached statistics are out of date.
   bool StatsDirty() const { return mStatsDirty; }
   /// Recomputes the cached statistics now.
@@ -151,7 +156,10 @@ private:
   friend class TChartSeries;
 
   [[noreturn]] static void RaiseIndexError(int32_t index);
-  void MarkChanged() { mStatsDirty = true; }
+  void MarkChanged() {
+    mStatsDirty = true;
+    mStepDirty = true;
+  }
   /// Storage slot of value `index` (the values after the gap sit mGapLength slots further on).
   size_t Slot(int32_t index) const {
     return static_cast<size_t>(index) + (index >= mGapStart ? mGapLength : 0);
@@ -212,6 +220,10 @@ private:
   mutable double mCachedMax = 0.0;
   mutable double mCachedSum = 0.0;
   mutable double mCachedAbsSum = 0.0;
+  // SmallestAscendingStep: the neighbours change where the other statistics do, and also when
+  // values are exchanged or rotated.
+  mutable bool mStepDirty = true;
+  mutable double mCachedStep = 0.0;
 };
 
 // The per-point operations of a series fill, inline: an append, or an insert next to the gap.

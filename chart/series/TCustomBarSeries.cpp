@@ -1,9 +1,6 @@
 #include "chart/series/TCustomBarSeries.h"
 
 #include <algorithm>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 #include <array>
 #include <cmath>
 #include <limits>
@@ -275,48 +272,18 @@ const TCustomBarSeries::TStats& TCustomBarSeries::Stats() const {
   const double* rawCategories = whole ? categories.RawRun(0, count) : nullptr;
   const double* rawValues = whole ? values.RawRun(0, count) : nullptr;
   const double cm = categories.Multiplier(), vm = values.Multiplier();
-  if (rawCategories && rawValues && !stacked && !nulls && count == values.ValueCount() && categories.AscendsAsRead() &&
+  if (rawCategories && rawValues && !stacked && !nulls && count == values.ValueCount() && count == categories.ValueCount() &&
+      categories.AscendsAsRead() &&
       std::isfinite(rawCategories[0] * cm) && std::isfinite(rawCategories[count - 1] * cm)) {
-    // Ascending categories, NaN last, all numbers: the first and last are the extremes and the
-    // step is the smallest positive difference of neighbours, found with four minima side by
-    // side. No point is a gap but for a value that is not a finite number.
+    // Ascending categories, NaN last, all numbers: the first and last are the extremes, and the
+    // list keeps the smallest step of neighbours. No point is a gap but for a value that is not
+    // a finite number.
     constexpr double Inf = std::numeric_limits<double>::infinity();
-    double steps[4] = {Inf, Inf, Inf, Inf};
-    int32_t i = 1;
-    // Every difference is a finite number at least 0: zeros count as no step.
-#if defined(__SSE2__)
-    {
-      const __m128d multiplier = _mm_set1_pd(cm), zero = _mm_setzero_pd(), none = _mm_set1_pd(Inf);
-      __m128d low0 = none, low1 = none;
-      const auto step = [&](int32_t k) {
-        const __m128d d = _mm_sub_pd(_mm_mul_pd(_mm_loadu_pd(rawCategories + k), multiplier),
-                                     _mm_mul_pd(_mm_loadu_pd(rawCategories + k - 1), multiplier));
-        const __m128d positive = _mm_cmpgt_pd(d, zero);
-        return _mm_or_pd(_mm_and_pd(positive, d), _mm_andnot_pd(positive, none));
-      };
-      for (; i + 3 < count; i += 4) {
-        low0 = _mm_min_pd(low0, step(i));
-        low1 = _mm_min_pd(low1, step(i + 2));
-      }
-      _mm_storeu_pd(steps, low0);
-      _mm_storeu_pd(steps + 2, low1);
-    }
-#else
-    for (; i + 3 < count; i += 4)
-      for (int32_t u = 0; u < 4; ++u) {
-        const double d = rawCategories[i + u] * cm - rawCategories[i + u - 1] * cm;
-        steps[u] = std::min(steps[u], d > 0 ? d : Inf);
-      }
-#endif
-    for (; i < count; ++i) {
-      const double d = rawCategories[i] * cm - rawCategories[i - 1] * cm;
-      steps[0] = d > 0 && d < steps[0] ? d : steps[0];
-    }
-    const double step = std::min(std::min(steps[0], steps[1]), std::min(steps[2], steps[3]));
+    const double step = categories.SmallestAscendingStep();
     stats.HasCategory = true;
     stats.CategoryMin = rawCategories[0] * cm;
     stats.CategoryMax = rawCategories[count - 1] * cm;
-    stats.Step = step < Inf ? step : 0;
+    stats.Step = step;
     // The list keeps its extremes (NaN left out) through every change. When both are finite
     // numbers other than a pair of zeros (which an all-NaN list gives too), no value is infinite
     // and they are the extremes of the values that are not gaps.

@@ -235,6 +235,54 @@ TEST_F(ListFixture, StatisticsFollowEveryChange) {
   EXPECT_EQ(List.MaximumValue(), 0);
 }
 
+// The smallest step of an ascending list is kept between reads: after every kind of change (at
+// the storage's gap or away from it, by exchange, rotation or a new multiplier) it is what a
+// plain walk over the values as read gives, over lengths that end the four-wide loop anywhere.
+TEST_F(ListFixture, SmallestAscendingStepFollowsEveryChange) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const auto expected = [](const TChartValueList& list) {
+    double least = 0;
+    for (int32_t i = 1; i < list.ValueCount(); ++i) {
+      const double d = list.ValueAt(i) - list.ValueAt(i - 1);
+      if (d > 0 && std::isfinite(d) && (least == 0 || d < least)) least = d;
+    }
+    return least;
+  };
+  uint32_t seed = 7;
+  const auto next = [&seed](uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % n;
+  };
+  for (int round = 0; round < 300; ++round) {
+    TChartValueList list{nullptr, "X"};
+    list.SetOrder(chart::loAscending);
+    const uint32_t n = next(14);
+    double v = -1e6 * next(3);
+    for (uint32_t i = 0; i < n; ++i) list.AddInOrder(v += 0.25 * next(9));
+    if (next(4) == 0) list.AddInOrder(NaN);
+    if (next(5) == 0) list.AddInOrder(inf);
+    if (next(5) == 0) list.InsertAt(0, -inf);
+    for (int change = 0; change < 8; ++change) {
+      const std::string what = "round " + std::to_string(round) + " change " + std::to_string(change);
+      // Read in any order too: a step kept from values out of order must not outlive them.
+      const double step = list.SmallestAscendingStep();
+      if (list.AscendsAsRead()) {
+        EXPECT_EQ(step, expected(list)) << what;
+      }
+      const int32_t count = list.ValueCount();
+      switch (next(7)) {
+        case 0: list.AddInOrder(0.125 * next(4000) - 200); break;  // often inside: the gap opens there
+        case 1: if (count > 0) list.RemoveAt(static_cast<int32_t>(next(count))); break;
+        case 2: if (count > 0) list.SetValueAt(static_cast<int32_t>(next(count)), list.ValueAt(0) - next(3)); break;
+        case 3: if (count > 1) list.ExchangeValues(0, count - 1); break;
+        case 4: list.RotateFirstToLast(); break;
+        case 5: list.SetMultiplier(0.5 * (1 + next(4))); break;
+        default: list.SortByOrder(); break;
+      }
+    }
+  }
+}
+
 TEST_F(ListFixture, StatisticsSkipNaN) {
   Fill(chart::loNone, {NaN, 2, -1, NaN});
   EXPECT_EQ(List.MinimumValue(), -1);
