@@ -255,7 +255,8 @@ namespace {
 // markers that later ones on their pixel column cover: the same rounds both ways. Points many
 // to a column and few, in order and not, repeated rows, null points, colours of their own,
 // rectangles and other styles, solid, clear and dotted pens, clear brushes, lines with their
-// markers, far-off points, NaN values, an inverted axis, a device pixel ratio of 1.5. Merged,
+// markers, far-off points, NaN values, an inverted axis, a device pixel ratio of 1.5, markers
+// cut by the image's edges. Merged,
 // the markers of a series without a line are walked by columns when `columns` is set.
 std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t seed) {
   std::mt19937 rng(seed);
@@ -299,6 +300,10 @@ std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t see
   if (rng() % 5 == 0) c.Chart.LeftAxis().SetInverted(true);
   if (rng() % 5 == 0) seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -8, 8);  // markers cut at the edges
   const double ratio = rng() % 6 == 0 ? 1.5 : 1.0;
+  if (rng() % 3 == 0) {  // markers cut by the image's edges
+    c.Chart.SetClipPoints(false);
+    seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -(5.0 + rng() % 20), 5.0 + rng() % 20);
+  }
   fw::TBitmap image(width, height, ratio);
   c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
   TFastLineSeries::ColumnsFromDensity = savedDensity;
