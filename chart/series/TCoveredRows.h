@@ -2,7 +2,6 @@
 // Rows of an image that later shapes of one pixel column paint, for leaving out earlier shapes
 // that cannot show.
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -18,8 +17,6 @@ public:
     mTouchedLow = SIZE_MAX;
     mTouchedHigh = 0;
   }
-
-  int32_t Height() const { return mHeight; }
 
   /// Covers top..bottom, and tells whether those rows were all covered before.
   bool CoverAndTell(int64_t top, int64_t bottom) {
@@ -45,34 +42,6 @@ public:
       if ((mWords[w] & mask) != mask) return false;
     }
     return true;
-  }
-
-  /// Calls each(top, bottom) for each run of covered rows that Clear would forget, top down.
-  template <class Each>
-  void ForEachRun(const Each& each) const {
-    if (mTouchedLow > mTouchedHigh) return;
-    int64_t start = -1;  // of the run open at the word's start
-    for (size_t w = mTouchedLow; w <= mTouchedHigh; ++w) {
-      uint64_t bits = mWords[w];
-      const int64_t base = static_cast<int64_t>(w) * 64;
-      int64_t at = 0;  // bits below `at` are done
-      while (at < 64) {
-        if (start < 0) {
-          if (bits == 0) break;
-          const int zeros = std::countr_zero(bits);
-          start = base + at + zeros;
-          bits >>= zeros;
-          at += zeros;
-        }
-        const int ones = std::countr_one(bits);
-        if (at + ones >= 64) break;  // the run goes on into the next word
-        each(start, base + at + ones - 1);
-        start = -1;
-        bits >>= ones;
-        at += ones;
-      }
-    }
-    if (start >= 0) each(start, static_cast<int64_t>(mTouchedHigh) * 64 + 63);
   }
 
   void Clear() {

@@ -223,10 +223,6 @@ private:
   /// whole pixels; false, having drawn nothing, when that does not apply or the points are too
   /// sparse for it to pay.
   bool DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last);
-  /// For DrawPointerColumns: the flat markers of mPointerRows, at column x, drawn as one stack
-  /// when they have one colour (their rows are those mCoveredRows holds; top and bottom are
-  /// their ends beyond the image); false, having drawn nothing, when they differ.
-  bool DrawFlatStack(TCanvas3D& canvas, int32_t x, int64_t top, int64_t bottom, bool& drawn, fw::TColor& lastColor);
   int32_t ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const;
 
   std::unique_ptr<TChartPen> mLinePen;
@@ -253,10 +249,8 @@ private:
   std::vector<uint8_t> mPointerShown;  // of one pixel column's markers
   struct TPointerRow {
     int32_t Index, Row;
-    bool TopShows, BottomShows;  // no later marker of the column covers the row
   };
   std::vector<TPointerRow> mPointerRows;  // the markers of one column that show, last first
-  TCoveredRows mOutlineRows;  // of those, the rows where one shows its top or bottom outline
   std::unique_ptr<TMarkerShape> mMarkerShape;  // of a 3D marker, measured each frame
   std::unique_ptr<TScratchPaint> mScratchPaint;  // where ribbons are tried
   int64_t mStripsDepth = -1;  // the depth RibbonsAreStrips last tried, and its answer

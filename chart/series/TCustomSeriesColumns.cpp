@@ -115,9 +115,6 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   }
   const int32_t height = surface->Height();
   mCoveredRows.Reset(height);
-  // Flat, on one device pixel a pixel, a column's markers of one colour are drawn as one stack.
-  const bool stacks = !view3D && surface->DevicePixelRatio() == 1.0;
-  if (stacks) mOutlineRows.Reset(height);
   // Whether the markers at rows a..b (a <= b) were all covered; coverAndTell covers them too.
   const auto inImage = [&](int64_t a, int64_t b) { return !view3D || (a + above >= 0 && b + above + rows <= height); };
   const auto covered = [&](int64_t a, int64_t b) {
@@ -159,7 +156,6 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     const bool bounded = valueRows(i, j + 1, top, bottom);
     const auto allCovered = [&] { return bounded && covered(top, bottom); };
     mPointerRows.clear();
-    int64_t columnTop = INT64_MAX, columnBottom = INT64_MIN;  // of the markers that show
     bool done = allCovered();
     for (int32_t e = j; e >= i && !done; e -= Block) {
       const int32_t b = std::max(i, e - Block + 1);
@@ -171,67 +167,26 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
       for (int32_t m = e; m >= b; --m) {
         if ((nulls && IsNullPoint(m)) || std::isnan(mPassYValues[m - b])) continue;
         const int32_t row = mPassYPixels[m - b];
-        const int64_t rowTop = row + above, rowBottom = row + above + rows - 1;
-        const bool topShows = !mCoveredRows.Covers(rowTop, rowTop);
-        const bool bottomShows = !mCoveredRows.Covers(rowBottom, rowBottom);
         if (coverAndTell(row)) continue;
-        mPointerRows.push_back({m, row, topShows, bottomShows});
-        columnTop = std::min(columnTop, rowTop);
-        columnBottom = std::max(columnBottom, rowBottom);
+        mPointerRows.push_back({m, row});
         if ((done = allCovered())) break;
       }
     }
-    if (stacks && DrawFlatStack(canvas, x, columnTop, columnBottom, drawn, lastColor)) {
-      mCoveredRows.Clear();
-      i = j + 1;
-      continue;
-    }
     mCoveredRows.Clear();
     for (size_t k = mPointerRows.size(); k-- > 0;) {
-      const TPointerRow& p = mPointerRows[k];
-      const fw::TColor color = ColorOfPoint(p.Index);
+      const auto [m, row] = mPointerRows[k];
+      const fw::TColor color = ColorOfPoint(m);
       if (view3D) {
-        mPointer->Draw(canvas, true, x, p.Row, DepthStart(), DepthEnd(), color);
+        mPointer->Draw(canvas, true, x, row, DepthStart(), DepthEnd(), color);
         continue;
       }
       // Flat boxes one after another: the canvas keeps the pen and brush of the same colour.
-      mPointer->DrawFlatBox(canvas, x, p.Row, color, drawn && color == lastColor);
+      mPointer->DrawFlatBox(canvas, x, row, color, drawn && color == lastColor);
       drawn = true;
       lastColor = color;
     }
     i = j + 1;
   }
-  return true;
-}
-
-bool TCustomSeries::DrawFlatStack(TCanvas3D& canvas, int32_t x, int64_t top, int64_t bottom, bool& drawn,
-                                  fw::TColor& lastColor) {
-  // The flat boxes of one pixel column span the same pixel columns. Where they overlap, a row
-  // shows the last box holding it: its outline across when the row is that box's top or bottom,
-  // else its outline at the two sides and its fill between. Of one colour, then, they paint a
-  // box over each run of rows they cover (the image's edges are no ends: the run goes on to the
-  // boxes' own), and over that the outline across on each row where the last box holding it has
-  // its top or bottom. Two such rows next to each other are one box of two rows.
-  if (mPointerRows.empty()) return true;
-  const fw::TColor color = ColorOfPoint(mPointerRows.front().Index);
-  for (const TPointerRow& p : mPointerRows)
-    if (ColorOfPoint(p.Index) != color) return false;
-  const int64_t last = int64_t{mCoveredRows.Height()} - 1;
-  const auto draw = [&](int64_t a, int64_t b) {
-    mPointer->DrawFlatRows(canvas, x, a, b, color, drawn && color == lastColor);
-    drawn = true;
-    lastColor = color;
-  };
-  mCoveredRows.ForEachRun([&](int64_t a, int64_t b) { draw(a == 0 ? top : a, b == last ? bottom : b); });
-  const int64_t above = -int64_t{mPointer->VertSize()}, rows = 2 * int64_t{mPointer->VertSize()} + 1;
-  for (const TPointerRow& p : mPointerRows) {
-    if (p.TopShows) mOutlineRows.CoverAndTell(p.Row + above, p.Row + above);
-    if (p.BottomShows) mOutlineRows.CoverAndTell(p.Row + above + rows - 1, p.Row + above + rows - 1);
-  }
-  mOutlineRows.ForEachRun([&](int64_t a, int64_t b) {
-    for (; a <= b; a += 2) draw(a, std::min(a + 1, b));
-  });
-  mOutlineRows.Clear();
   return true;
 }
 

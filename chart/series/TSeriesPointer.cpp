@@ -269,14 +269,6 @@ void TSeriesPointer::DrawFlatBox(TCanvas3D& canvas, int32_t x, int32_t y, fw::TC
   canvas.DrawRectangle(Offset(x, -h), Offset(y, -v), Offset(x, int64_t{h} + 1), Offset(y, int64_t{v} + 1));
 }
 
-void TSeriesPointer::DrawFlatRows(TCanvas3D& canvas, int32_t x, int64_t top, int64_t bottom, fw::TColor color,
-                                  bool again) const {
-  const int32_t h = std::clamp(mHorizSize, 0, MaxPointerSize);
-  if (!again) PrepareCanvas(canvas, color);
-  if (!canvas.Surface()) return;
-  canvas.DrawRectangle(Offset(x, -h), Offset(0, top), Offset(x, int64_t{h} + 1), Offset(0, bottom + 1));
-}
-
 bool TSeriesPointer::PaintsOpaquely(const TCanvas3D& canvas) const {
   if (!mVisible) return false;
   const bool lines = mStyle == psCross || mStyle == psDiagCross || mStyle == psStar || mStyle == psSmallDot;

@@ -99,10 +99,6 @@ public:
   /// A flat rectangle marker at (x, y) as DrawFlat draws it; `again` when the previous call drew
   /// one in the same colour with nothing drawn in between, so the canvas keeps its pen and brush.
   void DrawFlatBox(TCanvas3D& canvas, int32_t x, int32_t y, fw::TColor color, bool again) const;
-  /// The box of DrawFlatBox across, from row top to row bottom (both included) along: what a
-  /// stack of rectangle markers on one pixel column, each from top to bottom of the stack,
-  /// paints; `again` as for DrawFlatBox.
-  void DrawFlatRows(TCanvas3D& canvas, int32_t x, int64_t top, int64_t bottom, fw::TColor color, bool again) const;
 
 private:
   void Changed();
