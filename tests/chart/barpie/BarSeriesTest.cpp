@@ -651,6 +651,47 @@ TEST(BarStatistics, OnePieceStorageGivesWhatPointByPointReadingGives) {
   }
 }
 
+// The smallest category step is kept from frame to frame while the data stays. Each change
+// between two frames (a point in between, a value moved or removed, a new multiplier, points
+// exchanged, sorted, cleared and refilled) gives the bars of a series built afresh with the data.
+TEST(BarStatistics, KeptStepFollowsChangesBetweenFrames) {
+  TSeriesChart kept;
+  TBarSeries& bars = kept.Add<TBarSeries>("Series1");
+  for (int i = 0; i < 40; ++i) bars.AppendPoint(i * 4.0, 10 + i % 7, "", fw::clDefault);
+  const auto expectFreshBars = [&](const std::string& what) {
+    kept.Draw();
+    TSeriesChart fresh;
+    TBarSeries& again = fresh.Add<TBarSeries>("Series1");
+    again.XValues().SetMultiplier(bars.XValues().Multiplier());
+    again.XValues().SetOrder(loNone);  // the points as they stand, in or out of order
+    for (int32_t i = 0; i < bars.PointCount(); ++i)
+      again.AppendPoint(bars.XValues().RawValueAt(i), bars.YValues().ValueAt(i), "", fw::clDefault);
+    fresh.Draw();
+    ASSERT_EQ(again.PointCount(), bars.PointCount()) << what;
+    for (int32_t i = 0; i < bars.PointCount(); ++i) EXPECT_EQ(bars.BarBounds(i), again.BarBounds(i)) << what << " bar " << i;
+  };
+  expectFreshBars("first frame");
+  // Changes that leave the storage one piece: the kept step is read.
+  bars.AppendPoint(156.5, 5, "", fw::clDefault);  // 0.5 after the last
+  expectFreshBars("a point at the end, closer");
+  bars.XValues().SetValueAt(bars.PointCount() - 1, 157);
+  expectFreshBars("the last category moved");
+  bars.DeletePoint(bars.PointCount() - 1);
+  expectFreshBars("the last point removed");
+  bars.XValues().SetMultiplier(0.5);
+  expectFreshBars("a new multiplier");
+  bars.ExchangePoints(0, 1);
+  expectFreshBars("two points exchanged");
+  bars.XValues().SortByOrder();
+  expectFreshBars("sorted again");
+  // A point in between splits the storage: the step is found point by point.
+  bars.AppendPoint(41, 5, "", fw::clDefault);
+  expectFreshBars("a point in between");
+  bars.RemoveAllPoints();
+  for (int i = 0; i < 30; ++i) bars.AppendPoint(i * 0.25, 3, "", fw::clDefault);
+  expectFreshBars("cleared and refilled");
+}
+
 // ---------------------------------------------------------------- the covered-bars pass
 
 // Every pixel of a frame drawn with and without skipping the covered parts of bars.
