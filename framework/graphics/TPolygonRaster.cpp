@@ -89,15 +89,17 @@ void TPolygonRaster::FillFramedRect(const TPixelTarget& target, int64_t left, in
   const bool leftColumn = left >= l;
   const bool rightColumn = right - 1 > left && right == r;
   const int64_t insideFrom = std::max(l, left + 1), insideTo = std::min(r, right - 1);
-  uint32_t* row = target.Bits + t * target.Stride;
-  for (int64_t y = t; y < b; ++y, row += target.Stride) {
-    if (y == top || y == bottom - 1) {
-      for (int64_t x = l; x < r; ++x) row[x] = frame;
-      continue;
-    }
+  const auto rowAt = [&](int64_t y) { return target.Bits + y * target.Stride; };
+  // The top and bottom rows are frame across; the rows between, frame at the columns and the
+  // fill between them.
+  if (top >= t) std::fill(rowAt(top) + l, rowAt(top) + r, frame);
+  if (bottom - 1 > top && bottom - 1 < b) std::fill(rowAt(bottom - 1) + l, rowAt(bottom - 1) + r, frame);
+  const int64_t from = std::max(t, top + 1), to = std::min(b, bottom - 1);
+  const int64_t width = std::max<int64_t>(insideTo - insideFrom, 0);
+  uint32_t* row = rowAt(from);
+  for (int64_t y = from; y < to; ++y, row += target.Stride) {
     if (leftColumn) row[left] = frame;
-    if (fill)
-      for (int64_t x = insideFrom; x < insideTo; ++x) row[x] = *fill;
+    if (fill) std::fill_n(row + insideFrom, width, *fill);
     if (rightColumn) row[right - 1] = frame;
   }
 }
