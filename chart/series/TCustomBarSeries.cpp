@@ -272,9 +272,9 @@ const TCustomBarSeries::TStats& TCustomBarSeries::Stats() const {
   const double* rawCategories = whole ? categories.RawRun(0, count) : nullptr;
   const double* rawValues = whole ? values.RawRun(0, count) : nullptr;
   const double cm = categories.Multiplier(), vm = values.Multiplier();
-  if (rawCategories && rawValues && !stacked && !nulls && count == values.ValueCount() && count == categories.ValueCount() &&
-      categories.AscendsAsRead() &&
-      std::isfinite(rawCategories[0] * cm) && std::isfinite(rawCategories[count - 1] * cm)) {
+  if (rawCategories && rawValues && !stacked && !nulls && count == values.ValueCount() &&
+      count == categories.ValueCount() && categories.AscendsAsRead() && std::isfinite(rawCategories[0] * cm) &&
+      std::isfinite(rawCategories[count - 1] * cm)) {
     // Ascending categories, NaN last, all numbers: the first and last are the extremes, and the
     // list keeps the smallest step of neighbours. No point is a gap but for a value that is not
     // a finite number.

@@ -668,7 +668,8 @@ TEST(BarStatistics, KeptStepFollowsChangesBetweenFrames) {
       again.AppendPoint(bars.XValues().RawValueAt(i), bars.YValues().ValueAt(i), "", fw::clDefault);
     fresh.Draw();
     ASSERT_EQ(again.PointCount(), bars.PointCount()) << what;
-    for (int32_t i = 0; i < bars.PointCount(); ++i) EXPECT_EQ(bars.BarBounds(i), again.BarBounds(i)) << what << " bar " << i;
+    for (int32_t i = 0; i < bars.PointCount(); ++i)
+      EXPECT_EQ(bars.BarBounds(i), again.BarBounds(i)) << what << " bar " << i;
   };
   expectFreshBars("first frame");
   // Changes that leave the storage one piece: the kept step is read.
