@@ -177,7 +177,9 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
       const auto [m, row] = mPointerRows[k];
       const fw::TColor color = ColorOfPoint(m);
       if (view3D) {
-        mPointer->Draw(canvas, true, x, row, DepthStart(), DepthEnd(), color);
+        // The marker's measured pixels put down where it lies, when all of them may be drawn.
+        const fw::TPixelStamp* stamp = mMarkerShape->Stamp(canvas, *mPointer, color);
+        if (!stamp || !surface->Stamp(x, row, *stamp)) mPointer->Draw(canvas, true, x, row, DepthStart(), DepthEnd(), color);
         continue;
       }
       // Flat boxes one after another: the canvas keeps the pen and brush of the same colour.

@@ -10,6 +10,8 @@ namespace chart {
 
 bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int32_t z0, int32_t z1,
                            fw::TColor color) {
+  mMeasured = false;
+  mStamps.clear();
   int64_t dx0, dy0, dx1, dy1, dxm, dym;
   const int32_t zm = static_cast<int32_t>((int64_t{z0} + z1) / 2);
   if (!canvas.ShiftsAtDepth(z0, dx0, dy0) || !canvas.ShiftsAtDepth(z1, dx1, dy1) || !canvas.ShiftsAtDepth(zm, dxm, dym))
@@ -48,7 +50,27 @@ bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int
     mBottom = any ? std::max(mBottom, int64_t{last} - y) : int64_t{last} - y;
     any = true;
   }
+  mMeasured = any;
+  mX = x;
+  mY = y;
+  mWidth = w;
+  mHeight = ht;
+  mZ0 = z0;
+  mZ1 = z1;
   return any;
+}
+
+const fw::TPixelStamp* TMarkerShape::Stamp(TCanvas3D& canvas, const TSeriesPointer& pointer, fw::TColor color) {
+  if (!mMeasured) return nullptr;
+  for (const TColourStamp& s : mStamps)
+    if (s.Colour == color) return s.Pixels.get();
+  if (mStamps.size() >= MaxStamps) return nullptr;
+  auto pixels = std::make_unique<fw::TPixelStamp>();
+  if (!mScratch.Paint(canvas, mWidth, mHeight, [&] { pointer.Draw(canvas, true, mX, mY, mZ0, mZ1, color); }))
+    return nullptr;
+  mScratch.ReadStamp(mX, mY, *pixels);
+  mStamps.push_back({color, std::move(pixels)});
+  return mStamps.back().Pixels.get();
 }
 
 }  // namespace chart

@@ -2,8 +2,11 @@
 // The pixels one marker paints in a 3D view that moves every point of a depth by the same whole
 // pixels, for leaving out markers that later ones paint over.
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 #include "chart/series/TScratchPaint.h"
+#include "framework/graphics/TPixelStamp.h"
 #include "framework/runtime/TColor.h"
 
 namespace chart {
@@ -37,11 +40,27 @@ public:
   int64_t Top() const { return mTop; }
   int64_t Bottom() const { return mBottom; }
 
+  /// The pixels a marker of the last measure paints in `color`, at their offsets from its
+  /// position, painted on the scratch images the first time a colour is asked for after the
+  /// measure; null for more than MaxStamps colours, or without a measure. Put down with
+  /// TSurface::Stamp, they are the marker's pixels wherever it lies (in such a view).
+  const fw::TPixelStamp* Stamp(TCanvas3D& canvas, const TSeriesPointer& pointer, fw::TColor color);
+
   static constexpr int32_t MaxExtent = TScratchPaint::MaxSide;
+  static constexpr size_t MaxStamps = 8;
 
 private:
   TScratchPaint mScratch;
   int64_t mAbove = 0, mRows = 0, mTop = 0, mBottom = 0;
+  // The last measure: where the marker was drawn on the scratch images, how large they are and
+  // at which depths; and the stamps of the colours asked for since.
+  bool mMeasured = false;
+  int32_t mX = 0, mY = 0, mWidth = 0, mHeight = 0, mZ0 = 0, mZ1 = 0;
+  struct TColourStamp {
+    fw::TColor Colour;
+    std::unique_ptr<fw::TPixelStamp> Pixels;
+  };
+  std::vector<TColourStamp> mStamps;
 };
 
 }  // namespace chart

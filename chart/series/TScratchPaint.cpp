@@ -4,6 +4,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TPen.h"
+#include "framework/graphics/TPixelStamp.h"
 #include "framework/graphics/TSurface.h"
 
 namespace chart {
@@ -42,6 +43,13 @@ bool TScratchPaint::Paint(TCanvas3D& canvas, int32_t width, int32_t height, cons
       mMask[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
           white.GetPixel(x, y) == black.GetPixel(x, y);
   return true;
+}
+
+void TScratchPaint::ReadStamp(int32_t originX, int32_t originY, fw::TPixelStamp& stamp) {
+  stamp.Clear();
+  if (!mImages[0] || mMask.empty()) return;
+  mImages[0]->Canvas().ReadStamp({0, 0, mWidth, mHeight}, originX, originY,
+                                 [this](int32_t x, int32_t y) { return Painted(x, y); }, stamp);
 }
 
 fw::TColor TScratchPaint::Colour(int32_t x, int32_t y) const {

@@ -9,6 +9,7 @@
 
 namespace fw {
 class TBitmap;
+class TPixelStamp;
 }
 
 namespace chart {
@@ -37,6 +38,9 @@ public:
 
   /// The colour the last Paint left at (x, y) of its white image.
   fw::TColor Colour(int32_t x, int32_t y) const;
+  /// The pixels the last Paint painted, as they are on its images, at their offsets from
+  /// (originX, originY); empty before any Paint.
+  void ReadStamp(int32_t originX, int32_t originY, fw::TPixelStamp& stamp);
 
   static constexpr int32_t MaxSide = 512;
 

@@ -1241,6 +1241,40 @@ void TSurface::SetPixel(int32_t x, int32_t y, TColor color) {
   Changed();
 }
 
+void TSurface::ReadStamp(const TRect& area, int32_t originX, int32_t originY,
+                         const std::function<bool(int32_t, int32_t)>& take, TPixelStamp& stamp) {
+  stamp.Clear();
+  RequireState();
+  const Impl& d = *mImpl;
+  if (!DrawsOnImage() || d.Scaled()) return;
+  const int32_t left = std::max(area.Left, 0), top = std::max(area.Top, 0);
+  const int32_t right = std::min(area.Right, d.width), bottom = std::min(area.Bottom, d.height);
+  for (int32_t y = top; y < bottom; ++y)
+    for (int32_t x = left; x < right; ++x)
+      if (take(x, y))
+        stamp.Add(static_cast<int32_t>(int64_t{x} - originX), static_cast<int32_t>(int64_t{y} - originY),
+                  d.bits[static_cast<qsizetype>(y) * d.stride + x]);
+}
+
+bool TSurface::Stamp(int32_t x, int32_t y, const TPixelStamp& stamp) {
+  if (stamp.Empty() || !DrawsOnImage() || mImpl->Scaled()) return false;
+  Changing();
+  RequireState();
+  Impl& d = *mImpl;
+  const int64_t left = int64_t{x} + stamp.Left(), top = int64_t{y} + stamp.Top();
+  if (!d.pixels.Holds(left, top, int64_t{x} + stamp.Right(), int64_t{y} + stamp.Bottom())) {
+    Changed();
+    return false;
+  }
+  const uint32_t* pixels = stamp.Pixels().data();
+  for (const TPixelStamp::TRun& run : stamp.Runs()) {
+    uint32_t* row = d.pixels.Bits + (int64_t{y} + run.Dy) * d.pixels.Stride + (int64_t{x} + run.Dx);
+    std::copy_n(pixels + run.First, run.Length, row);
+  }
+  Changed();
+  return true;
+}
+
 TColor TSurface::GetPixel(int32_t x, int32_t y) {
   RequireState();
   const Impl& d = *mImpl;

@@ -8,6 +8,7 @@
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TFont.h"
 #include "framework/graphics/TPen.h"
+#include "framework/graphics/TPixelStamp.h"
 #include "framework/graphics/TPoint.h"
 #include "framework/graphics/TRect.h"
 #include "framework/graphics/TSize.h"
@@ -145,6 +146,16 @@ public:
   virtual void SetPixel(int32_t x, int32_t y, TColor color);
   /// Plain RGB colour of a pixel; clNone outside the image.
   virtual TColor GetPixel(int32_t x, int32_t y);
+  /// Reads into `stamp` the pixels of `area` (clipped to the image) for which take(x, y) holds,
+  /// at their offsets from (originX, originY); an unscaled plain surface drawing on its image
+  /// only, else the stamp stays empty.
+  void ReadStamp(const TRect& area, int32_t originX, int32_t originY, const std::function<bool(int32_t, int32_t)>& take,
+                 TPixelStamp& stamp);
+  /// Puts the stamp's pixels down at their offsets from (x, y), as they were, when this is an
+  /// unscaled plain surface drawing on its image and every one of them may be drawn (inside the
+  /// image and the clip region); false, having drawn nothing, otherwise. Pen, brush and the
+  /// pen position stay as they are.
+  bool Stamp(int32_t x, int32_t y, const TPixelStamp& stamp);
 
   /// Text at (x, y) interpreted by the alignment flags, in the text colour, the cell filled
   /// with the background colour when the background mode is OPAQUE, rotated by the font's
