@@ -215,13 +215,18 @@ private:
   /// column cover wholly.
   void DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_t end);
   /// Whether markers painted over by later ones of their pixel column may be left out: flat
-  /// markers that paint their whole box, or in 3D markers that paint opaquely on an image of one
-  /// device pixel a pixel (for DrawPointerColumns to measure).
+  /// markers that paint their whole box, or in 3D those MeasuresPointers takes.
   bool LeavesOutCoveredPointers(TCanvas3D& canvas) const;
+  /// Markers of a pass put down as stamps from this many on: fewer would not pay for measuring
+  /// the marker on scratch images each frame.
+  static constexpr size_t StampsFromCount = 256;
+  /// Whether DrawPointerColumns may walk the markers by their measured pixels (TMarkerShape):
+  /// markers that paint opaquely on an image of one device pixel a pixel, flat or in 3D.
+  bool MeasuresPointers(TCanvas3D& canvas) const;
   /// The markers of a series without line or area, points first..last of ascending X values,
   /// walked a pixel column at a time without a pass, flat or in a 3D view that moves markers by
-  /// whole pixels; false, having drawn nothing, when that does not apply or the points are too
-  /// sparse for it to pay.
+  /// whole pixels: flat boxes by their rows, other markers by their measured pixels. False,
+  /// having drawn nothing, when that does not apply or the points are too sparse for it to pay.
   bool DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last);
   int32_t ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const;
 

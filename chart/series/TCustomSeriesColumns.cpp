@@ -26,12 +26,16 @@
 namespace chart {
 
 bool TCustomSeries::LeavesOutCoveredPointers(TCanvas3D& canvas) const {
-  const TSeriesHost* chart = ParentChart();
+  if (ParentChart()->ChartView3D()) return MeasuresPointers(canvas);
   const fw::TSurface* surface = canvas.Surface();
-  if (!mPointer->Visible() || !MergeDrawing() || chart->ChartPrintingActive() || !surface || !surface->DrawsOnImage())
-    return false;
-  if (chart->ChartView3D()) return surface->DevicePixelRatio() == 1.0 && mPointer->PaintsOpaquely(canvas);
-  return mPointer->PaintsWholeBox(canvas);
+  return mPointer->Visible() && MergeDrawing() && !ParentChart()->ChartPrintingActive() && surface &&
+         surface->DrawsOnImage() && mPointer->PaintsWholeBox(canvas);
+}
+
+bool TCustomSeries::MeasuresPointers(TCanvas3D& canvas) const {
+  const fw::TSurface* surface = canvas.Surface();
+  return mPointer->Visible() && MergeDrawing() && !ParentChart()->ChartPrintingActive() && surface &&
+         surface->DrawsOnImage() && surface->DevicePixelRatio() == 1.0 && mPointer->PaintsOpaquely(canvas);
 }
 
 void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
@@ -41,9 +45,20 @@ void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
     DrawUncoveredPointers(canvas, begin, end);
     return;
   }
+  // Many markers that paint opaquely, in a view that moves them by whole pixels: each is put
+  // down as its measured pixels where all of them may be drawn.
+  fw::TSurface* surface = canvas.Surface();
+  bool stamps = end - begin >= StampsFromCount && MeasuresPointers(canvas);
+  if (stamps) {
+    if (!mMarkerShape) mMarkerShape = std::make_unique<TMarkerShape>();
+    stamps = mMarkerShape->Measure(canvas, *mPointer, view3D, DepthStart(), DepthEnd(), SeriesColor());
+  }
   for (size_t k = begin; k < end; ++k) {
     const TPassPoint& p = mPass[k];
-    if (!p.Gap) mPointer->Draw(canvas, view3D, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
+    if (p.Gap) continue;
+    const fw::TPixelStamp* stamp = stamps ? mMarkerShape->Stamp(canvas, *mPointer, p.Color) : nullptr;
+    if (!stamp || !surface->Stamp(p.X, p.Y, *stamp))
+      mPointer->Draw(canvas, view3D, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
   }
 }
 
@@ -85,9 +100,13 @@ void TCustomSeries::DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_
 }
 
 bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
-  if (mDrawLine || mDrawArea || !LeavesOutCoveredPointers(canvas)) return false;
-  fw::TSurface* surface = canvas.Surface();
+  if (mDrawLine || mDrawArea) return false;
   const bool view3D = ParentChart()->ChartView3D();
+  // Flat boxes by their rows; other markers, and every marker in 3D, by their measured pixels.
+  const bool boxes = !view3D && LeavesOutCoveredPointers(canvas);
+  const bool measured = !boxes && MeasuresPointers(canvas);
+  if (!boxes && !measured) return false;
+  fw::TSurface* surface = canvas.Surface();
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
   if (!horiz || !vert || !XValues().AscendsAsRead()) return false;
@@ -101,22 +120,24 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   const int64_t columns = std::abs(int64_t{columnOf(last)} - columnOf(first)) + 1;
   if (int64_t{last} - first + 1 < columns * TFastLineSeries::ColumnsFromDensity) return false;
 
-  // A marker at row y stands for rows y + above .. y + above + rows - 1 of its column. Flat, those
-  // are its box's rows, the same in each of its pixel columns, and rows outside the image count
-  // as covered. In 3D they are the rows of the shortest column of the measured shape
-  // (TMarkerShape), and a marker whose rows reach past the image always shows: its other
+  // A marker at row y stands for rows y + above .. y + above + rows - 1 of its column. For flat
+  // boxes those are its box's rows, the same in each of its pixel columns, and rows outside the
+  // image count as covered. Otherwise they are the rows of the shortest column of the measured
+  // shape (TMarkerShape), and a marker whose rows reach past the image always shows: its other
   // columns may paint rows inside.
   int64_t above = -int64_t{mPointer->VertSize()}, rows = 2 * int64_t{mPointer->VertSize()} + 1;
-  if (view3D) {
+  if (measured) {
     if (!mMarkerShape) mMarkerShape = std::make_unique<TMarkerShape>();
-    if (!mMarkerShape->Measure(canvas, *mPointer, DepthStart(), DepthEnd(), SeriesColor())) return false;
+    if (!mMarkerShape->Measure(canvas, *mPointer, view3D, DepthStart(), DepthEnd(), SeriesColor()) ||
+        !mMarkerShape->Covers())
+      return false;
     above = mMarkerShape->Above();
     rows = mMarkerShape->Rows();
   }
   const int32_t height = surface->Height();
   mCoveredRows.Reset(height);
   // Whether the markers at rows a..b (a <= b) were all covered; coverAndTell covers them too.
-  const auto inImage = [&](int64_t a, int64_t b) { return !view3D || (a + above >= 0 && b + above + rows <= height); };
+  const auto inImage = [&](int64_t a, int64_t b) { return !measured || (a + above >= 0 && b + above + rows <= height); };
   const auto covered = [&](int64_t a, int64_t b) {
     return inImage(a, b) && mCoveredRows.Covers(a + above, b + above + rows - 1);
   };
@@ -176,10 +197,11 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     for (size_t k = mPointerRows.size(); k-- > 0;) {
       const auto [m, row] = mPointerRows[k];
       const fw::TColor color = ColorOfPoint(m);
-      if (view3D) {
+      if (measured) {
         // The marker's measured pixels put down where it lies, when all of them may be drawn.
         const fw::TPixelStamp* stamp = mMarkerShape->Stamp(canvas, *mPointer, color);
-        if (!stamp || !surface->Stamp(x, row, *stamp)) mPointer->Draw(canvas, true, x, row, DepthStart(), DepthEnd(), color);
+        if (!stamp || !surface->Stamp(x, row, *stamp))
+          mPointer->Draw(canvas, view3D, x, row, DepthStart(), DepthEnd(), color);
         continue;
       }
       // Flat boxes one after another: the canvas keeps the pen and brush of the same colour.

@@ -8,7 +8,7 @@
 
 namespace chart {
 
-bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int32_t z0, int32_t z1,
+bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, bool view3D, int32_t z0, int32_t z1,
                            fw::TColor color) {
   mMeasured = false;
   mStamps.clear();
@@ -28,15 +28,16 @@ bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int
   // Drawn at (x, y), the marker's box moved by the shifts starts `margin` pixels in.
   const int32_t x = static_cast<int32_t>(margin - left), y = static_cast<int32_t>(margin - top);
 
-  if (!mScratch.Paint(canvas, w, ht, [&] { pointer.Draw(canvas, true, x, y, z0, z1, color); })) return false;
+  if (!mScratch.Paint(canvas, w, ht, [&] { pointer.Draw(canvas, view3D, x, y, z0, z1, color); })) return false;
   const auto painted = [&](int32_t px, int32_t py) { return mScratch.Painted(px, py); };
   bool any = false;
+  mCovers = true;
   for (int32_t px = 0; px < w; ++px) {
     int32_t first = -1, last = -1;
     for (int32_t py = 0; py < ht; ++py) {
       if (!painted(px, py)) continue;
       if (px == 0 || py == 0 || px == w - 1 || py == ht - 1) return false;
-      if (last >= 0 && last != py - 1) return false;  // a second run of rows
+      if (last >= 0 && last != py - 1) mCovers = false;  // a second run of rows
       if (first < 0) first = py;
       last = py;
     }
@@ -51,6 +52,7 @@ bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int
     any = true;
   }
   mMeasured = any;
+  mView3D = view3D;
   mX = x;
   mY = y;
   mWidth = w;
@@ -66,7 +68,7 @@ const fw::TPixelStamp* TMarkerShape::Stamp(TCanvas3D& canvas, const TSeriesPoint
     if (s.Colour == color) return s.Pixels.get();
   if (mStamps.size() >= MaxStamps) return nullptr;
   auto pixels = std::make_unique<fw::TPixelStamp>();
-  if (!mScratch.Paint(canvas, mWidth, mHeight, [&] { pointer.Draw(canvas, true, mX, mY, mZ0, mZ1, color); }))
+  if (!mScratch.Paint(canvas, mWidth, mHeight, [&] { pointer.Draw(canvas, mView3D, mX, mY, mZ0, mZ1, color); }))
     return nullptr;
   mScratch.ReadStamp(mX, mY, *pixels);
   mStamps.push_back({color, std::move(pixels)});

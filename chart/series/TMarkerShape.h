@@ -25,13 +25,16 @@ class TSeriesPointer;
 /// column: rows y + Above() .. y + Above() + Rows() - 1 stand for the marker.
 class TMarkerShape {
 public:
-  /// Measures the marker `pointer` draws on `canvas` at depths z0..z1 in the colour given. False
-  /// when the view does not move markers by whole pixels at those depths, the marker is larger
-  /// than MaxExtent pixels across or down, paints nothing, or paints a column in more than one
-  /// run of rows. The canvas draws on its own surface again afterwards, with its pen and brush
-  /// as they were.
-  bool Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, int32_t z0, int32_t z1, fw::TColor color);
+  /// Measures the marker `pointer` draws on `canvas` (as a 3D shape at depths z0..z1 when
+  /// `view3D`, else flat) in the colour given. False when the view does not move markers by
+  /// whole pixels at those depths, or the marker is larger than MaxExtent pixels across or down
+  /// or paints nothing. The canvas draws on its own surface again afterwards, with its pen and
+  /// brush as they were.
+  bool Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, bool view3D, int32_t z0, int32_t z1, fw::TColor color);
 
+  /// Whether the marker paints each of its pixel columns in one run of rows, so that Above and
+  /// Rows stand for it (else they mean nothing, and only its stamps may be used).
+  bool Covers() const { return mCovers; }
   /// The first row of the shortest column, from the marker's row.
   int64_t Above() const { return mAbove; }
   /// The rows of the shortest column.
@@ -54,7 +57,8 @@ private:
   int64_t mAbove = 0, mRows = 0, mTop = 0, mBottom = 0;
   // The last measure: where the marker was drawn on the scratch images, how large they are and
   // at which depths; and the stamps of the colours asked for since.
-  bool mMeasured = false;
+  bool mMeasured = false, mCovers = false;
+  bool mView3D = false;
   int32_t mX = 0, mY = 0, mWidth = 0, mHeight = 0, mZ0 = 0, mZ1 = 0;
   struct TColourStamp {
     fw::TColor Colour;

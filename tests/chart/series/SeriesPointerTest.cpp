@@ -285,7 +285,7 @@ std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t see
   }
   s.SetColorEachPoint(rng() % 5 == 0);
   TSeriesPointer& pointer = s.Pointer();
-  pointer.SetStyle(rng() % 5 == 0 ? psCircle : psRectangle);
+  pointer.SetStyle(rng() % 3 == 0 ? static_cast<TSeriesPointerStyle>(rng() % 9) : psRectangle);
   pointer.SetHorizSize(static_cast<int32_t>(rng() % 6));
   pointer.SetVertSize(static_cast<int32_t>(rng() % 6));
   pointer.Pen().SetColor(rng() % 2 ? fw::clBlack : fw::clGreen);
@@ -410,24 +410,27 @@ TEST(MarkerShape, MeasuresTheRowsOfEachColumnAndRefusesWhatItCannotStandFor) {
   TMarkerShape shape;
   // Flat at the middle of the depth: the box, moved.
   pointer.SetDraw3D(false);
-  ASSERT_TRUE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  ASSERT_TRUE(shape.Measure(canvas, pointer, true, z0, z1, fw::clRed));
   EXPECT_EQ(shape.Rows(), 5);
   EXPECT_EQ(shape.Above(), -2 + dym);
   EXPECT_EQ(shape.Top(), -2 + dym);
   EXPECT_EQ(shape.Bottom(), 2 + dym);
   // A cuboid: its front's columns are the shortest; its top reaches up to the back.
   pointer.SetDraw3D(true);
-  ASSERT_TRUE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  ASSERT_TRUE(shape.Measure(canvas, pointer, true, z0, z1, fw::clRed));
   EXPECT_EQ(shape.Rows(), 5);
   EXPECT_EQ(shape.Bottom(), 2 + dy0);
   EXPECT_EQ(shape.Top(), -2 + dy1);
-  // A clear brush leaves a column with two runs of rows.
+  EXPECT_TRUE(shape.Covers());
+  // A clear brush leaves a column with two runs of rows: measured, but the rows do not stand
+  // for the marker.
   pointer.Brush().SetStyle(fw::bsClear);
-  EXPECT_FALSE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  EXPECT_TRUE(shape.Measure(canvas, pointer, true, z0, z1, fw::clRed));
+  EXPECT_FALSE(shape.Covers());
   pointer.Brush().SetStyle(fw::bsSolid);
   // Too large to measure.
   pointer.SetHorizSize(TMarkerShape::MaxExtent);
-  EXPECT_FALSE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  EXPECT_FALSE(shape.Measure(canvas, pointer, true, z0, z1, fw::clRed));
   pointer.SetHorizSize(3);
   // The canvas draws on its own surface again.
   EXPECT_EQ(canvas.Surface(), &target.Canvas());
@@ -436,6 +439,6 @@ TEST(MarkerShape, MeasuresTheRowsOfEachColumnAndRefusesWhatItCannotStandFor) {
   c.Chart.View3DOptions().SetZoom(90);
   c.Draw();
   canvas.AttachSurface(&target.Canvas());
-  EXPECT_FALSE(shape.Measure(canvas, pointer, z0, z1, fw::clRed));
+  EXPECT_FALSE(shape.Measure(canvas, pointer, true, z0, z1, fw::clRed));
   canvas.AttachSurface(nullptr);
 }
