@@ -214,6 +214,9 @@ private:
   /// Flat markers that paint their whole box, less those that later markers on the same pixel
   /// column cover wholly.
   void DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_t end);
+  /// Visible markers of a series that merges its drawing, on a plain surface drawing on its
+  /// image, not for printing: what leaving markers out and stamping them both need.
+  bool MergesPointersOnImage(TCanvas3D& canvas) const;
   /// Whether markers painted over by later ones of their pixel column may be left out: flat
   /// markers that paint their whole box, or in 3D those MeasuresPointers takes.
   bool LeavesOutCoveredPointers(TCanvas3D& canvas) const;

@@ -25,17 +25,20 @@
 
 namespace chart {
 
-bool TCustomSeries::LeavesOutCoveredPointers(TCanvas3D& canvas) const {
-  if (ParentChart()->ChartView3D()) return MeasuresPointers(canvas);
+bool TCustomSeries::MergesPointersOnImage(TCanvas3D& canvas) const {
   const fw::TSurface* surface = canvas.Surface();
   return mPointer->Visible() && MergeDrawing() && !ParentChart()->ChartPrintingActive() && surface &&
-         surface->DrawsOnImage() && mPointer->PaintsWholeBox(canvas);
+         surface->DrawsOnImage();
+}
+
+bool TCustomSeries::LeavesOutCoveredPointers(TCanvas3D& canvas) const {
+  if (ParentChart()->ChartView3D()) return MeasuresPointers(canvas);
+  return MergesPointersOnImage(canvas) && mPointer->PaintsWholeBox(canvas);
 }
 
 bool TCustomSeries::MeasuresPointers(TCanvas3D& canvas) const {
-  const fw::TSurface* surface = canvas.Surface();
-  return mPointer->Visible() && MergeDrawing() && !ParentChart()->ChartPrintingActive() && surface &&
-         surface->DrawsOnImage() && surface->DevicePixelRatio() == 1.0 && mPointer->PaintsOpaquely(canvas);
+  return MergesPointersOnImage(canvas) && canvas.Surface()->DevicePixelRatio() == 1.0 &&
+         mPointer->PaintsOpaquely(canvas);
 }
 
 void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
