@@ -52,6 +52,12 @@ bool TMarkerShape::Measure(TCanvas3D& canvas, const TSeriesPointer& pointer, boo
     any = true;
   }
   mMeasured = any;
+  // The scratch images hold the marker in `color`: its stamp is at hand.
+  if (any) {
+    auto pixels = std::make_unique<fw::TPixelStamp>();
+    mScratch.ReadStamp(x, y, *pixels);
+    mStamps.push_back({color, std::move(pixels)});
+  }
   mView3D = view3D;
   mX = x;
   mY = y;

@@ -44,8 +44,9 @@ public:
   int64_t Bottom() const { return mBottom; }
 
   /// The pixels a marker of the last measure paints in `color`, at their offsets from its
-  /// position, painted on the scratch images the first time a colour is asked for after the
-  /// measure; null for more than MaxStamps colours, or without a measure. Put down with
+  /// position: the measure's own colour read off its scratch images, any other painted there
+  /// the first time it is asked for; null for more than MaxStamps colours, or without a
+  /// measure. Put down with
   /// TSurface::Stamp, they are the marker's pixels wherever it lies (in such a view).
   const fw::TPixelStamp* Stamp(TCanvas3D& canvas, const TSeriesPointer& pointer, fw::TColor color);
 
