@@ -268,6 +268,7 @@ private:
     fw::TColor Color;
   };
   std::vector<TStripRun> mStripRuns, mStripRunsBelow;  // of one column's ribbons
+  std::vector<fw::TColor> mStripColours;                // their colours row by row, from the top
 };
 
 }  // namespace chart

@@ -363,7 +363,18 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
     }
   }
   if (!any) return;
-  // From the top: the runs below in reverse, then the others; neighbours of one colour as one.
+  // The runs cover lo..hi one after another from the top: the runs below in reverse, then the
+  // others. Strips of one row each, with the outline on their ends, are a slanted block of
+  // pixels put down at once where the surface allows it.
+  mStripColours.clear();
+  const auto expand = [&](const TStripRun& next) {
+    mStripColours.insert(mStripColours.end(), static_cast<size_t>(next.Bottom - next.Top + 1), next.Color);
+  };
+  std::for_each(mStripRunsBelow.rbegin(), mStripRunsBelow.rend(), expand);
+  std::for_each(mStripRuns.begin(), mStripRuns.end(), expand);
+  const fw::TPoint front = canvas.ProjectToPoint(x, lo, DepthStart());
+  if (canvas.Surface()->Slant(front.X, front.Y, static_cast<int32_t>(mStripsDepth), mStripColours, outline)) return;
+  // Otherwise drawn: neighbours of one colour as one.
   bool open = false;
   TStripRun run{};
   const auto take = [&](const TStripRun& next) {

@@ -202,6 +202,7 @@ struct TSurface::Impl {
   int width = 0;
   int height = 0;
   bool monochrome = false;
+  std::vector<uint32_t> slantRgb;  // Slant's colours in the image's form
 
   // Device context state.
   TColor bkColor = clWhite;  // plain RGB
@@ -1270,6 +1271,35 @@ bool TSurface::Stamp(int32_t x, int32_t y, const TPixelStamp& stamp) {
   for (const TPixelStamp::TRun& run : stamp.Runs()) {
     uint32_t* row = d.pixels.Bits + (int64_t{y} + run.Dy) * d.pixels.Stride + (int64_t{x} + run.Dx);
     std::copy_n(pixels + run.First, run.Length, row);
+  }
+  Changed();
+  return true;
+}
+
+bool TSurface::Slant(int32_t x, int32_t y, int32_t steps, std::span<const TColor> colours, TColor ends) {
+  if (colours.empty() || steps < 0 || !DrawsOnImage() || mImpl->Scaled()) return false;
+  const auto count = static_cast<int64_t>(colours.size());
+  Changing();
+  RequireState();
+  Impl& d = *mImpl;
+  if (!d.pixels.Holds(x, int64_t{y} - steps, int64_t{x} + steps + 1, int64_t{y} + count)) {
+    Changed();
+    return false;
+  }
+  // Screen row by screen row: row y + i - t holds colours[i] at x + t, so along the row the
+  // colours follow one another as they stand in the list.
+  std::vector<uint32_t>& rgb = d.slantRgb;
+  rgb.resize(colours.size());
+  std::transform(colours.begin(), colours.end(), rgb.begin(), ToQRgb);
+  const uint32_t endRgb = ToQRgb(ends);
+  for (int64_t row = int64_t{y} - steps; row < int64_t{y} + count; ++row) {
+    // The steps t of this row: those whose colour index row - y + t lies in the list.
+    const int64_t first = std::max<int64_t>(0, int64_t{y} - row), last = std::min<int64_t>(steps, int64_t{y} + count - 1 - row);
+    if (first > last) continue;
+    uint32_t* line = d.pixels.Bits + row * d.pixels.Stride + x;
+    std::copy_n(rgb.data() + (row - y + first), last - first + 1, line + first);
+    if (first == 0) line[0] = endRgb;
+    if (last == steps) line[steps] = endRgb;
   }
   Changed();
   return true;

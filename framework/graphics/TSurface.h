@@ -156,6 +156,11 @@ public:
   /// image and the clip region); false, having drawn nothing, otherwise. Pen, brush and the
   /// pen position stay as they are.
   bool Stamp(int32_t x, int32_t y, const TPixelStamp& stamp);
+  /// Puts down a block slanted up to the right: colours[i] on the pixels (x + t, y + i - t) for
+  /// t = 1 .. steps - 1, and `ends` on those for t = 0 and t = steps; as an opaque solid fill
+  /// and pen would paint them, under the same conditions as Stamp, otherwise false having drawn
+  /// nothing. Pen, brush and the pen position stay as they are.
+  bool Slant(int32_t x, int32_t y, int32_t steps, std::span<const TColor> colours, TColor ends);
 
   /// Text at (x, y) interpreted by the alignment flags, in the text colour, the cell filled
   /// with the background colour when the background mode is OPAQUE, rotated by the font's

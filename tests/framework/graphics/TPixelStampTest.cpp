@@ -1,7 +1,9 @@
 // Stamps: the pixels of a drawing read off one image and put down on another, against the same
-// drawing made there; refused where a pixel may not be drawn.
+// drawing made there; refused where a pixel may not be drawn. Slanted blocks against a plain
+// model of their pixels.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <vector>
 
 #include "framework/graphics/TBitmap.h"
@@ -86,6 +88,50 @@ TEST(PixelStamp, IsRefusedWhereAPixelMayNotBeDrawn) {
   TPixelStamp none;
   scaled.Canvas().ReadStamp({0, 0, 30, 30}, 0, 0, [](int32_t, int32_t) { return true; }, none);
   EXPECT_TRUE(none.Empty());
+}
+
+TEST(PixelStamp, SlantPutsEachColourOnItsDiagonalWithTheEndsAndIsRefusedPastTheClip) {
+  const std::vector<TColor> palette{clRed, clLime, clBlue, clYellow, clAqua};
+  for (const int32_t steps : {0, 1, 2, 5})
+    for (size_t count = 1; count <= palette.size(); ++count) {
+      const std::span<const TColor> colours(palette.data(), count);
+      const int32_t x = 4, y = 9;
+      TBitmap image(16, 18);
+      image.Canvas().Brush().SetColor(clWhite);
+      image.Canvas().FillRect({0, 0, 16, 18});
+      ASSERT_TRUE(image.Canvas().Slant(x, y, steps, colours, clBlack)) << steps << " " << count;
+      std::vector<TColor> model(16 * 18, clWhite);
+      for (size_t i = 0; i < count; ++i)
+        for (int32_t t = 0; t <= steps; ++t)
+          model[static_cast<size_t>(y + static_cast<int32_t>(i) - t) * 16 + static_cast<size_t>(x + t)] =
+              t == 0 || t == steps ? clBlack : palette[i];
+      EXPECT_EQ(AllPixels(image.Canvas(), 16, 18), model) << steps << " " << count;
+
+      // The box is x .. x + steps across, y - steps .. y + count - 1 down: a clip one pixel
+      // short on any side refuses the whole block.
+      const TRect box{x, y - steps, x + steps + 1, y + static_cast<int32_t>(count)};
+      for (int side = 0; side <= 4; ++side) {
+        TRect clip = box;
+        if (side == 1) ++clip.Left;
+        if (side == 2) ++clip.Top;
+        if (side == 3) --clip.Right;
+        if (side == 4) --clip.Bottom;
+        TBitmap clipped(16, 18);
+        clipped.Canvas().IntersectClipRect(clip);
+        const std::vector<TColor> before = AllPixels(clipped.Canvas(), 16, 18);
+        EXPECT_EQ(clipped.Canvas().Slant(x, y, steps, colours, clBlack), side == 0) << steps << " " << count << side;
+        if (side != 0) EXPECT_EQ(AllPixels(clipped.Canvas(), 16, 18), before);
+      }
+    }
+  TBitmap image(10, 10), scaled(10, 10, 2.0);
+  const std::vector<TColor> one{clRed};
+  EXPECT_FALSE(image.Canvas().Slant(0, 0, 1, one, clBlack));   // its back reaches above the image
+  EXPECT_FALSE(image.Canvas().Slant(9, 5, 1, one, clBlack));   // past the right edge
+  EXPECT_FALSE(image.Canvas().Slant(INT32_MAX, INT32_MIN, INT32_MAX, one, clBlack));
+  EXPECT_FALSE(image.Canvas().Slant(2, 5, -1, one, clBlack));
+  EXPECT_FALSE(image.Canvas().Slant(2, 5, 1, {}, clBlack));
+  EXPECT_FALSE(scaled.Canvas().Slant(2, 5, 1, one, clBlack));  // device pixels are not logical ones
+  EXPECT_TRUE(image.Canvas().Slant(0, 1, 1, one, clBlack));
 }
 
 }  // namespace
