@@ -337,7 +337,9 @@ bool TCustomSeries::ColumnPassDrawsTheSame(TCanvas3D& canvas) const {
 }
 
 bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last) {
+  const bool ribbons = ParentChart()->ChartView3D();
   if (!ColumnPassDrawsTheSame(canvas)) return false;
+  if (ribbons && (!mDrawLine || mDrawArea || !RibbonColumnsApply(canvas))) return false;
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
   const int32_t start = first > 0 ? first - 1 : first;
@@ -368,6 +370,11 @@ bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t l
     const int32_t column = columnOf(i);
     const int32_t j = ColumnEnd(i, last, column, length, columnOf);
     length = j - i + 1;
+    if (ribbons) {
+      if (!AppendRibbonColumn(canvas, i, j, column)) return false;
+      i = j + 1;
+      continue;
+    }
     double lo, hi;
     bool nan;
     YValues().RawExtremes(i, j + 1, lo, hi, nan);
@@ -670,7 +677,7 @@ void TCustomSeries::DrawAllPoints() {
   mPassFirst = static_cast<size_t>(first - mPassStart);
   mPass.clear();
   if (DrawPointerColumns(canvas, first, last)) return;
-  if (chart->ChartView3D() || !AppendColumnPass(canvas, first, last)) {
+  if (!AppendColumnPass(canvas, first, last)) {
     mPass.clear();
     mPassFirst = static_cast<size_t>(first - mPassStart);
     AppendPassPoints(mPassStart, last, stack.get());

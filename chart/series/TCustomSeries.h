@@ -152,12 +152,21 @@ private:
   TPassPoint PassPoint(int32_t index, const TSeriesStack* stack, TOriginCache* cache = nullptr) const;
   /// The origin pixel of a point of an area, through the cache when there is one.
   int32_t PassOrigin(int32_t index, const TSeriesStack* stack, TOriginCache* cache) const;
-  /// In 2D, for dense X values that ascend on linear axes, without gaps, stairs, pointers,
-  /// stacking or colours of the points' own: each pixel column's points stand in mPass as the
+  /// For dense X values that ascend on linear axes, without gaps, stairs, pointers, stacking or
+  /// colours of the points' own: in 2D each pixel column's points stand in mPass as the
   /// column's first and last point and two points at its extreme rows (from the column's
   /// extreme values alone), which the line, the fill and the area lines draw with the same
-  /// pixels as every point. False when that does not hold (mPass then holds a partial pass).
+  /// pixels as every point; in 3D, a line's ribbons drawn by columns, as AppendRibbonColumn
+  /// takes them. False when that does not hold (mPass then holds a partial pass).
   bool AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last);
+  /// For a 3D line drawn by DrawRibbonColumn: appends the points i .. j of pixel column x that
+  /// it reads: i, those reaching past every later point of the column, then j (and j again,
+  /// when the column's ribbons would otherwise be too few to go by DrawRibbonColumn). A column
+  /// with a point too far off for it takes every point. False for a NaN value or extremes that
+  /// do not map monotonically.
+  bool AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x);
+  /// Points farther than this off the image take their ribbons one by one.
+  static constexpr int32_t RibbonColumnReach = 4096;
   /// The surface and the pens of this series draw a column pass as they draw every point.
   bool ColumnPassDrawsTheSame(TCanvas3D& canvas) const;
   /// Appends PassPoint(i) for every i in from..to to mPass, the pixels of each block of points
@@ -269,6 +278,7 @@ private:
   };
   std::vector<TStripRun> mStripRuns, mStripRunsBelow;  // of one column's ribbons
   std::vector<fw::TColor> mStripColours;                // their colours row by row, from the top
+  std::vector<int32_t> mColumnRecords;                  // AppendRibbonColumn's rows, from the last
 };
 
 }  // namespace chart

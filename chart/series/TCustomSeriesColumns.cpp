@@ -392,10 +392,78 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
   DrawRibbonEdges(canvas, x, lo, hi);
 }
 
+bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x) {
+  // Walking the column from its last point back, DrawRibbonColumn draws of a ribbon only the
+  // rows its earlier point reaches past the later points. A point whose value lies between
+  // theirs maps between their rows when the column's extremes map monotonically, and adds
+  // nothing: only the others are mapped, together, and those of them that reach past the rows
+  // of the later ones kept.
+  const TChartValueList& values = YValues();
+  const double multiplier = values.Multiplier();
+  const double* raw = j < values.ValueCount() ? values.RawRun(i, j + 1) : nullptr;
+  const auto valueOf = [&](int32_t k) { return raw ? raw[k - i] * multiplier : YValueOf(k); };
+  std::vector<double>& reaching = mPassYValues;
+  reaching.clear();
+  double least = valueOf(j), most = least;
+  reaching.push_back(least);
+  for (int32_t k = j - 1; k > i; --k) {
+    const double v = valueOf(k);
+    if (v >= least && v <= most) continue;
+    if (std::isnan(v)) return false;
+    least = std::min(least, v);
+    most = std::max(most, v);
+    reaching.push_back(v);
+  }
+  const double firstValue = valueOf(i);
+  least = std::min(least, firstValue);
+  most = std::max(most, firstValue);
+  const TAxisScale* vert = VertScale();
+  if (std::isnan(firstValue) || std::isnan(reaching[0]) || !vert->MapsMonotonically(least) ||
+      !vert->MapsMonotonically(most))
+    return false;
+  const fw::TColor color = ColorOfPoint(i);
+  const auto add = [&](int32_t y) {
+    TPassPoint& p = mPass.emplace_back();
+    p.Gap = false;
+    p.X = x;
+    p.Y = y;
+    p.Color = color;
+  };
+  add(YPixelOfValue(firstValue));
+  if (j == i) return true;
+  const fw::TSurface* surface = canvas.Surface();
+  const int64_t width = surface->Width(), height = surface->Height();
+  const int32_t a = YPixelOfValue(least), b = YPixelOfValue(most);
+  const auto near = [&](int64_t v, int64_t size) { return v >= -RibbonColumnReach && v <= size + RibbonColumnReach; };
+  if (!near(x, width) || !near(a, height) || !near(b, height)) {
+    // DrawRibbonsByColumns draws the ribbons of points this far off one by one.
+    for (int32_t k = i + 1; k <= j; ++k) add(YPixelOfValue(valueOf(k)));
+    return true;
+  }
+  std::vector<int32_t>& rows = mPassYPixels;
+  rows.resize(reaching.size());
+  vert->ValuesToPixels(reaching, rows);
+  const int32_t lastRow = rows[0];
+  int32_t top = lastRow, bottom = lastRow;
+  mColumnRecords.clear();
+  for (size_t r = 1; r < rows.size(); ++r) {
+    if (rows[r] >= top && rows[r] <= bottom) continue;
+    mColumnRecords.push_back(rows[r]);
+    top = std::min(top, rows[r]);
+    bottom = std::max(bottom, rows[r]);
+  }
+  for (size_t r = mColumnRecords.size(); r-- > 0;) add(mColumnRecords[r]);
+  // Three points or more on a column go by DrawRibbonColumn, fewer one by one: a repeated last
+  // point keeps it so, as a ribbon of no height, which it leaves out.
+  if (mColumnRecords.empty() && j - i >= 2) add(lastRow);
+  add(lastRow);
+  return true;
+}
+
 void TCustomSeries::DrawRibbonsByColumns(TCanvas3D& canvas, size_t begin, size_t end, bool tops) {
   // The ribbons joining points of one pixel column, two or more in a row, go by DrawRibbonColumn;
   // points far off the image, and a run's last top (which closes its prism), go one by one.
-  constexpr int32_t Near = 4096;
+  constexpr int32_t Near = RibbonColumnReach;
   const fw::TSurface* surface = canvas.Surface();
   const int64_t width = surface->Width(), height = surface->Height();
   const auto near = [&](const TPassPoint& p) {

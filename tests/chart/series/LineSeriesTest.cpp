@@ -426,6 +426,7 @@ std::vector<fw::TColor> DenseRibbonPixels(bool merge, uint32_t seed) {
   seriestest::TSeriesChart c(width, height, true);
   seriestest::RandomView3D(c.Chart, rng, 50);
   const int32_t n = 20 + static_cast<int32_t>(rng() % 5000);
+  const bool plain = seed % 3 == 0;
   seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -2, n + 2.0);
   seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -30, 30);
   const int count = 1 + static_cast<int>(rng() % 2);
@@ -437,9 +438,13 @@ std::vector<fw::TColor> DenseRibbonPixels(bool merge, uint32_t seed) {
       if (rng() % 3 != 0) y += (static_cast<double>(rng() % 201) / 100.0 - 1.0) * step;
       if (std::abs(y) > 28) y = -y / 2;
       double value = y;
-      if (rng() % 500 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;
-      if (rng() % 900 == 0) value = std::nan("");
-      const fw::TColor colour = rng() % 300 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clGreen : fw::clDefault;
+      // A third of the charts without colours of the points' own or NaN, and with points off
+      // the image by thousands of pixels rather than off the map: those may leave out the
+      // points of a column that draw nothing.
+      if (rng() % 500 == 0) value = (rng() % 2 ? 1 : -1) * (plain ? 3000 : 1e12);
+      if (rng() % 900 == 0 && !plain) value = std::nan("");
+      fw::TColor colour = rng() % 300 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clGreen : fw::clDefault;
+      if (plain) colour = fw::clDefault;
       s.AppendPoint(i, value, "", colour);
     }
     s.SetColorEachPoint(rng() % 6 == 0);
@@ -470,6 +475,43 @@ TEST(LineSeriesPixels, In3DRibbonsPaintedOverByLaterOnesOfTheirColumnAreLeftOutW
     const size_t differences = seriestest::DifferingPixels(merged, plain);
     ASSERT_EQ(differences, 0u) << "seed " << seed;
   }
+}
+
+namespace {
+
+// A dense 3D line of one colour, 16 points to an X value (one pixel column), with a few odd
+// values of one kind: NaN (gaps) anywhere, only at the first or only at the last point of a
+// column, points some thousands of pixels off the image, or a value far off the map.
+std::vector<fw::TColor> OddDenseRibbonPixels(bool merge, int kind, uint32_t seed) {
+  std::mt19937 rng(seed);
+  const seriestest::TMergeDrawingScope merging(merge);
+  seriestest::TSeriesChart c(220, 120, true);
+  constexpr int32_t Columns = 120, PerColumn = 16;
+  seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -1, Columns);
+  seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -30, 30);
+  TLineSeries& s = c.Add<TLineSeries>({}, fw::clRed);
+  const std::array<double, 5> odd{std::nan(""), std::nan(""), std::nan(""), 4000.0, 1e300};
+  double y = 0;
+  for (int32_t i = 0; i < Columns * PerColumn; ++i) {
+    y += static_cast<double>(rng() % 201) / 100.0 - 1.0;
+    if (std::abs(y) > 28) y = -y / 2;
+    const bool place = kind == 1 ? i % PerColumn == 0 : kind == 2 ? i % PerColumn == PerColumn - 1 : true;
+    const bool isOdd = rng() % 300 == 0 && place;
+    s.AppendPoint(i / PerColumn, isOdd ? (rng() % 2 ? 1 : -1) * odd[static_cast<size_t>(kind)] : y, "", fw::clDefault);
+  }
+  return seriestest::AllPixels(c.Draw());
+}
+
+}  // namespace
+
+TEST(LineSeriesPixels, In3DDenseLinesWithGapsAndFarOffPointsDrawTheSameBothWays) {
+  for (int kind = 0; kind < 5; ++kind)
+    for (uint32_t seed = 1; seed <= 6; ++seed) {
+      const std::vector<fw::TColor> merged = OddDenseRibbonPixels(true, kind, seed);
+      const std::vector<fw::TColor> plain = OddDenseRibbonPixels(false, kind, seed);
+      ASSERT_EQ(merged.size(), plain.size());
+      EXPECT_EQ(seriestest::DifferingPixels(merged, plain), 0u) << "kind " << kind << " seed " << seed;
+    }
 }
 
 namespace {
