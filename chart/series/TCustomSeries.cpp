@@ -339,7 +339,7 @@ bool TCustomSeries::ColumnPassDrawsTheSame(TCanvas3D& canvas) const {
 bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last) {
   const bool ribbons = ParentChart()->ChartView3D();
   if (!ColumnPassDrawsTheSame(canvas)) return false;
-  if (ribbons && (!mDrawLine || mDrawArea || !RibbonColumnsApply(canvas))) return false;
+  if (ribbons && ((!mDrawLine && !mDrawArea) || !RibbonColumnsApply(canvas))) return false;
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
   const int32_t start = first > 0 ? first - 1 : first;
@@ -371,7 +371,7 @@ bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t l
     const int32_t j = ColumnEnd(i, last, column, length, columnOf);
     length = j - i + 1;
     if (ribbons) {
-      if (!AppendRibbonColumn(canvas, i, j, column)) return false;
+      if (!AppendRibbonColumn(canvas, i, j, column, mDrawArea && j == last)) return false;
       i = j + 1;
       continue;
     }
@@ -677,7 +677,10 @@ void TCustomSeries::DrawAllPoints() {
   mPassFirst = static_cast<size_t>(first - mPassStart);
   mPass.clear();
   if (DrawPointerColumns(canvas, first, last)) return;
-  if (!AppendColumnPass(canvas, first, last)) {
+  // A 3D area's column pass holds only what its tops drawn by columns and its fronts drawn
+  // after them need.
+  if (!AppendColumnPass(canvas, first, last) ||
+      (chart->ChartView3D() && mDrawArea && !FrontsAfterTops(canvas, mPass.size()))) {
     mPass.clear();
     mPassFirst = static_cast<size_t>(first - mPassStart);
     AppendPassPoints(mPassStart, last, stack.get());

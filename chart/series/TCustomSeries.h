@@ -156,15 +156,17 @@ private:
   /// colours of the points' own: in 2D each pixel column's points stand in mPass as the
   /// column's first and last point and two points at its extreme rows (from the column's
   /// extreme values alone), which the line, the fill and the area lines draw with the same
-  /// pixels as every point; in 3D, a line's ribbons drawn by columns, as AppendRibbonColumn
-  /// takes them. False when that does not hold (mPass then holds a partial pass).
+  /// pixels as every point; in 3D, for ribbons and area tops drawn by columns, as
+  /// AppendRibbonColumn takes them (the last column of an area whole: its last top closes the
+  /// prism). False when that does not hold (mPass then holds a partial pass).
   bool AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last);
-  /// For a 3D line drawn by DrawRibbonColumn: appends the points i .. j of pixel column x that
-  /// it reads: i, those reaching past every later point of the column, then j (and j again,
-  /// when the column's ribbons would otherwise be too few to go by DrawRibbonColumn). A column
-  /// with a point too far off for it takes every point. False for a NaN value or extremes that
-  /// do not map monotonically.
-  bool AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x);
+  /// For a 3D line or area whose ribbons (an area's tops) go by DrawRibbonColumn: appends the
+  /// points i .. j of pixel column x that it reads: i, those reaching past every later point of
+  /// the column, then j (and j again, when the column's ribbons would otherwise be too few to go
+  /// by DrawRibbonColumn). An area's fronts, filled as one polygon, fold each column to its first
+  /// and last point. With `every`, or with a point too far off for DrawRibbonColumn, every
+  /// point. False for a NaN value or extremes that do not map monotonically.
+  bool AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x, bool every);
   /// Points farther than this off the image take their ribbons one by one.
   static constexpr int32_t RibbonColumnReach = 4096;
   /// The surface and the pens of this series draw a column pass as they draw every point.

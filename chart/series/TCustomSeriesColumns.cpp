@@ -392,7 +392,7 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
   DrawRibbonEdges(canvas, x, lo, hi);
 }
 
-bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x) {
+bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x, bool every) {
   // Walking the column from its last point back, DrawRibbonColumn draws of a ribbon only the
   // rows its earlier point reaches past the later points. A point whose value lies between
   // theirs maps between their rows when the column's extremes map monotonically, and adds
@@ -422,11 +422,13 @@ bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, 
       !vert->MapsMonotonically(most))
     return false;
   const fw::TColor color = ColorOfPoint(i);
+  const int32_t origin = mDrawArea ? PassOrigin(i, nullptr, nullptr) : 0;  // one for every point unstacked
   const auto add = [&](int32_t y) {
     TPassPoint& p = mPass.emplace_back();
     p.Gap = false;
     p.X = x;
     p.Y = y;
+    p.Origin = origin;
     p.Color = color;
   };
   add(YPixelOfValue(firstValue));
@@ -435,7 +437,7 @@ bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, 
   const int64_t width = surface->Width(), height = surface->Height();
   const int32_t a = YPixelOfValue(least), b = YPixelOfValue(most);
   const auto near = [&](int64_t v, int64_t size) { return v >= -RibbonColumnReach && v <= size + RibbonColumnReach; };
-  if (!near(x, width) || !near(a, height) || !near(b, height)) {
+  if (every || !near(x, width) || !near(a, height) || !near(b, height)) {
     // DrawRibbonsByColumns draws the ribbons of points this far off one by one.
     for (int32_t k = i + 1; k <= j; ++k) add(YPixelOfValue(valueOf(k)));
     return true;

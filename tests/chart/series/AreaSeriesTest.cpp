@@ -327,25 +327,33 @@ std::vector<fw::TColor> Area3DPixels(bool merge, uint32_t seed) {
   TSeriesChart::SetRange(c.Chart.LeftAxis(), -14, 14);
   c.Chart.BottomAxis().SetInverted(rng() % 6 == 0);
   const int areas = 1 + static_cast<int>(rng() % 2);
-  const TMultiArea multi = rng() % 2 == 0 ? maNone : maStacked;
+  const bool plain = seed % 3 == 0;
+  const TMultiArea drawn = rng() % 2 == 0 ? maNone : maStacked;
+  const TMultiArea multi = plain ? maNone : drawn;  // and not stacked
   for (int a = 0; a < areas; ++a) {
     auto& s = c.Add<TAreaSeries>({}, a == 0 ? fw::clRed : fw::clBlue);
     for (int32_t i = 0; i < n; ++i) {
       const double y = 6 * std::sin(i * 0.02 * (1 + a)) + static_cast<double>(rng() % 5) - 2;
-      s.AppendPoint(i, y, "", rng() % 150 == 0 ? fw::clNone : rng() % 40 == 0 ? fw::clGreen : fw::clDefault);
+      fw::TColor colour = rng() % 150 == 0 ? fw::clNone : rng() % 40 == 0 ? fw::clGreen : fw::clDefault;
+      if (plain) colour = fw::clDefault;  // a third of the charts: no colours of the points' own
+      s.AppendPoint(i, y, "", colour);
     }
     s.SetMultiArea(multi);
-    s.SetStairs(rng() % 6 == 0);
+    s.SetStairs(rng() % 6 == 0 && !plain);
     s.SetColorEachPoint(rng() % 6 == 0);
     s.SetDark3D(rng() % 3 != 0);
     if (rng() % 5 == 0) s.AreaBrush().SetStyle(fw::bsCross);
     if (rng() % 4 == 0) s.AreaBrush().SetColor(fw::clYellow);
-    switch (rng() % 5) {
+    switch (plain ? 4 : rng() % 5) {
       case 0: s.LinePen().SetVisible(false); break;
       case 1: s.LinePen().SetStyle(fw::psDash); break;
       case 2: s.LinePen().SetWidth(2); break;
       default: break;
     }
+  }
+  if (plain) {  // in the views that draw the tops of a column as strips
+    c.Chart.View3DOptions().SetOrthogonal(true);
+    c.Chart.View3DOptions().SetZoom(100);
   }
   c.Draw();  // the first frame settles the layout
   fw::TSurface& image = c.Draw();
