@@ -18,6 +18,7 @@
 #include "chart/data/TChartValueList.h"
 #include "chart/data/TSeriesMarks.h"
 #include "chart/panel/TChartBrush.h"
+#include "chart/series/TBarStamps.h"
 #include "framework/runtime/ClampInt.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TPen.h"

@@ -17,6 +17,7 @@ class TPen;
 
 namespace chart {
 
+class TBarStamps;
 class TCanvas3D;
 class TChartBrush;
 class TChartPen;
@@ -221,6 +222,9 @@ private:
   /// the same extent across) contains along the value axis: the later cuboid paints every pixel
   /// of the contained one.
   void DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int32_t to);
+  /// Passes of at least this many bars put down the bars of a size that comes again as their
+  /// pixels (TBarStamps), when the view moves every depth by whole pixels.
+  static constexpr int32_t StampsFromCount = 256;
   void DrawShape(TCanvas3D& canvas, const fw::TRect& bar, bool towardsMinimum, fw::TColor color);
   void DrawFlatShape(TCanvas3D& canvas, const fw::TRect& bar, bool towardsMinimum, fw::TColor color);
   void DrawArrowShape(TCanvas3D& canvas, const fw::TRect& bar, bool towardsMinimum, int32_t z);
@@ -265,6 +269,7 @@ private:
   std::vector<int32_t> mRecordBuffer;  // the drawn bars of a run, last first
   std::vector<double> mPassCategories, mPassValues;  // a block of a pass, mapped together
   std::vector<int32_t> mPassCategoryPixels, mPassValuePixels;
+  std::unique_ptr<TBarStamps> mBarStamps;  // the 3D pass's bars of a few sizes, as pixels
 };
 
 /// The earlier series whose depth level `series` shares in 3D (TCustomBarSeries::

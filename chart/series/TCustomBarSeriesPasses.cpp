@@ -14,8 +14,10 @@
 #include "chart/data/ColumnWalk.h"
 #include "chart/data/TChartValueList.h"
 #include "chart/panel/TChartBrush.h"
+#include "chart/series/TBarStamps.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TPen.h"
+#include "framework/graphics/TSurface.h"
 
 namespace chart {
 
@@ -264,6 +266,22 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
   // face stays inside it.
   const auto* chartCanvas = dynamic_cast<const TChartCanvas3D*>(&canvas);
   const bool pieces = chartCanvas && chartCanvas->ZoomFactor() == 1.0;
+  // Dense passes in a view that moves every depth by whole pixels: a bar paints the pixels of
+  // one of its size at any other place, moved, so the sizes that come again are put down as
+  // their pixels. The pen is one pixel wide at most.
+  fw::TSurface* surface = canvas.Surface();
+  int64_t dx0 = 0, dy0 = 0, dx1 = 0, dy1 = 0;
+  const bool stamps = int64_t{to} - from + 1 >= StampsFromCount && surface->DrawsOnImage() &&
+                      surface->DevicePixelRatio() == 1.0 && canvas.ShiftsAtDepth(DepthStart(), dx0, dy0) &&
+                      canvas.ShiftsAtDepth(DepthEnd(), dx1, dy1);
+  TBarStamps::TReach reach;
+  if (stamps) {
+    if (!mBarStamps) mBarStamps = std::make_unique<TBarStamps>();
+    mBarStamps->Clear();
+    const auto limit = [](int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, 0, TScratchPaint::MaxSide)); };
+    reach = {limit(2 - std::min(dx0, dx1)), limit(2 - std::min(dy0, dy1)), limit(2 + std::max(dx0, dx1)),
+             limit(2 + std::max(dy0, dy1))};
+  }
   const auto drawRun = [&](std::vector<TRunBar>& run) {
     // The later bars reaching furthest either way along: a bar that one of them contains is
     // left out.
@@ -294,6 +312,18 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
         // Only the part up to one pixel into the containing bar shows: that bar paints the
         // rest, and the cut edges of the part lie one pixel inside its faces.
         (mHorizontal ? drawn.Right : drawn.Bottom) = bar.CoverLow + 1;
+      }
+      if (stamps) {
+        const int32_t left = std::min(drawn.Left, drawn.Right), top = std::min(drawn.Top, drawn.Bottom);
+        const int64_t width = std::abs(int64_t{drawn.Right} - drawn.Left), height = std::abs(int64_t{drawn.Bottom} - drawn.Top);
+        if (width <= TBarStamps::MaxSide && height <= TBarStamps::MaxSide) {
+          const auto w = static_cast<int32_t>(width), h = static_cast<int32_t>(height);
+          const fw::TPixelStamp* stamp =
+              mBarStamps->Stamp(canvas, w, h, bar.Color, bar.TowardsMinimum, reach, [&](int32_t x, int32_t y) {
+                DrawShape(canvas, fw::TRect{x, y, x + w, y + h}, bar.TowardsMinimum, bar.Color);
+              });
+          if (stamp && surface->Stamp(left, top, *stamp)) continue;
+        }
       }
       DrawShape(canvas, drawn, bar.TowardsMinimum, bar.Color);
     }
