@@ -4,14 +4,14 @@
 
 namespace chart {
 
-const fw::TPixelStamp* TBarStamps::Stamp(TCanvas3D& canvas, int32_t width, int32_t height, fw::TColor color, bool flag,
+const fw::TPixelStamp* TBarStamps::Stamp(TCanvas3D& canvas, int32_t width, int32_t height, fw::TColor color, bool towardsMinimum,
                                          const TReach& reach, const std::function<void(int32_t, int32_t)>& draw) {
   if (width < 0 || height < 0 || width > MaxSide || height > MaxSide) return nullptr;
   const auto found = std::find_if(mSizes.begin(), mSizes.end(), [&](const TSize& s) {
-    return s.Width == width && s.Height == height && s.Colour == color && s.Flag == flag;
+    return s.Width == width && s.Height == height && s.Colour == color && s.TowardsMinimum == towardsMinimum;
   });
   if (found == mSizes.end()) {
-    if (mSizes.size() < MaxSizes) mSizes.push_back({width, height, color, flag, false, nullptr});
+    if (mSizes.size() < MaxSizes) mSizes.push_back({width, height, color, towardsMinimum, false, nullptr});
     return nullptr;
   }
   TSize& size = *found;

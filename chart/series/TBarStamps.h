@@ -27,11 +27,11 @@ public:
   /// Forgets every size: the view, the depth, the pen or the shape may have changed.
   void Clear() { mSizes.clear(); }
   /// The pixels draw(x, y) paints for a bar whose box is `width` x `height` from (x, y), in
-  /// `color`, at their offsets from the box's top left corner. The first time a size and colour
-  /// is asked for, null (drawing it is cheaper than measuring a size that may not come again);
+  /// `color`, growing towards the axis minimum or not, at their offsets from the box's top left
+  /// corner. The first time a size, colour and direction is asked for, null (drawing it is cheaper than measuring a size that may not come again);
   /// the second time it is measured. Null as well for sizes past MaxSide, past MaxSizes sizes,
   /// or a drawing that reaches past `reach`.
-  const fw::TPixelStamp* Stamp(TCanvas3D& canvas, int32_t width, int32_t height, fw::TColor color, bool flag,
+  const fw::TPixelStamp* Stamp(TCanvas3D& canvas, int32_t width, int32_t height, fw::TColor color, bool towardsMinimum,
                                const TReach& reach, const std::function<void(int32_t, int32_t)>& draw);
 
   static constexpr int32_t MaxSide = 64;
@@ -41,7 +41,7 @@ private:
   struct TSize {
     int32_t Width, Height;
     fw::TColor Colour;
-    bool Flag;
+    bool TowardsMinimum;
     bool Measured;
     std::unique_ptr<fw::TPixelStamp> Pixels;  // null when measured and refused
   };
