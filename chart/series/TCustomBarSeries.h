@@ -260,7 +260,8 @@ private:
     fw::TRect Rect;
     fw::TColor Color;
     // Flat: the band the later bars of the run cover, [low, high). 3D: the extent along of the
-    // later bar that contains all the others when the bar reaches past its low end (else 0, 0).
+    // later bar that contains all the others when the bar reaches past one of its ends (else
+    // 0, 0).
     int32_t CoverLow, CoverHigh;
     bool TowardsMinimum = false;  // the bar grows towards the axis minimum
     bool Hidden = false;          // a later bar of the run contains it

@@ -294,15 +294,23 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
       TRunBar& bar = run[k];
       bar.Hidden = contains(lowest, bar.Rect) || contains(highest, bar.Rect);
       // The later bar that contains every later bar, when there is one: a bar reaching past
-      // its low end is drawn from there on only (see below).
+      // only one of its ends is drawn from there on only (see below).
       bar.CoverLow = bar.CoverHigh = 0;
       const size_t all = highest != none && contains(lowest, run[highest].Rect) ? lowest : none;
-      if (!bar.Hidden && all != none && Along(bar.Rect).first < Along(run[all].Rect).first) {
+      if (!bar.Hidden && all != none &&
+          (Along(bar.Rect).first < Along(run[all].Rect).first || Along(bar.Rect).second > Along(run[all].Rect).second)) {
         bar.CoverLow = Along(run[all].Rect).first;
         bar.CoverHigh = Along(run[all].Rect).second;
       }
-      if (lowest == none || Along(bar.Rect).first < Along(run[lowest].Rect).first) lowest = k;
-      if (highest == none || Along(bar.Rect).second > Along(run[highest].Rect).second) highest = k;
+      // Of bars reaching as far one way, the one reaching further the other way: all bars of a
+      // run on one side of the origin end there, and the longest contains the others.
+      const auto [first, second] = Along(bar.Rect);
+      if (lowest == none || first < Along(run[lowest].Rect).first ||
+          (first == Along(run[lowest].Rect).first && second > Along(run[lowest].Rect).second))
+        lowest = k;
+      if (highest == none || second > Along(run[highest].Rect).second ||
+          (second == Along(run[highest].Rect).second && first < Along(run[highest].Rect).first))
+        highest = k;
     }
     for (const TRunBar& bar : run) {
       if (bar.Hidden) continue;
@@ -312,6 +320,9 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
         // Only the part up to one pixel into the containing bar shows: that bar paints the
         // rest, and the cut edges of the part lie one pixel inside its faces.
         (mHorizontal ? drawn.Right : drawn.Bottom) = bar.CoverLow + 1;
+      } else if (pieces && bar.CoverLow < bar.CoverHigh && Along(bar.Rect).first >= bar.CoverLow) {
+        // The same past its high end: from one pixel inside the containing bar's end on.
+        (mHorizontal ? drawn.Left : drawn.Top) = bar.CoverHigh - 1;
       }
       if (stamps) {
         const int32_t left = std::min(drawn.Left, drawn.Right), top = std::min(drawn.Top, drawn.Bottom);
