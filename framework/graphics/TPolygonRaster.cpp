@@ -97,11 +97,22 @@ void TPolygonRaster::FillFramedRect(const TPixelTarget& target, int64_t left, in
   const int64_t from = std::max(t, top + 1), to = std::min(b, bottom - 1);
   const int64_t width = std::max<int64_t>(insideTo - insideFrom, 0);
   uint32_t* row = rowAt(from);
-  for (int64_t y = from; y < to; ++y, row += target.Stride) {
-    if (leftColumn) row[left] = frame;
-    if (fill) std::fill_n(row + insideFrom, width, *fill);
-    if (rightColumn) row[right - 1] = frame;
+  if (fill && width > 0) {
+    for (int64_t y = from; y < to; ++y, row += target.Stride) {
+      if (leftColumn) row[left] = frame;
+      std::fill_n(row + insideFrom, width, *fill);
+      if (rightColumn) row[right - 1] = frame;
+    }
+    return;
   }
+  // Nothing between the frame's columns (thin boxes, or no fill): the columns alone, down the
+  // rows.
+  const auto column = [&](int64_t x) {
+    uint32_t* pixel = row + x;
+    for (int64_t y = from; y < to; ++y, pixel += target.Stride) *pixel = frame;
+  };
+  if (leftColumn) column(left);
+  if (rightColumn) column(right - 1);
 }
 
 bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TPoint> points, int64_t rowLo,
