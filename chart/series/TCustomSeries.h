@@ -239,9 +239,14 @@ private:
   bool MeasuresPointers(TCanvas3D& canvas) const;
   /// The markers of a series without line or area, points first..last of ascending X values,
   /// walked a pixel column at a time without a pass, flat or in a 3D view that moves markers by
-  /// whole pixels: flat boxes by their rows, other markers by their measured pixels. False,
-  /// having drawn nothing, when that does not apply or the points are too sparse for it to pay.
+  /// whole pixels: by their measured pixels where they can be measured, otherwise flat boxes by
+  /// their rows. False, having drawn nothing, when that does not apply or the points are too
+  /// sparse for it to pay.
   bool DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last);
+  /// Puts the markers of mPointerRows down at pixel column x as one column of stamps
+  /// (fw::TSurface::StampColumn), when they are of one colour and all of it may be drawn; false,
+  /// having drawn nothing, otherwise.
+  bool StampsPointerColumn(TCanvas3D& canvas, int32_t x);
   int32_t ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const;
 
   std::unique_ptr<TChartPen> mLinePen;
@@ -270,6 +275,7 @@ private:
     int32_t Index, Row;
   };
   std::vector<TPointerRow> mPointerRows;  // the markers of one column that show, last first
+  std::vector<int32_t> mPointerYs;        // their rows, first first
   std::unique_ptr<TMarkerShape> mMarkerShape;  // of a 3D marker, measured each frame
   std::unique_ptr<TScratchPaint> mScratchPaint;  // where ribbons are tried
   int64_t mStripsDepth = -1;  // the depth RibbonsAreStrips last tried, and its answer

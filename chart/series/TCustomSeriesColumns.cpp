@@ -105,10 +105,10 @@ void TCustomSeries::DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_
 bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
   if (mDrawLine || mDrawArea) return false;
   const bool view3D = ParentChart()->ChartView3D();
-  // Flat boxes by their rows; other markers, and every marker in 3D, by their measured pixels.
-  const bool boxes = !view3D && LeavesOutCoveredPointers(canvas);
-  const bool measured = !boxes && MeasuresPointers(canvas);
-  if (!boxes && !measured) return false;
+  // By their measured pixels where they can be measured; otherwise flat boxes by their rows.
+  const bool measurable = MeasuresPointers(canvas);
+  const bool boxable = !view3D && LeavesOutCoveredPointers(canvas);
+  if (!measurable && !boxable) return false;
   fw::TSurface* surface = canvas.Surface();
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
@@ -129,13 +129,18 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   // shape (TMarkerShape), and a marker whose rows reach past the image always shows: its other
   // columns may paint rows inside.
   int64_t above = -int64_t{mPointer->VertSize()}, rows = 2 * int64_t{mPointer->VertSize()} + 1;
-  if (measured) {
+  bool measured = false;
+  if (measurable) {
     if (!mMarkerShape) mMarkerShape = std::make_unique<TMarkerShape>();
-    if (!mMarkerShape->Measure(canvas, *mPointer, view3D, DepthStart(), DepthEnd(), SeriesColor()) ||
-        !mMarkerShape->Covers())
-      return false;
-    above = mMarkerShape->Above();
-    rows = mMarkerShape->Rows();
+    measured = mMarkerShape->Measure(canvas, *mPointer, view3D, DepthStart(), DepthEnd(), SeriesColor());
+  }
+  if (!measured && !boxable) return false;
+  if (measured) {
+    // A marker painting a column of its pixels in more than one run is covered only by a later
+    // one at its own row: it stands for that row alone.
+    const bool runs = mMarkerShape->Covers();
+    above = runs ? mMarkerShape->Above() : 0;
+    rows = runs ? mMarkerShape->Rows() : 1;
   }
   const int32_t height = surface->Height();
   mCoveredRows.Reset(height);
@@ -197,6 +202,10 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
       }
     }
     mCoveredRows.Clear();
+    if (measured && StampsPointerColumn(canvas, x)) {
+      i = j + 1;
+      continue;
+    }
     for (size_t k = mPointerRows.size(); k-- > 0;) {
       const auto [m, row] = mPointerRows[k];
       const fw::TColor color = ColorOfPoint(m);
@@ -215,6 +224,19 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     i = j + 1;
   }
   return true;
+}
+
+bool TCustomSeries::StampsPointerColumn(TCanvas3D& canvas, int32_t x) {
+  // The markers of one colour, as one stamp at each of their rows.
+  if (mPointerRows.empty()) return true;
+  const fw::TColor color = ColorOfPoint(mPointerRows.front().Index);
+  mPointerYs.clear();
+  for (size_t k = mPointerRows.size(); k-- > 0;) {
+    if (k > 0 && ColorOfPoint(mPointerRows[k].Index) != color) return false;
+    mPointerYs.push_back(mPointerRows[k].Row);
+  }
+  const fw::TPixelStamp* stamp = mMarkerShape->Stamp(canvas, *mPointer, color);
+  return stamp && canvas.Surface()->StampColumn(x, mPointerYs, *stamp);
 }
 
 bool TCustomSeries::RibbonsAreStrips(TCanvas3D& canvas) {

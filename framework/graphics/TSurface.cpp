@@ -32,6 +32,7 @@
 #include "framework/graphics/TPixelTarget.h"
 #include "framework/graphics/TPolygonRaster.h"
 #include "framework/graphics/TShapeRaster.h"
+#include "framework/graphics/TStampColumn.h"
 #include "framework/graphics/TTextCache.h"
 #include "framework/graphics/TTextPictures.h"
 
@@ -203,6 +204,7 @@ struct TSurface::Impl {
   int height = 0;
   bool monochrome = false;
   std::vector<uint32_t> slantRgb;  // Slant's colours in the image's form
+  TStampColumn stampColumn;
 
   // Device context state.
   TColor bkColor = clWhite;  // plain RGB
@@ -1272,6 +1274,23 @@ bool TSurface::Stamp(int32_t x, int32_t y, const TPixelStamp& stamp) {
     uint32_t* row = d.pixels.Bits + (int64_t{y} + run.Dy) * d.pixels.Stride + (int64_t{x} + run.Dx);
     std::copy_n(pixels + run.First, run.Length, row);
   }
+  Changed();
+  return true;
+}
+
+bool TSurface::StampColumn(int32_t x, std::span<const int32_t> ys, const TPixelStamp& stamp) {
+  if (stamp.Empty() || !DrawsOnImage() || mImpl->Scaled()) return false;
+  if (ys.empty()) return true;
+  Changing();
+  RequireState();
+  Impl& d = *mImpl;
+  const auto [lowest, highest] = std::minmax_element(ys.begin(), ys.end());
+  if (!d.pixels.Holds(int64_t{x} + stamp.Left(), int64_t{*lowest} + stamp.Top(), int64_t{x} + stamp.Right(),
+                      int64_t{*highest} + stamp.Bottom())) {
+    Changed();
+    return false;
+  }
+  d.stampColumn.Put(d.pixels.Bits, d.pixels.Stride, x, ys, stamp);
   Changed();
   return true;
 }

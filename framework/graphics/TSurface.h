@@ -156,6 +156,10 @@ public:
   /// image and the clip region); false, having drawn nothing, otherwise. Pen, brush and the
   /// pen position stay as they are.
   bool Stamp(int32_t x, int32_t y, const TPixelStamp& stamp);
+  /// Puts the stamp down at (x, ys[0]), (x, ys[1]), ... in that order, as Stamp one after
+  /// another would, writing each pixel once; under the conditions of Stamp for the box that
+  /// holds all of them, otherwise false having drawn nothing. No rows: true, nothing drawn.
+  bool StampColumn(int32_t x, std::span<const int32_t> ys, const TPixelStamp& stamp);
   /// Puts down a block slanted up to the right: colours[i] on the pixels (x + t, y + i - t) for
   /// t = 1 .. steps - 1, and `ends` on those for t = 0 and t = steps; as an opaque solid fill
   /// and pen would paint them, under the same conditions as Stamp, otherwise false having drawn

@@ -1,8 +1,10 @@
 // Stamps: the pixels of a drawing read off one image and put down on another, against the same
 // drawing made there; refused where a pixel may not be drawn. Slanted blocks against a plain
-// model of their pixels.
+// model of their pixels. Columns of stamps against the same stamps put down one by one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <span>
 #include <vector>
 
@@ -120,7 +122,9 @@ TEST(PixelStamp, SlantPutsEachColourOnItsDiagonalWithTheEndsAndIsRefusedPastTheC
         clipped.Canvas().IntersectClipRect(clip);
         const std::vector<TColor> before = AllPixels(clipped.Canvas(), 16, 18);
         EXPECT_EQ(clipped.Canvas().Slant(x, y, steps, colours, clBlack), side == 0) << steps << " " << count << side;
-        if (side != 0) EXPECT_EQ(AllPixels(clipped.Canvas(), 16, 18), before);
+        if (side != 0) {
+          EXPECT_EQ(AllPixels(clipped.Canvas(), 16, 18), before);
+        }
       }
     }
   TBitmap image(10, 10), scaled(10, 10, 2.0);
@@ -132,6 +136,63 @@ TEST(PixelStamp, SlantPutsEachColourOnItsDiagonalWithTheEndsAndIsRefusedPastTheC
   EXPECT_FALSE(image.Canvas().Slant(2, 5, 1, {}, clBlack));
   EXPECT_FALSE(scaled.Canvas().Slant(2, 5, 1, one, clBlack));  // device pixels are not logical ones
   EXPECT_TRUE(image.Canvas().Slant(0, 1, 1, one, clBlack));
+}
+
+// Random stamps (holes, ragged rows, wider than a row's bit mask too) put down at random rows
+// of a column, repeated and out of order, the same pixels both ways; the box of all of them one
+// pixel short of the clip on any side refuses the whole column (every sixth round).
+TEST(PixelStamp, AColumnOfStampsLeavesThePixelsOfEachPutDownInTurn) {
+  std::mt19937 rng(7);
+  for (int round = 0; round < 300; ++round) {
+    const int32_t width = round % 10 == 0 ? 60 + static_cast<int32_t>(rng() % 13) : 1 + static_cast<int32_t>(rng() % 20);
+    const int32_t height = 1 + static_cast<int32_t>(rng() % 14);
+    const int32_t left = -static_cast<int32_t>(rng() % (static_cast<uint32_t>(width) + 1));
+    const int32_t top = -static_cast<int32_t>(rng() % (static_cast<uint32_t>(height) + 1));
+    TPixelStamp stamp;
+    for (int32_t dy = top; dy < top + height; ++dy)
+      for (int32_t dx = left; dx < left + width; ++dx)
+        if (rng() % 4 != 0) stamp.Add(dx, dy, 0xFF000000u | (rng() % 4 == 0 ? 0x0000FFu : rng() & 0xFFFFFFu));
+    if (stamp.Empty()) stamp.Add(left, top, 0xFF123456u);
+    const int32_t side = 160, x = 75 + static_cast<int32_t>(rng() % 10);
+    std::vector<int32_t> ys(rng() % 12);
+    for (int32_t& y : ys) y = 15 + static_cast<int32_t>(rng() % (1 + rng() % 40));
+    TBitmap single(side, side), column(side, side);
+    for (TBitmap* b : {&single, &column}) {
+      b->Canvas().Brush().SetColor(clWhite);
+      b->Canvas().FillRect({0, 0, side, side});
+    }
+    for (const int32_t y : ys) ASSERT_TRUE(single.Canvas().Stamp(x, y, stamp));
+    ASSERT_TRUE(column.Canvas().StampColumn(x, ys, stamp)) << "round " << round;
+    ASSERT_EQ(AllPixels(column.Canvas(), side, side), AllPixels(single.Canvas(), side, side)) << "round " << round;
+    if (ys.empty() || round % 6 != 0) continue;
+    const auto [lowest, highest] = std::minmax_element(ys.begin(), ys.end());
+    const TRect box{x + stamp.Left(), *lowest + stamp.Top(), x + stamp.Right(), *highest + stamp.Bottom()};
+    for (int edge = 1; edge <= 4; ++edge) {
+      TRect clip = box;
+      if (edge == 1) ++clip.Left;
+      if (edge == 2) ++clip.Top;
+      if (edge == 3) --clip.Right;
+      if (edge == 4) --clip.Bottom;
+      TBitmap clipped(side, side);
+      clipped.Canvas().IntersectClipRect(clip);
+      const std::vector<TColor> before = AllPixels(clipped.Canvas(), side, side);
+      EXPECT_FALSE(clipped.Canvas().StampColumn(x, ys, stamp)) << "round " << round << " edge " << edge;
+      EXPECT_EQ(AllPixels(clipped.Canvas(), side, side), before);
+    }
+  }
+  TBitmap image(10, 10), scaled(10, 10, 2.0);
+  TPixelStamp dot, empty;
+  dot.Add(0, 0, 0xFFFF0000u);
+  const std::vector<int32_t> rows{2, 3}, far{0, INT32_MAX}, none;
+  const std::vector<TColor> before = AllPixels(image.Canvas(), 10, 10);
+  EXPECT_TRUE(image.Canvas().StampColumn(3, none, dot));
+  EXPECT_EQ(AllPixels(image.Canvas(), 10, 10), before);
+  EXPECT_FALSE(image.Canvas().StampColumn(3, far, dot));
+  EXPECT_FALSE(image.Canvas().StampColumn(INT32_MIN, rows, dot));
+  EXPECT_FALSE(image.Canvas().StampColumn(3, rows, empty));
+  EXPECT_FALSE(scaled.Canvas().StampColumn(3, rows, dot));  // device pixels are not logical ones
+  EXPECT_TRUE(image.Canvas().StampColumn(3, rows, dot));
+  EXPECT_EQ(image.Canvas().GetPixel(3, 3), clRed);
 }
 
 }  // namespace
