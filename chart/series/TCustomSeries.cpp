@@ -371,7 +371,9 @@ bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t l
     const int32_t j = ColumnEnd(i, last, column, length, columnOf);
     length = j - i + 1;
     if (ribbons) {
-      if (!AppendRibbonColumn(canvas, i, j, column, mDrawArea && j == last)) return false;
+      // Unstacked, every point of an area has the same origin.
+      const int32_t origin = mDrawArea ? PassOrigin(i, nullptr, &origins) : 0;
+      if (!AppendRibbonColumn(canvas, i, j, column, mDrawArea && j == last, color, origin)) return false;
       i = j + 1;
       continue;
     }

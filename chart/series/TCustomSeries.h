@@ -165,8 +165,10 @@ private:
   /// the column, then j (and j again, when the column's ribbons would otherwise be too few to go
   /// by DrawRibbonColumn). An area's fronts, filled as one polygon, fold each column to its first
   /// and last point. With `every`, or with a point too far off for DrawRibbonColumn, every
-  /// point. False for a NaN value or extremes that do not map monotonically.
-  bool AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x, bool every);
+  /// point. The points take `color`, and an area's points `origin`. False for a NaN value or
+  /// extremes that do not map monotonically.
+  bool AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x, bool every, fw::TColor color,
+                          int32_t origin);
   /// Points farther than this off the image take their ribbons one by one.
   static constexpr int32_t RibbonColumnReach = 4096;
   /// The surface and the pens of this series draw a column pass as they draw every point.

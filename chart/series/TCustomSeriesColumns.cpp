@@ -414,7 +414,8 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
   DrawRibbonEdges(canvas, x, lo, hi);
 }
 
-bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x, bool every) {
+bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x, bool every,
+                                       fw::TColor color, int32_t origin) {
   // Walking the column from its last point back, DrawRibbonColumn draws of a ribbon only the
   // rows its earlier point reaches past the later points. A point whose value lies between
   // theirs maps between their rows when the column's extremes map monotonically, and adds
@@ -443,8 +444,6 @@ bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, 
   if (std::isnan(firstValue) || std::isnan(reaching[0]) || !vert->MapsMonotonically(least) ||
       !vert->MapsMonotonically(most))
     return false;
-  const fw::TColor color = ColorOfPoint(i);
-  const int32_t origin = mDrawArea ? PassOrigin(i, nullptr, nullptr) : 0;  // one for every point unstacked
   const auto add = [&](int32_t y) {
     TPassPoint& p = mPass.emplace_back();
     p.Gap = false;
@@ -464,8 +463,9 @@ bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, 
     for (int32_t k = i + 1; k <= j; ++k) add(YPixelOfValue(valueOf(k)));
     return true;
   }
-  std::vector<int32_t>& rows = mPassYPixels;
-  rows.resize(reaching.size());
+  std::vector<int32_t>& pixels = mPassYPixels;  // grows to the most a column reaches, and stays
+  if (pixels.size() < reaching.size()) pixels.resize(reaching.size());
+  const std::span<int32_t> rows(pixels.data(), reaching.size());
   vert->ValuesToPixels(reaching, rows);
   const int32_t lastRow = rows[0];
   int32_t top = lastRow, bottom = lastRow;
