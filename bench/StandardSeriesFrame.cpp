@@ -1,6 +1,6 @@
 // Full frames of an 800 x 500 chart (automatic axes, labels, walls, legend hidden) into its
 // off-screen bitmap with one series of 10,000 points, for the fast line and the line, area and
-// point series; and the same frame without points, to take the per-point cost as the difference.
+// point series, and a line with its markers; and the same frame without points, to take the per-point cost as the difference.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -13,6 +13,7 @@
 #include "chart/series/TAreaSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TPointSeries.h"
+#include "chart/series/TSeriesPointer.h"
 #include "framework/graphics/TBitmap.h"
 #include "bench/support/OffscreenMain.h"
 
@@ -51,6 +52,10 @@ void BM_FrameAreaFill10k(benchmark::State& state) {
   });
 }
 void BM_FramePoint10k(benchmark::State& state) { FrameWith<chart::TPointSeries>(state, Points); }
+// A line with its markers.
+void BM_FrameLinePointers10k(benchmark::State& state) {
+  FrameWith<chart::TLineSeries>(state, Points, [](chart::TLineSeries& s) { s.Pointer().SetVisible(true); });
+}
 
 // The 3D frame of the fast line zoomed in: the argument is the zoom in percent. Seen from that
 // close, the chart's box reaches tens of thousands of pixels beyond the image, and the series
@@ -79,6 +84,7 @@ BENCHMARK(BM_FrameLine10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameArea10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameAreaFill10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FramePoint10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameLinePointers10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

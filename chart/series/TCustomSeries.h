@@ -246,8 +246,9 @@ private:
   /// sparse for it to pay.
   bool DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last);
   /// Puts the markers of mPointerRows down at pixel column x as one column of stamps
-  /// (fw::TSurface::StampColumn), when they are of one colour and all of it may be drawn; false,
-  /// having drawn nothing, otherwise.
+  /// (fw::TSurface::StampColumn), when they are of one colour, paint over each other enough for
+  /// that to pay (fw::TStampColumn::Pays), and all of it may be drawn; false, having drawn
+  /// nothing, otherwise.
   bool StampsPointerColumn(TCanvas3D& canvas, int32_t x);
   int32_t ClickedArea(int32_t x, int32_t y, const TSeriesStack* stack) const;
 

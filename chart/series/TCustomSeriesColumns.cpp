@@ -21,6 +21,7 @@
 #include "chart/series/TSeriesPointer.h"
 #include "framework/graphics/TBrush.h"
 #include "framework/graphics/TPen.h"
+#include "framework/graphics/TStampColumn.h"
 #include "framework/graphics/TSurface.h"
 
 namespace chart {
@@ -56,12 +57,37 @@ void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
     if (!mMarkerShape) mMarkerShape = std::make_unique<TMarkerShape>();
     stamps = mMarkerShape->Measure(canvas, *mPointer, view3D, DepthStart(), DepthEnd(), SeriesColor());
   }
-  for (size_t k = begin; k < end; ++k) {
+  size_t k = begin;
+  while (k < end) {
     const TPassPoint& p = mPass[k];
-    if (p.Gap) continue;
+    if (p.Gap) {
+      ++k;
+      continue;
+    }
     const fw::TPixelStamp* stamp = stamps ? mMarkerShape->Stamp(canvas, *mPointer, p.Color) : nullptr;
-    if (!stamp || !surface->Stamp(p.X, p.Y, *stamp))
-      mPointer->Draw(canvas, view3D, p.X, p.Y, DepthStart(), DepthEnd(), p.Color);
+    // The markers right after it on its pixel column, in its colour, go down with it as one
+    // column of stamps; where that is refused, each on its own.
+    size_t e = k + 1;
+    if (stamp) {
+      mPointerYs.assign(1, p.Y);
+      int32_t lowest = p.Y, highest = p.Y;
+      for (; e < end && (mPass[e].Gap || (mPass[e].X == p.X && mPass[e].Color == p.Color)); ++e) {
+        if (mPass[e].Gap) continue;
+        mPointerYs.push_back(mPass[e].Y);
+        lowest = std::min(lowest, mPass[e].Y);
+        highest = std::max(highest, mPass[e].Y);
+      }
+      if (fw::TStampColumn::Pays(mPointerYs.size(), lowest, highest, *stamp) &&
+          surface->StampColumn(p.X, mPointerYs, *stamp)) {
+        k = e;
+        continue;
+      }
+    }
+    for (; k < e; ++k) {
+      const TPassPoint& q = mPass[k];
+      if (!q.Gap && (!stamp || !surface->Stamp(q.X, q.Y, *stamp)))
+        mPointer->Draw(canvas, view3D, q.X, q.Y, DepthStart(), DepthEnd(), q.Color);
+    }
   }
 }
 
@@ -228,15 +254,22 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
 
 bool TCustomSeries::StampsPointerColumn(TCanvas3D& canvas, int32_t x) {
   // The markers of one colour, as one stamp at each of their rows.
-  if (mPointerRows.empty()) return true;
+  if (mPointerRows.size() < 2) return false;
   const fw::TColor color = ColorOfPoint(mPointerRows.front().Index);
-  mPointerYs.clear();
-  for (size_t k = mPointerRows.size(); k-- > 0;) {
-    if (k > 0 && ColorOfPoint(mPointerRows[k].Index) != color) return false;
-    mPointerYs.push_back(mPointerRows[k].Row);
-  }
   const fw::TPixelStamp* stamp = mMarkerShape->Stamp(canvas, *mPointer, color);
-  return stamp && canvas.Surface()->StampColumn(x, mPointerYs, *stamp);
+  if (!stamp) return false;
+  mPointerYs.clear();
+  int32_t lowest = mPointerRows.front().Row, highest = lowest;
+  for (size_t k = mPointerRows.size(); k-- > 0;) {
+    const int32_t row = mPointerRows[k].Row;
+    lowest = std::min(lowest, row);
+    highest = std::max(highest, row);
+    mPointerYs.push_back(row);
+  }
+  if (!fw::TStampColumn::Pays(mPointerYs.size(), lowest, highest, *stamp)) return false;
+  for (size_t k = 1; k < mPointerRows.size(); ++k)
+    if (ColorOfPoint(mPointerRows[k].Index) != color) return false;
+  return canvas.Surface()->StampColumn(x, mPointerYs, *stamp);
 }
 
 bool TCustomSeries::RibbonsAreStrips(TCanvas3D& canvas) {

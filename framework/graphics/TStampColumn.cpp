@@ -7,25 +7,16 @@ namespace fw {
 
 void TStampColumn::Put(uint32_t* bits, int64_t stride, int32_t x, std::span<const int32_t> ys, const TPixelStamp& stamp) {
   if (ys.empty() || stamp.Empty()) return;
-  const uint32_t* pixels = stamp.Pixels().data();
-  const int64_t width = int64_t{stamp.Right()} - stamp.Left(), height = int64_t{stamp.Bottom()} - stamp.Top();
-  if (width > MaxWidth) {
+  const std::vector<uint64_t>& masks = ys.size() == 1 ? mNone : stamp.RowMasks();
+  if (masks.empty()) {
+    const uint32_t* pixels = stamp.Pixels().data();
     for (const int32_t y : ys)
       for (const TPixelStamp::TRun& run : stamp.Runs())
         std::copy_n(pixels + run.First, run.Length, bits + (int64_t{y} + run.Dy) * stride + (int64_t{x} + run.Dx));
     return;
   }
-  const size_t rows = static_cast<size_t>(height);
-  mMasks.assign(rows, 0);
-  mValues.resize(rows * MaxWidth);
-  for (const TPixelStamp::TRun& run : stamp.Runs()) {
-    const size_t row = static_cast<size_t>(run.Dy - stamp.Top());
-    for (int32_t i = 0; i < run.Length; ++i) {
-      const auto column = static_cast<size_t>(run.Dx - stamp.Left() + i);
-      mMasks[row] |= uint64_t{1} << column;
-      mValues[row * MaxWidth + column] = pixels[run.First + static_cast<size_t>(i)];
-    }
-  }
+  const uint32_t* values = stamp.RowPixels().data();
+  const size_t rows = masks.size();
   const auto [lowest, highest] = std::minmax_element(ys.begin(), ys.end());
   const int64_t top = *lowest;
   mWritten.assign(static_cast<size_t>(int64_t{*highest} - top) + rows, 0);
@@ -34,14 +25,15 @@ void TStampColumn::Put(uint32_t* bits, int64_t stride, int32_t x, std::span<cons
     uint64_t* written = mWritten.data() + (y - top);
     uint32_t* line = bits + (y + stamp.Top()) * stride + (int64_t{x} + stamp.Left());
     for (size_t row = 0; row < rows; ++row, line += stride) {
-      uint64_t fresh = mMasks[row] & ~written[row];
+      uint64_t fresh = masks[row] & ~written[row];
       if (fresh == 0) continue;
       written[row] |= fresh;
-      const uint32_t* values = mValues.data() + row * MaxWidth;
-      do {
-        const int column = std::countr_zero(fresh);
-        line[column] = values[column];
-        fresh &= fresh - 1;
+      const uint32_t* rowValues = values + row * TPixelStamp::MaskWidth;
+      do {  // run by run
+        const int start = std::countr_zero(fresh);
+        const int length = std::countr_one(fresh >> start);
+        std::copy_n(rowValues + start, length, line + start);
+        fresh = length == 64 ? 0 : fresh & ~(((uint64_t{1} << length) - 1) << start);
       } while (fresh != 0);
     }
   }

@@ -1,5 +1,6 @@
 #pragma once
 // One stamp put down at many rows of one column, each pixel written once.
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -10,19 +11,26 @@ namespace fw {
 
 /// Puts a stamp down at (x, ys[0]), (x, ys[1]), ... and leaves the pixels the stamps put down
 /// one after another would leave, writing each of them once: the stamps are walked from the
-/// last back, and of each only the pixels no later one put down are written. A stamp of up to
-/// MaxWidth columns keeps its rows as bit masks; a wider one is put down stamp after stamp.
+/// last back, and of each only the pixels no later one put down are written, by the stamp's
+/// rows of bit masks (TPixelStamp::RowMasks). A stamp alone, or one too wide for those, is put
+/// down by its runs.
 class TStampColumn {
 public:
-  static constexpr int32_t MaxWidth = 64;
+  /// Whether stamps at rows lowest..highest, `count` of them, paint over each other enough for a
+  /// column of them to pay: together their rows come to at least three times the rows they
+  /// span. Otherwise one after another is as fast.
+  static bool Pays(size_t count, int64_t lowest, int64_t highest, const TPixelStamp& stamp) {
+    const int64_t rows = int64_t{stamp.Bottom()} - stamp.Top();
+    return count >= 2 && static_cast<double>(count) * static_cast<double>(rows) >=
+                             3.0 * (static_cast<double>(highest - lowest) + static_cast<double>(rows));
+  }
 
   /// `bits` holds rows of `stride` pixels; every pixel the stamps reach must lie in it.
   void Put(uint32_t* bits, int64_t stride, int32_t x, std::span<const int32_t> ys, const TPixelStamp& stamp);
 
 private:
-  std::vector<uint64_t> mMasks;    // the columns each row of the stamp paints
-  std::vector<uint32_t> mValues;   // row by row, MaxWidth values a row
   std::vector<uint64_t> mWritten;  // the columns written, row by row from the highest stamp's top
+  const std::vector<uint64_t> mNone;  // one stamp alone goes down by its runs
 };
 
 }  // namespace fw
