@@ -3,7 +3,7 @@
 // counter "ns_per_point" is the difference of the two frames over the 9 N points between them;
 // what every frame costs whatever its points (axes, walls, the area under a curve, a pie's disc)
 // cancels out. Arguments: the type (0 fast line, 1 line, 2 area, 3 point, 4 bar, 5 horizontal
-// bar, 6 pie, 7 point with circle markers) and 0 flat or 1 in 3D. N is 10,000, and 100 slices
+// bar, 6 pie, 7 point with circle markers, 8 line with its markers) and 0 flat or 1 in 3D. N is 10,000, and 100 slices
 // for the pie.
 #include <benchmark/benchmark.h>
 
@@ -36,6 +36,11 @@ std::unique_ptr<chart::TChartSeries> NewSeries(int64_t type) {
       auto points = std::make_unique<chart::TPointSeries>(nullptr);
       points->Pointer().SetStyle(chart::psCircle);
       return points;
+    }
+    case 8: {
+      auto line = std::make_unique<chart::TLineSeries>(nullptr);
+      line->Pointer().SetVisible(true);
+      return line;
     }
     case 4: return std::make_unique<chart::TBarSeries>(nullptr);
     case 5: return std::make_unique<chart::THorizBarSeries>(nullptr);
@@ -87,7 +92,7 @@ void BM_CostPerPoint(benchmark::State& state) {
   state.counters["frame_10N_us"] = largeNs / frames / 1000;
   state.counters["ns_per_point"] = (largeNs - smallNs) / frames / (9.0 * n);
 }
-BENCHMARK(BM_CostPerPoint)->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CostPerPoint)->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

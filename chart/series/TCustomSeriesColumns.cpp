@@ -45,17 +45,18 @@ bool TCustomSeries::MeasuresPointers(TCanvas3D& canvas) const {
 void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
   if (!mPointer->Visible()) return;
   const bool view3D = ParentChart()->ChartView3D();
-  if (!view3D && LeavesOutCoveredPointers(canvas)) {
-    DrawUncoveredPointers(canvas, begin, end);
-    return;
-  }
   // Many markers that paint opaquely, in a view that moves them by whole pixels: each is put
-  // down as its measured pixels where all of them may be drawn.
+  // down as its measured pixels where all of them may be drawn. Otherwise flat boxes that later
+  // ones on their pixel column cover are left out.
   fw::TSurface* surface = canvas.Surface();
   bool stamps = end - begin >= StampsFromCount && MeasuresPointers(canvas);
   if (stamps) {
     if (!mMarkerShape) mMarkerShape = std::make_unique<TMarkerShape>();
     stamps = mMarkerShape->Measure(canvas, *mPointer, view3D, DepthStart(), DepthEnd(), SeriesColor());
+  }
+  if (!stamps && !view3D && LeavesOutCoveredPointers(canvas)) {
+    DrawUncoveredPointers(canvas, begin, end);
+    return;
   }
   size_t k = begin;
   while (k < end) {
