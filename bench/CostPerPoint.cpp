@@ -3,8 +3,8 @@
 // counter "ns_per_point" is the difference of the two frames over the 9 N points between them;
 // what every frame costs whatever its points (axes, walls, the area under a curve, a pie's disc)
 // cancels out. Arguments: the type (0 fast line, 1 line, 2 area, 3 point, 4 bar, 5 horizontal
-// bar, 6 pie, 7 point with circle markers, 8 line with its markers) and 0 flat or 1 in 3D. N is 10,000, and 100 slices
-// for the pie.
+// bar, 6 pie, 7 point with circle markers, 8 line with its markers) and 0 flat or 1 in 3D. N is
+// 10,000, and 100 slices for the pie.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
