@@ -7,14 +7,14 @@ namespace fw {
 
 void TStampColumn::Put(uint32_t* bits, int64_t stride, int32_t x, std::span<const int32_t> ys, const TPixelStamp& stamp) {
   if (ys.empty() || stamp.Empty()) return;
-  const std::vector<uint64_t>& masks = ys.size() == 1 ? mNone : stamp.RowMasks();
-  if (masks.empty()) {
+  if (ys.size() == 1 || stamp.RowMasks().empty()) {
     const uint32_t* pixels = stamp.Pixels().data();
     for (const int32_t y : ys)
       for (const TPixelStamp::TRun& run : stamp.Runs())
         std::copy_n(pixels + run.First, run.Length, bits + (int64_t{y} + run.Dy) * stride + (int64_t{x} + run.Dx));
     return;
   }
+  const std::vector<uint64_t>& masks = stamp.RowMasks();
   const uint32_t* values = stamp.RowPixels().data();
   const size_t rows = masks.size();
   const auto [lowest, highest] = std::minmax_element(ys.begin(), ys.end());

@@ -30,7 +30,6 @@ public:
 
 private:
   std::vector<uint64_t> mWritten;  // the columns written, row by row from the highest stamp's top
-  const std::vector<uint64_t> mNone;  // one stamp alone goes down by its runs
 };
 
 }  // namespace fw
