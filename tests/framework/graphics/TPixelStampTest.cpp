@@ -23,6 +23,15 @@ std::vector<TColor> AllPixels(TSurface& s, int32_t w, int32_t h) {
   return out;
 }
 
+// The box one pixel short on side 1 (left), 2 (top), 3 (right) or 4 (bottom); as it is for 0.
+TRect OnePixelShort(TRect box, int side) {
+  if (side == 1) ++box.Left;
+  if (side == 2) ++box.Top;
+  if (side == 3) --box.Right;
+  if (side == 4) --box.Bottom;
+  return box;
+}
+
 // A triangle outlined in one colour and filled in another, at (x, y).
 void DrawShape(TSurface& s, int32_t x, int32_t y) {
   s.Pen().SetColor(clNavy);
@@ -113,13 +122,8 @@ TEST(PixelStamp, SlantPutsEachColourOnItsDiagonalWithTheEndsAndIsRefusedPastTheC
       // short on any side refuses the whole block.
       const TRect box{x, y - steps, x + steps + 1, y + static_cast<int32_t>(count)};
       for (int side = 0; side <= 4; ++side) {
-        TRect clip = box;
-        if (side == 1) ++clip.Left;
-        if (side == 2) ++clip.Top;
-        if (side == 3) --clip.Right;
-        if (side == 4) --clip.Bottom;
         TBitmap clipped(16, 18);
-        clipped.Canvas().IntersectClipRect(clip);
+        clipped.Canvas().IntersectClipRect(OnePixelShort(box, side));
         const std::vector<TColor> before = AllPixels(clipped.Canvas(), 16, 18);
         EXPECT_EQ(clipped.Canvas().Slant(x, y, steps, colours, clBlack), side == 0) << steps << " " << count << side;
         if (side != 0) {
@@ -168,13 +172,8 @@ TEST(PixelStamp, AColumnOfStampsLeavesThePixelsOfEachPutDownInTurn) {
     const auto [lowest, highest] = std::minmax_element(ys.begin(), ys.end());
     const TRect box{x + stamp.Left(), *lowest + stamp.Top(), x + stamp.Right(), *highest + stamp.Bottom()};
     for (int edge = 1; edge <= 4; ++edge) {
-      TRect clip = box;
-      if (edge == 1) ++clip.Left;
-      if (edge == 2) ++clip.Top;
-      if (edge == 3) --clip.Right;
-      if (edge == 4) --clip.Bottom;
       TBitmap clipped(side, side);
-      clipped.Canvas().IntersectClipRect(clip);
+      clipped.Canvas().IntersectClipRect(OnePixelShort(box, edge));
       const std::vector<TColor> before = AllPixels(clipped.Canvas(), side, side);
       EXPECT_FALSE(clipped.Canvas().StampColumn(x, ys, stamp)) << "round " << round << " edge " << edge;
       EXPECT_EQ(AllPixels(clipped.Canvas(), side, side), before);
