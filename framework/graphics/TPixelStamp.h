@@ -55,7 +55,8 @@ public:
 
   /// For a box of up to MaskWidth columns: row r of the box (from Top) as a mask of its pixels'
   /// columns (bit c for column Left + c), and their values at RowPixels()[r * MaskWidth + c].
-  /// Empty for a wider box. Worked out when first asked for after a change.
+  /// Empty for a wider box. Worked out when first asked for after a change, so a stamp shared
+  /// between threads must have them worked out before.
   const std::vector<uint64_t>& RowMasks() const {
     Mask();
     return mRowMasks;
