@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -275,6 +276,13 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
                       surface->DevicePixelRatio() == 1.0 && canvas.ShiftsAtDepth(DepthStart(), dx0, dy0) &&
                       canvas.ShiftsAtDepth(DepthEnd(), dx1, dy1);
   TBarStamps::TReach reach;
+  // The bar a stamp is measured from, drawn at (x, y): one function for the pass, so that no bar
+  // builds one of its own.
+  int32_t stampWidth = 0, stampHeight = 0;
+  const TRunBar* stamped = nullptr;
+  const std::function<void(int32_t, int32_t)> drawStamped = [&](int32_t x, int32_t y) {
+    DrawShape(canvas, fw::TRect{x, y, x + stampWidth, y + stampHeight}, stamped->TowardsMinimum, stamped->Color);
+  };
   if (stamps) {
     if (!mBarStamps) mBarStamps = std::make_unique<TBarStamps>();
     mBarStamps->Clear();
@@ -328,11 +336,11 @@ void TCustomBarSeries::DrawUncontainedBars(TCanvas3D& canvas, int32_t from, int3
         const int32_t left = std::min(drawn.Left, drawn.Right), top = std::min(drawn.Top, drawn.Bottom);
         const int64_t width = std::abs(int64_t{drawn.Right} - drawn.Left), height = std::abs(int64_t{drawn.Bottom} - drawn.Top);
         if (width <= TBarStamps::MaxSide && height <= TBarStamps::MaxSide) {
-          const auto w = static_cast<int32_t>(width), h = static_cast<int32_t>(height);
+          stampWidth = static_cast<int32_t>(width);
+          stampHeight = static_cast<int32_t>(height);
+          stamped = &bar;
           const fw::TPixelStamp* stamp =
-              mBarStamps->Stamp(canvas, w, h, bar.Color, bar.TowardsMinimum, reach, [&](int32_t x, int32_t y) {
-                DrawShape(canvas, fw::TRect{x, y, x + w, y + h}, bar.TowardsMinimum, bar.Color);
-              });
+              mBarStamps->Stamp(canvas, stampWidth, stampHeight, bar.Color, bar.TowardsMinimum, reach, drawStamped);
           if (stamp && surface->Stamp(left, top, *stamp)) continue;
         }
       }

@@ -71,15 +71,9 @@ void TCustomSeries::DrawPointers(TCanvas3D& canvas, size_t begin, size_t end) {
     size_t e = k + 1;
     if (stamp) {
       mPointerYs.assign(1, p.Y);
-      int32_t lowest = p.Y, highest = p.Y;
-      for (; e < end && (mPass[e].Gap || (mPass[e].X == p.X && mPass[e].Color == p.Color)); ++e) {
-        if (mPass[e].Gap) continue;
-        mPointerYs.push_back(mPass[e].Y);
-        lowest = std::min(lowest, mPass[e].Y);
-        highest = std::max(highest, mPass[e].Y);
-      }
-      if (fw::TStampColumn::Pays(mPointerYs.size(), lowest, highest, *stamp) &&
-          surface->StampColumn(p.X, mPointerYs, *stamp)) {
+      for (; e < end && (mPass[e].Gap || (mPass[e].X == p.X && mPass[e].Color == p.Color)); ++e)
+        if (!mPass[e].Gap) mPointerYs.push_back(mPass[e].Y);
+      if (fw::TStampColumn::Pays(mPointerYs, *stamp) && surface->StampColumn(p.X, mPointerYs, *stamp)) {
         k = e;
         continue;
       }
@@ -260,14 +254,8 @@ bool TCustomSeries::StampsPointerColumn(TCanvas3D& canvas, int32_t x) {
   const fw::TPixelStamp* stamp = mMarkerShape->Stamp(canvas, *mPointer, color);
   if (!stamp) return false;
   mPointerYs.clear();
-  int32_t lowest = mPointerRows.front().Row, highest = lowest;
-  for (size_t k = mPointerRows.size(); k-- > 0;) {
-    const int32_t row = mPointerRows[k].Row;
-    lowest = std::min(lowest, row);
-    highest = std::max(highest, row);
-    mPointerYs.push_back(row);
-  }
-  if (!fw::TStampColumn::Pays(mPointerYs.size(), lowest, highest, *stamp)) return false;
+  for (size_t k = mPointerRows.size(); k-- > 0;) mPointerYs.push_back(mPointerRows[k].Row);
+  if (!fw::TStampColumn::Pays(mPointerYs, *stamp)) return false;
   for (size_t k = 1; k < mPointerRows.size(); ++k)
     if (ColorOfPoint(mPointerRows[k].Index) != color) return false;
   return canvas.Surface()->StampColumn(x, mPointerYs, *stamp);

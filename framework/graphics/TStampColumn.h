@@ -1,5 +1,6 @@
 #pragma once
 // One stamp put down at many rows of one column, each pixel written once.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -16,13 +17,15 @@ namespace fw {
 /// down by its runs.
 class TStampColumn {
 public:
-  /// Whether stamps at rows lowest..highest, `count` of them, paint over each other enough for a
-  /// column of them to pay: together their rows come to at least three times the rows they
-  /// span. Otherwise one after another is as fast.
-  static bool Pays(size_t count, int64_t lowest, int64_t highest, const TPixelStamp& stamp) {
+  /// Whether stamps at rows ys paint over each other enough for a column of them to pay:
+  /// together their rows come to at least three times the rows they span. Otherwise one after
+  /// another is as fast.
+  static bool Pays(std::span<const int32_t> ys, const TPixelStamp& stamp) {
+    if (ys.size() < 2) return false;
+    const auto [lowest, highest] = std::minmax_element(ys.begin(), ys.end());
     const int64_t rows = int64_t{stamp.Bottom()} - stamp.Top();
-    return count >= 2 && static_cast<double>(count) * static_cast<double>(rows) >=
-                             3.0 * (static_cast<double>(highest - lowest) + static_cast<double>(rows));
+    return static_cast<double>(ys.size()) * static_cast<double>(rows) >=
+           3.0 * (static_cast<double>(int64_t{*highest} - *lowest) + static_cast<double>(rows));
   }
 
   /// `bits` holds rows of `stride` pixels; every pixel the stamps reach must lie in it.
