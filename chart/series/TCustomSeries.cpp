@@ -310,8 +310,8 @@ void TCustomSeries::AppendPassPoints(int32_t from, int32_t to, const TSeriesStac
   }
 }
 
-bool TCustomSeries::ColumnPassDrawsTheSame(TCanvas3D& canvas) const {
-  if (!gMergeDrawing || mStairs || mPointer->Visible() || Stacked() || MayHaveNullPoints() || ColorEachPoint())
+bool TCustomSeries::ColumnPassDrawsTheSame(TCanvas3D& canvas, bool markersApart) const {
+  if (!gMergeDrawing || mStairs || (mPointer->Visible() && !markersApart) || Stacked() || MayHaveNullPoints() || ColorEachPoint())
     return false;
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
@@ -336,9 +336,9 @@ bool TCustomSeries::ColumnPassDrawsTheSame(TCanvas3D& canvas) const {
   return true;
 }
 
-bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last) {
+bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last, bool markersApart) {
   const bool ribbons = ParentChart()->ChartView3D();
-  if (!ColumnPassDrawsTheSame(canvas)) return false;
+  if (!ColumnPassDrawsTheSame(canvas, markersApart)) return false;
   if (ribbons && ((!mDrawLine && !mDrawArea) || !RibbonColumnsApply(canvas))) return false;
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
@@ -678,10 +678,22 @@ void TCustomSeries::DrawAllPoints() {
   mPassStart = first > 0 ? first - 1 : first;
   mPassFirst = static_cast<size_t>(first - mPassStart);
   mPass.clear();
-  if (DrawPointerColumns(canvas, first, last)) return;
+  // Dense markers go by their pixel columns, after the line and the fill.
+  TPointerColumns markerColumns;
+  const bool markersApart = PointerColumnsApply(canvas, first, last, markerColumns);
+  const auto drawPointers = [&] {
+    if (markersApart)
+      DrawPointerColumns(canvas, first, last, markerColumns);
+    else
+      DrawPointers(canvas, mPassFirst, mPass.size());
+  };
+  if (markersApart && !mDrawLine && !mDrawArea) {
+    drawPointers();
+    return;
+  }
   // A 3D area's column pass holds only what its tops drawn by columns and its fronts drawn
   // after them need.
-  if (!AppendColumnPass(canvas, first, last) ||
+  if (!AppendColumnPass(canvas, first, last, markersApart) ||
       (chart->ChartView3D() && mDrawArea && !FrontsAfterTops(canvas, mPass.size()))) {
     mPass.clear();
     mPassFirst = static_cast<size_t>(first - mPassStart);
@@ -717,7 +729,7 @@ void TCustomSeries::DrawAllPoints() {
       for (size_t k = 1; k < count; ++k)
         DrawSegment3D(canvas, mPass[k - 1], mPass[k], k + 1 == count || mPass[k + 1].Gap);
     }
-    DrawPointers(canvas, mPassFirst, count);
+    drawPointers();
     return;
   }
   if (mDrawArea) {
@@ -728,7 +740,7 @@ void TCustomSeries::DrawAllPoints() {
     PrepareLinePen(canvas);
     forEachRun([&](size_t b, size_t e) { DrawLineRun(canvas, b, e); });
   }
-  DrawPointers(canvas, mPassFirst, count);
+  drawPointers();
 }
 
 void TCustomSeries::DrawOnePoint(int32_t index) {

@@ -41,6 +41,12 @@ class TCustomSeries : public TChartSeries {
 public:
   ~TCustomSeries() override;
 
+  /// Points per pixel column from which dense markers are walked a column at a time, each
+  /// column from its last point back (markers that later ones paint over left out), rather than
+  /// drawn point by point from the pass. Both ways give the same pixels; below this density the
+  /// walk costs more than it saves. 0 takes it whenever it applies.
+  static inline int32_t PointerColumnsFromDensity = 32;
+
   // ---- published by the types that draw them ----
   /// The line (black, solid, width 1). A change repaints.
   TChartPen& LinePen() const { return *mLinePen; }
@@ -152,14 +158,14 @@ private:
   TPassPoint PassPoint(int32_t index, const TSeriesStack* stack, TOriginCache* cache = nullptr) const;
   /// The origin pixel of a point of an area, through the cache when there is one.
   int32_t PassOrigin(int32_t index, const TSeriesStack* stack, TOriginCache* cache) const;
-  /// For dense X values that ascend on linear axes, without gaps, stairs, pointers, stacking or
-  /// colours of the points' own: in 2D each pixel column's points stand in mPass as the
+  /// For dense X values that ascend on linear axes, without gaps, stairs, stacking, colours of
+  /// the points' own, or markers unless `markersApart` (drawn by DrawPointerColumns): in 2D each pixel column's points stand in mPass as the
   /// column's first and last point and two points at its extreme rows (from the column's
   /// extreme values alone), which the line, the fill and the area lines draw with the same
   /// pixels as every point; in 3D, for ribbons and area tops drawn by columns, as
   /// AppendRibbonColumn takes them (the last column of an area whole: its last top closes the
   /// prism). False when that does not hold (mPass then holds a partial pass).
-  bool AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last);
+  bool AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last, bool markersApart);
   /// For a 3D line or area whose ribbons (an area's tops) go by DrawRibbonColumn: appends the
   /// points i .. j of pixel column x that it reads: i, those reaching past every later point of
   /// the column, then j (and j again, when the column's ribbons would otherwise be too few to go
@@ -172,7 +178,8 @@ private:
   /// Points farther than this off the image take their ribbons one by one.
   static constexpr int32_t RibbonColumnReach = 4096;
   /// The surface and the pens of this series draw a column pass as they draw every point.
-  bool ColumnPassDrawsTheSame(TCanvas3D& canvas) const;
+  /// With `markersApart`, the markers are drawn apart from the pass (DrawPointerColumns).
+  bool ColumnPassDrawsTheSame(TCanvas3D& canvas, bool markersApart) const;
   /// Appends PassPoint(i) for every i in from..to to mPass, the pixels of each block of points
   /// mapped as one batch.
   void AppendPassPoints(int32_t from, int32_t to, const TSeriesStack* stack);
@@ -239,12 +246,21 @@ private:
   /// Whether DrawPointerColumns may walk the markers by their measured pixels (TMarkerShape):
   /// markers that paint opaquely on an image of one device pixel a pixel, flat or in 3D.
   bool MeasuresPointers(TCanvas3D& canvas) const;
-  /// The markers of a series without line or area, points first..last of ascending X values,
-  /// walked a pixel column at a time without a pass, flat or in a 3D view that moves markers by
-  /// whole pixels: by their measured pixels where they can be measured, otherwise flat boxes by
-  /// their rows. False, having drawn nothing, when that does not apply or the points are too
-  /// sparse for it to pay.
-  bool DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last);
+  /// How DrawPointerColumns takes the markers: by their measured pixels or as flat boxes, and
+  /// the rows of its column a marker at row y stands for, y + Above .. y + Above + Rows - 1.
+  struct TPointerColumns {
+    bool Measured = false;
+    int64_t Above = 0, Rows = 1;
+  };
+  /// Whether DrawPointerColumns may draw the markers of points first..last (visible markers,
+  /// unstacked, ascending X values dense enough for it to pay, flat or in a 3D view that moves
+  /// markers by whole pixels), and how; measures the marker when it can be measured.
+  bool PointerColumnsApply(TCanvas3D& canvas, int32_t first, int32_t last, TPointerColumns& how);
+  /// The markers of points first..last walked a pixel column at a time without a pass, each
+  /// column from its last point back, leaving out those that later ones paint over: by their
+  /// measured pixels where they can be measured, otherwise flat boxes by their rows. The same
+  /// pixels as DrawPointers over every point, drawn after everything else of the series.
+  void DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last, const TPointerColumns& how);
   /// Puts the markers of mPointerRows down at pixel column x as one column of stamps
   /// (fw::TSurface::StampColumn), when they are of one colour, paint over each other enough for
   /// that to pay (fw::TStampColumn::Pays), and all of it may be drawn; false, having drawn

@@ -123,14 +123,13 @@ void TCustomSeries::DrawUncoveredPointers(TCanvas3D& canvas, size_t begin, size_
   }
 }
 
-bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last) {
-  if (mDrawLine || mDrawArea) return false;
+bool TCustomSeries::PointerColumnsApply(TCanvas3D& canvas, int32_t first, int32_t last, TPointerColumns& how) {
+  if (!mPointer->Visible() || Stacked()) return false;
   const bool view3D = ParentChart()->ChartView3D();
   // By their measured pixels where they can be measured; otherwise flat boxes by their rows.
   const bool measurable = MeasuresPointers(canvas);
   const bool boxable = !view3D && LeavesOutCoveredPointers(canvas);
   if (!measurable && !boxable) return false;
-  fw::TSurface* surface = canvas.Surface();
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();
   if (!horiz || !vert || !XValues().AscendsAsRead()) return false;
@@ -140,29 +139,39 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   if (std::isnan(XValueOf(last)) || !horiz->MapsMonotonically(XValueOf(first)) ||
       !horiz->MapsMonotonically(XValueOf(last)))
     return false;
-  const auto columnOf = [this](int32_t k) { return XPixelOfValue(XValueOf(k)); };
-  const int64_t columns = std::abs(int64_t{columnOf(last)} - columnOf(first)) + 1;
-  if (int64_t{last} - first + 1 < columns * TFastLineSeries::ColumnsFromDensity) return false;
+  const int64_t columns = std::abs(int64_t{XPixelOfValue(XValueOf(last))} - XPixelOfValue(XValueOf(first))) + 1;
+  if (int64_t{last} - first + 1 < columns * std::max(TFastLineSeries::ColumnsFromDensity, PointerColumnsFromDensity))
+    return false;
 
   // A marker at row y stands for rows y + above .. y + above + rows - 1 of its column. For flat
   // boxes those are its box's rows, the same in each of its pixel columns, and rows outside the
   // image count as covered. Otherwise they are the rows of the shortest column of the measured
   // shape (TMarkerShape), and a marker whose rows reach past the image always shows: its other
   // columns may paint rows inside.
-  int64_t above = -int64_t{mPointer->VertSize()}, rows = 2 * int64_t{mPointer->VertSize()} + 1;
-  bool measured = false;
+  how = {false, -int64_t{mPointer->VertSize()}, 2 * int64_t{mPointer->VertSize()} + 1};
   if (measurable) {
     if (!mMarkerShape) mMarkerShape = std::make_unique<TMarkerShape>();
-    measured = mMarkerShape->Measure(canvas, *mPointer, view3D, DepthStart(), DepthEnd(), SeriesColor());
+    how.Measured = mMarkerShape->Measure(canvas, *mPointer, view3D, DepthStart(), DepthEnd(), SeriesColor());
   }
-  if (!measured && !boxable) return false;
-  if (measured) {
+  if (!how.Measured && !boxable) return false;
+  if (how.Measured) {
     // A marker painting a column of its pixels in more than one run is covered only by a later
     // one at its own row: it stands for that row alone.
     const bool runs = mMarkerShape->Covers();
-    above = runs ? mMarkerShape->Above() : 0;
-    rows = runs ? mMarkerShape->Rows() : 1;
+    how.Above = runs ? mMarkerShape->Above() : 0;
+    how.Rows = runs ? mMarkerShape->Rows() : 1;
   }
+  return true;
+}
+
+void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last, const TPointerColumns& how) {
+  const bool view3D = ParentChart()->ChartView3D();
+  fw::TSurface* surface = canvas.Surface();
+  const TAxisScale* vert = VertScale();
+  const double multiplier = YValues().Multiplier();
+  const auto columnOf = [this](int32_t k) { return XPixelOfValue(XValueOf(k)); };
+  const bool measured = how.Measured;
+  const int64_t above = how.Above, rows = how.Rows;
   const int32_t height = surface->Height();
   mCoveredRows.Reset(height);
   // Whether the markers at rows a..b (a <= b) were all covered; coverAndTell covers them too.
@@ -210,7 +219,9 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     for (int32_t e = j; e >= i && !done; e -= Block) {
       const int32_t b = std::max(i, e - Block + 1);
       int64_t blockTop, blockBottom;
-      if (e > b && valueRows(b, e + 1, blockTop, blockBottom) && covered(blockTop, blockBottom)) continue;
+      // A block holding the whole column was tested with it.
+      if (e > b && !(b == i && e == j) && valueRows(b, e + 1, blockTop, blockBottom) && covered(blockTop, blockBottom))
+        continue;
       const int32_t n = e - b + 1;
       for (int32_t k = 0; k < n; ++k) mPassYValues[k] = values.ValueAt(b + k);
       vert->ValuesToPixels(std::span<const double>(mPassYValues.data(), static_cast<size_t>(n)), mPassYPixels);
@@ -244,7 +255,6 @@ bool TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     }
     i = j + 1;
   }
-  return true;
 }
 
 bool TCustomSeries::StampsPointerColumn(TCanvas3D& canvas, int32_t x) {

@@ -521,8 +521,7 @@ namespace {
 // in an oblique 3D view, on automatic or fixed axes: every pixel, with or without merging work.
 std::vector<fw::TColor> ExtremeDensePixels(bool merge, int type, bool view3D, bool fixed) {
   const seriestest::TMergeDrawingScope merging(merge);
-  const int32_t savedDensity = TFastLineSeries::ColumnsFromDensity;
-  TFastLineSeries::ColumnsFromDensity = merge ? 0 : INT32_MAX;
+  const seriestest::TColumnsScope byColumns(merge);
   seriestest::TSeriesChart c(220, 160, view3D);
   c.Chart.BottomAxis().SetAutomatic(!fixed);
   c.Chart.LeftAxis().SetAutomatic(!fixed);
@@ -544,7 +543,6 @@ std::vector<fw::TColor> ExtremeDensePixels(bool merge, int type, bool view3D, bo
     s.AppendPoint(i / 2, value, "", fw::clDefault);  // each X twice
   }
   const std::vector<fw::TColor> pixels = seriestest::AllPixels(c.Draw());
-  TFastLineSeries::ColumnsFromDensity = savedDensity;
   return pixels;
 }
 

@@ -13,6 +13,7 @@
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/panel/TChartBrush.h"
+#include "chart/series/TAreaSeries.h"
 #include "chart/series/TLineSeries.h"
 #include "chart/series/TMarkerShape.h"
 #include "chart/series/TPointSeries.h"
@@ -254,33 +255,33 @@ namespace {
 // Every pixel of a flat frame of dense random markers, drawn with or without leaving out the
 // markers that later ones on their pixel column cover: the same rounds both ways. Points many
 // to a column and few, in order and not, repeated rows, null points, colours of their own,
-// rectangles and other styles, solid, clear and dotted pens, clear brushes, lines with their
-// markers, far-off points, NaN values, an inverted axis, a device pixel ratio of 1.5, markers
-// cut by the image's edges. Merged,
-// the markers of a series without a line are walked by columns when `columns` is set.
+// rectangles and other styles, solid, clear and dotted pens, clear brushes, lines and areas with
+// their markers, far-off points, NaN values, an inverted axis, a device pixel ratio of 1.5,
+// markers cut by the image's edges; gaps, far-off values and colours of the points' own, or none. Merged, dense markers are walked by columns (after a line
+// or an area drawn from its columns' extremes) when `columns` is set.
 std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t seed) {
   std::mt19937 rng(seed);
   const seriestest::TMergeDrawingScope merging(merge);
-  const int32_t savedDensity = TFastLineSeries::ColumnsFromDensity;
-  TFastLineSeries::ColumnsFromDensity = columns ? 0 : INT32_MAX;
+  const seriestest::TColumnsScope byColumns(columns);
   const int32_t width = 80 + static_cast<int32_t>(rng() % 200), height = 60 + static_cast<int32_t>(rng() % 160);
   seriestest::TSeriesChart c(width, height);
   const int32_t n = 20 + static_cast<int32_t>(rng() % 6000);
   seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -2, n + 2.0);
   seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -30, 30);
-  const bool line = rng() % 4 == 0;
-  TCustomSeries& s = line ? static_cast<TCustomSeries&>(c.Add<TLineSeries>({}, fw::clRed))
-                          : static_cast<TCustomSeries&>(c.Add<TPointSeries>({}, fw::clRed));
+  const uint32_t kind = rng() % 8;
+  TCustomSeries& s = kind < 2    ? static_cast<TCustomSeries&>(c.Add<TLineSeries>({}, fw::clRed))
+                     : kind == 2 ? static_cast<TCustomSeries&>(c.Add<TAreaSeries>({}, fw::clRed))
+                                 : static_cast<TCustomSeries&>(c.Add<TPointSeries>({}, fw::clRed));
   s.Pointer().SetVisible(true);
-  const bool shuffled = rng() % 5 == 0;
+  const bool shuffled = rng() % 5 == 0, rough = rng() % 2 == 0;
   double y = 0;
   for (int32_t i = 0; i < n; ++i) {
     y += static_cast<double>(rng() % 41) / 10.0 - 2.0;
     if (std::abs(y) > 28) y = -y / 2;
     double value = rng() % 4 == 0 ? std::round(y / 3) * 3 : y;
-    if (rng() % 400 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;  // far off the image
-    if (rng() % 900 == 0) value = std::nan("");
-    const fw::TColor colour = rng() % 120 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clBlue : fw::clDefault;
+    if (rough && rng() % 400 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;  // far off the image
+    if (rough && rng() % 900 == 0) value = std::nan("");
+    const fw::TColor colour = !rough ? fw::clDefault : rng() % 120 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clBlue : fw::clDefault;
     s.AppendPoint(shuffled ? static_cast<double>(rng() % n) : i, value, "", colour);
   }
   s.SetColorEachPoint(rng() % 5 == 0);
@@ -306,7 +307,6 @@ std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t see
   }
   fw::TBitmap image(width, height, ratio);
   c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
-  TFastLineSeries::ColumnsFromDensity = savedDensity;
   return seriestest::AllPixels(image.Canvas());
 }
 
@@ -329,13 +329,13 @@ namespace {
 // Every pixel of a 3D chart of dense random markers, drawn with or without leaving out the
 // markers that later ones on their pixel column paint over: every style, solid or flat at the
 // middle of the depth, shaded or not, pens clear, solid, dotted and wide, clear brushes, one or
-// two series at their depths, oblique views at and off 100 % (and others drawn point by point
-// either way), null points, NaN and far-off values, inverted and narrow axes.
+// two series at their depths, points alone or after a line or an area, oblique views at and
+// off 100 % (and others drawn point by point either way), null points, NaN and far-off values
+// and colours of the points' own or none, inverted and narrow axes.
 std::vector<fw::TColor> DenseMarkerPixels3D(bool merge, uint32_t seed) {
   std::mt19937 rng(seed);
   const seriestest::TMergeDrawingScope merging(merge);
-  const int32_t savedDensity = TFastLineSeries::ColumnsFromDensity;
-  TFastLineSeries::ColumnsFromDensity = merge ? 0 : INT32_MAX;
+  const seriestest::TColumnsScope byColumns(merge);
   const int32_t width = 100 + static_cast<int32_t>(rng() % 200), height = 80 + static_cast<int32_t>(rng() % 160);
   seriestest::TSeriesChart c(width, height, true);
   seriestest::RandomView3D(c.Chart, rng, 40);
@@ -344,15 +344,22 @@ std::vector<fw::TColor> DenseMarkerPixels3D(bool merge, uint32_t seed) {
   seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -30, 30);
   const int count = 1 + static_cast<int>(rng() % 2);
   for (int k = 0; k < count; ++k) {
-    TPointSeries& s = c.Add<TPointSeries>({}, k == 0 ? fw::clRed : fw::clBlue);
+    const fw::TColor own = k == 0 ? fw::clRed : fw::clBlue;
+    const uint32_t kind = rng() % 6;
+    TCustomSeries& s = kind == 0   ? static_cast<TCustomSeries&>(c.Add<TLineSeries>({}, own))
+                       : kind == 1 ? static_cast<TCustomSeries&>(c.Add<TAreaSeries>({}, own))
+                                   : static_cast<TCustomSeries&>(c.Add<TPointSeries>({}, own));
+    s.Pointer().SetVisible(true);
+    const bool rough = rng() % 2 == 0;
     double y = 0;
     for (int32_t i = 0; i < n; ++i) {
       y += static_cast<double>(rng() % 41) / 10.0 - 2.0;
       if (std::abs(y) > 28) y = -y / 2;
       double value = rng() % 4 == 0 ? std::round(y / 3) * 3 : y;
-      if (rng() % 400 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;
-      if (rng() % 900 == 0) value = std::nan("");
-      const fw::TColor colour = rng() % 150 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clGreen : fw::clDefault;
+      if (rough && rng() % 400 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;
+      if (rough && rng() % 900 == 0) value = std::nan("");
+      const fw::TColor colour =
+          !rough ? fw::clDefault : rng() % 150 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clGreen : fw::clDefault;
       s.AppendPoint(i, value, "", colour);
     }
     s.SetColorEachPoint(rng() % 5 == 0);
@@ -374,7 +381,6 @@ std::vector<fw::TColor> DenseMarkerPixels3D(bool merge, uint32_t seed) {
   if (rng() % 5 == 0) c.Chart.LeftAxis().SetInverted(true);
   if (rng() % 5 == 0) seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -8, 8);
   fw::TSurface& image = c.Draw();
-  TFastLineSeries::ColumnsFromDensity = savedDensity;
   return seriestest::AllPixels(image);
 }
 

@@ -2,6 +2,8 @@
 // A small flat or 3D chart without axes, legend or titles, with fixed axis ranges, for pixel
 // tests of the series types.
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <random>
@@ -10,6 +12,7 @@
 #include "chart/axes/TChartAxis.h"
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TChartSeries.h"
+#include "chart/data/TFastLineSeries.h"
 #include "chart/panel/TChartLegend.h"
 #include "chart/panel/TCustomChart.h"
 #include "chart/series/TCustomSeries.h"
@@ -99,6 +102,25 @@ struct TMergeDrawingScope {
   ~TMergeDrawingScope() { chart::TCustomSeries::SetMergeDrawing(true); }
   TMergeDrawingScope(const TMergeDrawingScope&) = delete;
   TMergeDrawingScope& operator=(const TMergeDrawingScope&) = delete;
+};
+
+/// Dense passes drawn by their pixel columns whenever that applies (`columns`), or never; the
+/// densities from which they are taken come back at the end of the scope.
+struct TColumnsScope {
+  explicit TColumnsScope(bool columns)
+      : mLines(chart::TFastLineSeries::ColumnsFromDensity), mPointers(chart::TCustomSeries::PointerColumnsFromDensity) {
+    chart::TFastLineSeries::ColumnsFromDensity = columns ? 0 : INT32_MAX;
+    chart::TCustomSeries::PointerColumnsFromDensity = columns ? 0 : INT32_MAX;
+  }
+  ~TColumnsScope() {
+    chart::TFastLineSeries::ColumnsFromDensity = mLines;
+    chart::TCustomSeries::PointerColumnsFromDensity = mPointers;
+  }
+  TColumnsScope(const TColumnsScope&) = delete;
+  TColumnsScope& operator=(const TColumnsScope&) = delete;
+
+private:
+  int32_t mLines, mPointers;
 };
 
 /// Every pixel of the surface, row by row.
