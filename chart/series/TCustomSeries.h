@@ -299,13 +299,8 @@ private:
   std::unique_ptr<TScratchPaint> mScratchPaint;  // where ribbons are tried
   int64_t mStripsDepth = -1;  // the depth RibbonsAreStrips last tried, and its answer
   bool mStripsHold = false;
-  struct TStripRun {
-    int32_t Top, Bottom;
-    fw::TColor Color;
-  };
-  std::vector<TStripRun> mStripRuns, mStripRunsBelow;  // of one column's ribbons
-  std::vector<fw::TColor> mStripColours;                // their colours row by row, from the top
-  std::vector<int32_t> mColumnRecords;                  // AppendRibbonColumn's rows, from the last
+  std::vector<fw::TColor> mStripColours;  // of one column's ribbons, row by row from the top
+  std::vector<int32_t> mColumnRecords;    // AppendRibbonColumn's rows, from the last
 };
 
 }  // namespace chart

@@ -374,24 +374,38 @@ void TCustomSeries::DrawRibbonEdges(TCanvas3D& canvas, int32_t x, int32_t top, i
 void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t last, bool tops) {
   // Walking from the column's last ribbon back, the later ribbons paint the strips of rows
   // lo..hi (the extremes of their points); of an earlier ribbon only the strips beyond show: its
-  // own end row in the outline's colour, the rows between it and lo..hi in its fill. Those
-  // strips are drawn as runs of one colour, then the outline along the front and the back.
-  // Runs found below lo..hi go to mStripRunsBelow, those above to mStripRuns, each in the order
-  // found.
+  // own end row in the outline's colour, the rows between it and lo..hi in its fill. Each row's
+  // colour is written once, into mStripColours from the column's top row; then the strips are
+  // drawn, and the outline along the front and the back.
   canvas.ApplyChartPen(*mLinePen);
   const fw::TColor outline = canvas.Pen().Color();
-  mStripRuns.clear();
-  mStripRunsBelow.clear();
-  const auto add = [](std::vector<TStripRun>& runs, int32_t top, int32_t bottom, fw::TColor color) {
-    if (top <= bottom) runs.push_back({top, bottom, color});
+  // Every point of the column lies on a ribbon of some height unless none has any: lo..hi ends
+  // as the rows of the column's points.
+  int32_t top = mPass[first].Y, bottom = top;
+  for (size_t m = first + 1; m <= last; ++m) {
+    top = std::min(top, mPass[m].Y);
+    bottom = std::max(bottom, mPass[m].Y);
+  }
+  if (top == bottom) return;  // no ribbon of any height
+  mStripColours.resize(static_cast<size_t>(int64_t{bottom} - top + 1));
+  const auto colour = [&](int32_t row) -> fw::TColor& { return mStripColours[static_cast<size_t>(row - top)]; };
+  const auto paint = [&](int32_t from, int32_t to, fw::TColor color) {
+    if (from <= to) std::fill_n(&colour(from), static_cast<size_t>(to - from + 1), color);
   };
-  // Whether a ribbon's underside shows depends only on whether it runs up or down the column.
+  // Whether a ribbon's underside shows depends only on whether it runs up or down the column;
+  // the fill of the last colour seen is kept.
   const int32_t x = mPass[first].X;
   const std::array<bool, 2> underside{RibbonShowsUnderside(canvas, {x, 1}, {x, 0}),
                                       RibbonShowsUnderside(canvas, {x, 0}, {x, 1})};
+  fw::TColor keptOf = fw::clNone;
+  std::array<fw::TColor, 2> kept{};
   const auto fill = [&](const TPassPoint& a, const TPassPoint& b) {
-    const fw::TColor color = tops ? AreaFill(b.Color) : b.Color;
-    return underside[a.Y < b.Y] ? SideColor(color) : color;
+    if (b.Color != keptOf || keptOf == fw::clNone) {
+      const fw::TColor color = tops ? AreaFill(b.Color) : b.Color;
+      kept = {underside[0] ? SideColor(color) : color, underside[1] ? SideColor(color) : color};
+      keptOf = b.Color;
+    }
+    return kept[a.Y < b.Y];
   };
   bool any = false;
   int32_t lo = 0, hi = 0;
@@ -402,47 +416,30 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
     if (!any) {
       lo = std::min(a.Y, b.Y);
       hi = std::max(a.Y, b.Y);
-      add(mStripRuns, lo, lo, outline);
-      add(mStripRuns, lo + 1, hi - 1, fill(a, b));
-      add(mStripRuns, hi, hi, outline);
+      paint(lo + 1, hi - 1, fill(a, b));
+      colour(lo) = colour(hi) = outline;
       any = true;
     } else if (a.Y < lo) {
-      add(mStripRunsBelow, a.Y + 1, lo - 1, fill(a, b));
-      add(mStripRunsBelow, a.Y, a.Y, outline);
+      paint(a.Y + 1, lo - 1, fill(a, b));
+      colour(a.Y) = outline;
       lo = a.Y;
     } else if (a.Y > hi) {
-      add(mStripRuns, hi + 1, a.Y - 1, fill(a, b));
-      add(mStripRuns, a.Y, a.Y, outline);
+      paint(hi + 1, a.Y - 1, fill(a, b));
+      colour(a.Y) = outline;
       hi = a.Y;
     }
   }
-  if (!any) return;
-  // The runs cover lo..hi one after another from the top: the runs below in reverse, then the
-  // others. Strips of one row each, with the outline on their ends, are a slanted block of
-  // pixels put down at once where the surface allows it.
-  mStripColours.clear();
-  const auto expand = [&](const TStripRun& next) {
-    mStripColours.insert(mStripColours.end(), static_cast<size_t>(next.Bottom - next.Top + 1), next.Color);
-  };
-  std::for_each(mStripRunsBelow.rbegin(), mStripRunsBelow.rend(), expand);
-  std::for_each(mStripRuns.begin(), mStripRuns.end(), expand);
+  // Strips of one row each, with the outline on their ends, are a slanted block of pixels put
+  // down at once where the surface allows it.
   const fw::TPoint front = canvas.ProjectToPoint(x, lo, DepthStart());
   if (canvas.Surface()->Slant(front.X, front.Y, static_cast<int32_t>(mStripsDepth), mStripColours, outline)) return;
   // Otherwise drawn: neighbours of one colour as one.
-  bool open = false;
-  TStripRun run{};
-  const auto take = [&](const TStripRun& next) {
-    if (open && next.Color == run.Color) {
-      run.Bottom = next.Bottom;
-      return;
-    }
-    if (open) DrawStrip(canvas, x, run.Top, run.Bottom, run.Color);
-    run = next;
-    open = true;
-  };
-  for (size_t k = mStripRunsBelow.size(); k-- > 0;) take(mStripRunsBelow[k]);
-  for (const TStripRun& next : mStripRuns) take(next);
-  DrawStrip(canvas, x, run.Top, run.Bottom, run.Color);
+  for (int32_t row = lo; row <= hi;) {
+    int32_t end = row;
+    while (end < hi && colour(end + 1) == colour(row)) ++end;
+    DrawStrip(canvas, x, row, end, colour(row));
+    row = end + 1;
+  }
   DrawRibbonEdges(canvas, x, lo, hi);
 }
 
