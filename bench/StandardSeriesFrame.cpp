@@ -1,6 +1,8 @@
 // Full frames of an 800 x 500 chart (automatic axes, labels, walls, legend hidden) into its
 // off-screen bitmap with one series of 10,000 points, for the fast line and the line, area and
-// point series, and a line with its markers; and the same frame without points, to take the per-point cost as the difference.
+// point series, and a line with its markers; the fast line and a line with its markers at
+// 1,000,000 points; and the same frame without points, to take the per-point cost as the
+// difference.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -56,6 +58,10 @@ void BM_FramePoint10k(benchmark::State& state) { FrameWith<chart::TPointSeries>(
 void BM_FrameLinePointers10k(benchmark::State& state) {
   FrameWith<chart::TLineSeries>(state, Points, [](chart::TLineSeries& s) { s.Pointer().SetVisible(true); });
 }
+void BM_FrameFastLine1M(benchmark::State& state) { FrameWith<chart::TFastLineSeries>(state, 1000000); }
+void BM_FrameLinePointers1M(benchmark::State& state) {
+  FrameWith<chart::TLineSeries>(state, 1000000, [](chart::TLineSeries& s) { s.Pointer().SetVisible(true); });
+}
 
 // The 3D frame of the fast line zoomed in: the argument is the zoom in percent. Seen from that
 // close, the chart's box reaches tens of thousands of pixels beyond the image, and the series
@@ -85,6 +91,8 @@ BENCHMARK(BM_FrameArea10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameAreaFill10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FramePoint10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FrameLinePointers10k)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FrameFastLine1M)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameLinePointers1M)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
