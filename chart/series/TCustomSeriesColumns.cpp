@@ -216,6 +216,8 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     const auto allCovered = [&] { return bounded && covered(top, bottom); };
     mPointerRows.clear();
     bool done = allCovered();
+    bool walked = false;
+    int32_t walkedRow = 0;
     for (int32_t e = j; e >= i && !done; e -= Block) {
       const int32_t b = std::max(i, e - Block + 1);
       int64_t blockTop, blockBottom;
@@ -228,6 +230,11 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
       for (int32_t m = e; m >= b; --m) {
         if ((nulls && IsNullPoint(m)) || std::isnan(mPassYValues[m - b])) continue;
         const int32_t row = mPassYPixels[m - b];
+        // The marker walked just before, at the same row, is drawn later at the same place:
+        // it paints every pixel of this one.
+        if (walked && row == walkedRow) continue;
+        walked = true;
+        walkedRow = row;
         if (coverAndTell(row)) continue;
         mPointerRows.push_back({m, row});
         if ((done = allCovered())) break;
