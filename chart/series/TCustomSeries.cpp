@@ -311,7 +311,8 @@ void TCustomSeries::AppendPassPoints(int32_t from, int32_t to, const TSeriesStac
 }
 
 bool TCustomSeries::ColumnPassDrawsTheSame(TCanvas3D& canvas, bool markersApart) const {
-  if (!gMergeDrawing || mStairs || (mPointer->Visible() && !markersApart) || Stacked() || MayHaveNullPoints() || ColorEachPoint())
+  if (!gMergeDrawing || mStairs || (mPointer->Visible() && !markersApart) || Stacked() || MayHaveNullPoints() ||
+      ColorEachPoint())
     return false;
   const TAxisScale* horiz = HorizScale();
   const TAxisScale* vert = VertScale();

@@ -159,10 +159,10 @@ private:
   /// The origin pixel of a point of an area, through the cache when there is one.
   int32_t PassOrigin(int32_t index, const TSeriesStack* stack, TOriginCache* cache) const;
   /// For dense X values that ascend on linear axes, without gaps, stairs, stacking, colours of
-  /// the points' own, or markers unless `markersApart` (drawn by DrawPointerColumns): in 2D each pixel column's points stand in mPass as the
-  /// column's first and last point and two points at its extreme rows (from the column's
-  /// extreme values alone), which the line, the fill and the area lines draw with the same
-  /// pixels as every point; in 3D, for ribbons and area tops drawn by columns, as
+  /// the points' own, or markers unless `markersApart` (drawn by DrawPointerColumns): in 2D
+  /// each pixel column's points stand in mPass as the column's first and last point and two
+  /// points at its extreme rows (from the column's extreme values alone), which the line, the
+  /// fill and the area lines draw with the same pixels as every point; in 3D, for ribbons and area tops drawn by columns, as
   /// AppendRibbonColumn takes them (the last column of an area whole: its last top closes the
   /// prism). False when that does not hold (mPass then holds a partial pass).
   bool AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last, bool markersApart);

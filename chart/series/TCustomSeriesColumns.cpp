@@ -175,7 +175,9 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   const int32_t height = surface->Height();
   mCoveredRows.Reset(height);
   // Whether the markers at rows a..b (a <= b) were all covered; coverAndTell covers them too.
-  const auto inImage = [&](int64_t a, int64_t b) { return !measured || (a + above >= 0 && b + above + rows <= height); };
+  const auto inImage = [&](int64_t a, int64_t b) {
+    return !measured || (a + above >= 0 && b + above + rows <= height);
+  };
   const auto covered = [&](int64_t a, int64_t b) {
     return inImage(a, b) && mCoveredRows.Covers(a + above, b + above + rows - 1);
   };

@@ -254,11 +254,11 @@ namespace {
 
 // Every pixel of a flat frame of dense random markers, drawn with or without leaving out the
 // markers that later ones on their pixel column cover: the same rounds both ways. Points many
-// to a column and few, in order and not, repeated rows, null points, colours of their own,
-// rectangles and other styles, solid, clear and dotted pens, clear brushes, lines and areas with
-// their markers, far-off points, NaN values, an inverted axis, a device pixel ratio of 1.5,
-// markers cut by the image's edges; gaps, far-off values and colours of the points' own, or none. Merged, dense markers are walked by columns (after a line
-// or an area drawn from its columns' extremes) when `columns` is set.
+// to a column and few, in order and not, repeated rows, rectangles and other styles, solid, clear and dotted pens, clear brushes, lines and areas with
+// their markers, an inverted axis, a device pixel ratio of 1.5, markers cut by the image's edges;
+// null points, NaN and far-off values and colours of the points' own, or none. Merged, dense
+// markers are walked by columns (after a line or an area drawn from its columns' extremes) when
+// `columns` is set.
 std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t seed) {
   std::mt19937 rng(seed);
   const seriestest::TMergeDrawingScope merging(merge);
@@ -281,7 +281,8 @@ std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t see
     double value = rng() % 4 == 0 ? std::round(y / 3) * 3 : y;
     if (rough && rng() % 400 == 0) value = (rng() % 2 ? 1 : -1) * 1e12;  // far off the image
     if (rough && rng() % 900 == 0) value = std::nan("");
-    const fw::TColor colour = !rough ? fw::clDefault : rng() % 120 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clBlue : fw::clDefault;
+    const fw::TColor colour =
+        !rough ? fw::clDefault : rng() % 120 == 0 ? fw::clNone : rng() % 9 == 0 ? fw::clBlue : fw::clDefault;
     s.AppendPoint(shuffled ? static_cast<double>(rng() % n) : i, value, "", colour);
   }
   s.SetColorEachPoint(rng() % 5 == 0);
