@@ -154,6 +154,9 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
       across.Place(column, a0, a1);
       run.clear();
       for (size_t r = records.size(); r-- > 0;) {
+        // A bar whose value maps to the pixel of the next later one drawn is that bar's very
+        // rectangle: it holds all of it.
+        if (r > 0 && mPassValuePixels[r] == mPassValuePixels[r - 1]) continue;
         const int32_t k = records[r];
         const double value = mPassValues[r];
         run.push_back({RectOf(a0, a1, originPixel, mPassValuePixels[r]), own != fw::clDefault ? own : ColorOfPoint(k),
