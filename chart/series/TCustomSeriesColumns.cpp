@@ -406,10 +406,12 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
   const int32_t x = mPass[first].X;
   const std::array<bool, 2> underside{RibbonShowsUnderside(canvas, {x, 1}, {x, 0}),
                                       RibbonShowsUnderside(canvas, {x, 0}, {x, 1})};
-  fw::TColor keptOf = fw::clNone;
+  bool anyKept = false;
+  fw::TColor keptOf = 0;
   std::array<fw::TColor, 2> kept{};
   const auto fill = [&](const TPassPoint& a, const TPassPoint& b) {
-    if (b.Color != keptOf || keptOf == fw::clNone) {
+    if (!anyKept || b.Color != keptOf) {
+      anyKept = true;
       const fw::TColor color = tops ? AreaFill(b.Color) : b.Color;
       kept = {underside[0] ? SideColor(color) : color, underside[1] ? SideColor(color) : color};
       keptOf = b.Color;
