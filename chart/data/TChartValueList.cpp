@@ -265,6 +265,29 @@ void Extremes(const double* v, size_t n, double& lo, double& hi, bool& nan) {
   double l[4] = {lo, lo, lo, lo}, h[4] = {hi, hi, hi, hi};
   bool seen[4] = {nan, false, false, false};
   size_t k = 0;
+#if defined(__SSE2__)
+  // The four accumulators as two pairs of lanes, each lane taking the values the scalar loop
+  // gives it: MINPD(x, l) is x < l ? x : l and MAXPD(x, h) is x > h ? x : h, NaN and signed
+  // zeros included, so the result is the same to the bit.
+  if (n >= 4) {
+    __m128d low0 = _mm_set1_pd(lo), low1 = low0, high0 = _mm_set1_pd(hi), high1 = high0;
+    __m128d nan0 = _mm_setzero_pd(), nan1 = nan0;
+    for (; k + 4 <= n; k += 4) {
+      const __m128d x0 = _mm_loadu_pd(v + k), x1 = _mm_loadu_pd(v + k + 2);
+      low0 = _mm_min_pd(x0, low0);
+      low1 = _mm_min_pd(x1, low1);
+      high0 = _mm_max_pd(x0, high0);
+      high1 = _mm_max_pd(x1, high1);
+      nan0 = _mm_or_pd(nan0, _mm_cmpunord_pd(x0, x0));
+      nan1 = _mm_or_pd(nan1, _mm_cmpunord_pd(x1, x1));
+    }
+    _mm_storeu_pd(l, low0);
+    _mm_storeu_pd(l + 2, low1);
+    _mm_storeu_pd(h, high0);
+    _mm_storeu_pd(h + 2, high1);
+    seen[1] = _mm_movemask_pd(_mm_or_pd(nan0, nan1)) != 0;
+  }
+#else
   for (; k + 4 <= n; k += 4) {
     for (size_t a = 0; a < 4; ++a) {
       const double x = v[k + a];
@@ -273,6 +296,7 @@ void Extremes(const double* v, size_t n, double& lo, double& hi, bool& nan) {
       seen[a] |= x != x;
     }
   }
+#endif
   for (; k < n; ++k) {
     const double x = v[k];
     l[0] = x < l[0] ? x : l[0];

@@ -283,6 +283,48 @@ TEST_F(ListFixture, SmallestAscendingStepFollowsEveryChange) {
   }
 }
 
+TEST_F(ListFixture, RawExtremesOfAnyRunSkipNaNAndReachAcrossTheGap) {
+  // Runs of every length, before, after and across the gap left by inserting in the middle;
+  // NaN, infinities and zeros of both signs among the numbers.
+  const double inf = std::numeric_limits<double>::infinity();
+  const double picks[] = {NaN, inf, -inf, 0.0, -0.0, 1e308, -1e308, 5e-324};
+  uint32_t seed = 11;
+  const auto next = [&seed](uint32_t n) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % n;
+  };
+  for (int round = 0; round < 200; ++round) {
+    TChartValueList list{nullptr, "X"};
+    const uint32_t n = 1 + next(300);
+    for (uint32_t i = 0; i < n; ++i) {
+      const double v = next(6) == 0 ? picks[next(8)] : static_cast<double>(next(2001)) - 1000;
+      if (i > 2 && next(3) == 0)
+        list.InsertAt(static_cast<int32_t>(next(i)), v);
+      else
+        list.AddInOrder(v);
+    }
+    for (int run = 0; run < 20; ++run) {
+      const int32_t from = static_cast<int32_t>(next(n)), to = from + 1 + static_cast<int32_t>(next(n - from));
+      double lo = 0, hi = 0;
+      bool nan = false;
+      list.RawExtremes(from, to, lo, hi, nan);
+      double least = inf, most = -inf;
+      bool anyNaN = false;
+      for (int32_t k = from; k < to; ++k) {
+        const double v = list.ValueAt(k);
+        anyNaN |= std::isnan(v);
+        if (v < least) least = v;
+        if (v > most) most = v;
+      }
+      const std::string what = "round " + std::to_string(round) + " run " + std::to_string(from) + ".." +
+                               std::to_string(to);
+      EXPECT_EQ(lo, least) << what;
+      EXPECT_EQ(hi, most) << what;
+      EXPECT_EQ(nan, anyNaN) << what;
+    }
+  }
+}
+
 TEST_F(ListFixture, StatisticsSkipNaN) {
   Fill(chart::loNone, {NaN, 2, -1, NaN});
   EXPECT_EQ(List.MinimumValue(), -1);
