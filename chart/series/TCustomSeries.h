@@ -261,6 +261,10 @@ private:
   /// measured pixels where they can be measured, otherwise flat boxes by their rows. The same
   /// pixels as DrawPointers over every point, drawn after everything else of the series.
   void DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last, const TPointerColumns& how);
+  /// The extremes of the values of points first..last in blocks of `block` walked back from the
+  /// last point, and their rows (mBlockValues, mBlockRows: low then high of each block);
+  /// mBlockShows tells the blocks holding any number. The extremes must map monotonically.
+  void BlockRows(int32_t first, int32_t last, int32_t block);
   /// Puts the markers of mPointerRows down at pixel column x as one column of stamps
   /// (fw::TSurface::StampColumn), when they are of one colour, paint over each other enough for
   /// that to pay (fw::TStampColumn::Pays), and all of it may be drawn; false, having drawn
@@ -294,6 +298,9 @@ private:
     int32_t Index, Row;
   };
   std::vector<TPointerRow> mPointerRows;  // the markers of one column that show, last first
+  std::vector<double> mBlockValues;       // BlockRows: each block's extremes, then their rows
+  std::vector<int32_t> mBlockRows;
+  std::vector<char> mBlockShows;          // whether a block holds any number
   std::vector<int32_t> mPointerYs;        // their rows, first first
   std::unique_ptr<TMarkerShape> mMarkerShape;  // of a 3D marker, measured each frame
   std::unique_ptr<TScratchPaint> mScratchPaint;  // where ribbons are tried

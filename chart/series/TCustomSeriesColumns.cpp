@@ -220,12 +220,24 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     bool done = allCovered();
     bool walked = false;
     int32_t walkedRow = 0;
-    for (int32_t e = j; e >= i && !done; e -= Block) {
+    // Between the column's extremes, which map monotonically, every block's extremes do too: the
+    // rows of all the blocks are mapped together.
+    const bool batch = bounded && !done && j - i + 1 > Block;
+    if (batch) BlockRows(i, j, Block);
+    for (int32_t e = j, q = 0; e >= i && !done; e -= Block, ++q) {
       const int32_t b = std::max(i, e - Block + 1);
       int64_t blockTop, blockBottom;
-      // A block holding the whole column was tested with it.
-      if (e > b && !(b == i && e == j) && valueRows(b, e + 1, blockTop, blockBottom) && covered(blockTop, blockBottom))
+      // A block holding the whole column was tested with it; one of NaN values only draws nothing.
+      if (batch && e > b) {
+        const size_t at = 2 * static_cast<size_t>(q);
+        if (!mBlockShows[static_cast<size_t>(q)]) continue;
+        blockTop = std::min(mBlockRows[at], mBlockRows[at + 1]);
+        blockBottom = std::max(mBlockRows[at], mBlockRows[at + 1]);
+        if (covered(blockTop, blockBottom)) continue;
+      } else if (e > b && !(b == i && e == j) && valueRows(b, e + 1, blockTop, blockBottom) &&
+                 covered(blockTop, blockBottom)) {
         continue;
+      }
       const int32_t n = e - b + 1;
       for (int32_t k = 0; k < n; ++k) mPassYValues[k] = values.ValueAt(b + k);
       vert->ValuesToPixels(std::span<const double>(mPassYValues.data(), static_cast<size_t>(n)), mPassYPixels);
@@ -264,6 +276,28 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     }
     i = j + 1;
   }
+}
+
+void TCustomSeries::BlockRows(int32_t first, int32_t last, int32_t block) {
+  // Blocks walked back from the last point: block q holds the points from
+  // max(first, last - (q + 1) * block + 1) to last - q * block.
+  const TChartValueList& values = YValues();
+  const double multiplier = values.Multiplier();
+  const size_t blocks = static_cast<size_t>((int64_t{last} - first + block) / block);
+  mBlockValues.resize(2 * blocks);
+  mBlockRows.resize(2 * blocks);
+  mBlockShows.resize(blocks);
+  for (size_t q = 0; q < blocks; ++q) {
+    const int32_t e = last - static_cast<int32_t>(q) * block, b = std::max(first, e - block + 1);
+    double lo, hi;
+    bool nan;  // NaN values neither show nor cover; a block of nothing else draws nothing
+    values.RawExtremes(b, e + 1, lo, hi, nan);
+    const bool shows = lo <= hi;
+    mBlockShows[q] = shows;
+    mBlockValues[2 * q] = shows ? lo * multiplier : 0;
+    mBlockValues[2 * q + 1] = shows ? hi * multiplier : 0;
+  }
+  VertScale()->ValuesToPixels(mBlockValues, mBlockRows);
 }
 
 bool TCustomSeries::StampsPointerColumn(TCanvas3D& canvas, int32_t x) {

@@ -254,11 +254,12 @@ namespace {
 
 // Every pixel of a flat frame of dense random markers, drawn with or without leaving out the
 // markers that later ones on their pixel column cover: the same rounds both ways. Points many
-// to a column and few, in order and not, repeated rows, rectangles and other styles, solid, clear and dotted pens, clear brushes, lines and areas with
-// their markers, an inverted axis, a device pixel ratio of 1.5, markers cut by the image's edges;
-// null points, NaN and far-off values and colours of the points' own, or none. Merged, dense
-// markers are walked by columns (after a line or an area drawn from its columns' extremes) when
-// `columns` is set.
+// to a column and few, in order and not, repeated rows, rectangles and other styles, solid,
+// clear and dotted pens, clear brushes, lines and areas with their markers, an inverted axis, a
+// device pixel ratio of 1.5, markers cut by the image's edges; null points, NaN and far-off
+// values and colours of the points' own, or none; values multiplied, by a negative factor too.
+// Merged, dense markers are walked by columns (after a line or an area drawn from its columns'
+// extremes) when `columns` is set.
 std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t seed) {
   std::mt19937 rng(seed);
   const seriestest::TMergeDrawingScope merging(merge);
@@ -306,6 +307,7 @@ std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t see
     c.Chart.SetClipPoints(false);
     seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -(5.0 + rng() % 20), 5.0 + rng() % 20);
   }
+  if (rng() % 4 == 0) s.YValues().SetMultiplier(rng() % 2 ? -1.5 : 0.5);
   fw::TBitmap image(width, height, ratio);
   c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
   return seriestest::AllPixels(image.Canvas());
@@ -332,7 +334,7 @@ namespace {
 // middle of the depth, shaded or not, pens clear, solid, dotted and wide, clear brushes, one or
 // two series at their depths, points alone or after a line or an area, oblique views at and
 // off 100 % (and others drawn point by point either way), null points, NaN and far-off values
-// and colours of the points' own or none, inverted and narrow axes.
+// and colours of the points' own or none, values multiplied, inverted and narrow axes.
 std::vector<fw::TColor> DenseMarkerPixels3D(bool merge, uint32_t seed) {
   std::mt19937 rng(seed);
   const seriestest::TMergeDrawingScope merging(merge);
@@ -378,6 +380,7 @@ std::vector<fw::TColor> DenseMarkerPixels3D(bool merge, uint32_t seed) {
       default: break;
     }
     if (rng() % 8 == 0) pointer.Brush().SetStyle(fw::bsClear);
+    if (rng() % 4 == 0) s.YValues().SetMultiplier(rng() % 2 ? -1.5 : 0.5);
   }
   if (rng() % 5 == 0) c.Chart.LeftAxis().SetInverted(true);
   if (rng() % 5 == 0) seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -8, 8);
