@@ -13,8 +13,9 @@ namespace fw {
 /// Puts a stamp down at (x, ys[0]), (x, ys[1]), ... and leaves the pixels the stamps put down
 /// one after another would leave, writing each of them once: the stamps are walked from the
 /// last back, and of each only the pixels no later one put down are written, by the stamp's
-/// rows of bit masks (TPixelStamp::RowMasks). A stamp alone, or one too wide for those, is put
-/// down by its runs.
+/// rows of bit masks (TPixelStamp::RowMasks). When those are the same for every row, each row of
+/// the column is the row of the last stamp reaching it, written whole. A stamp alone, or one too
+/// wide for the masks, is put down by its runs.
 class TStampColumn {
 public:
   /// Whether stamps at rows ys paint over each other enough for a column of them to pay:
@@ -32,7 +33,13 @@ public:
   void Put(uint32_t* bits, int64_t stride, int32_t x, std::span<const int32_t> ys, const TPixelStamp& stamp);
 
 private:
+  /// Put for a stamp whose rows of bit masks are all the same, over `span` rows of the column
+  /// from the highest stamp's top (at row `top`).
+  void PutRows(uint32_t* bits, int64_t stride, int32_t x, std::span<const int32_t> ys, const TPixelStamp& stamp,
+               int64_t top, size_t span);
+
   std::vector<uint64_t> mWritten;  // the columns written, row by row from the highest stamp's top
+  std::vector<int32_t> mRowOf;     // PutRows: the stamp's row each row of the column shows, or -1
 };
 
 }  // namespace fw

@@ -142,9 +142,10 @@ TEST(PixelStamp, SlantPutsEachColourOnItsDiagonalWithTheEndsAndIsRefusedPastTheC
   EXPECT_TRUE(image.Canvas().Slant(0, 1, 1, one, clBlack));
 }
 
-// Random stamps (holes, ragged rows, wider than a row's bit mask too) put down at random rows
-// of a column, repeated and out of order, the same pixels both ways; the box of all of them one
-// pixel short of the clip on any side refuses the whole column (every sixth round).
+// Random stamps (holes, ragged rows, the same columns on every row, wider than a row's bit mask
+// too) put down at random rows of a column, repeated and out of order, the same pixels both
+// ways; the box of all of them one pixel short of the clip on any side refuses the whole column
+// (every sixth round).
 TEST(PixelStamp, AColumnOfStampsLeavesThePixelsOfEachPutDownInTurn) {
   std::mt19937 rng(7);
   for (int round = 0; round < 300; ++round) {
@@ -152,11 +153,17 @@ TEST(PixelStamp, AColumnOfStampsLeavesThePixelsOfEachPutDownInTurn) {
     const int32_t height = 1 + static_cast<int32_t>(rng() % 14);
     const int32_t left = -static_cast<int32_t>(rng() % (static_cast<uint32_t>(width) + 1));
     const int32_t top = -static_cast<int32_t>(rng() % (static_cast<uint32_t>(height) + 1));
+    // Every third stamp covers the same columns on each of its rows (a box, a box with holes).
+    const bool sameRows = round % 3 == 1;
+    std::vector<bool> columns(static_cast<size_t>(width));
+    for (size_t c = 0; c < columns.size(); ++c) columns[c] = rng() % 4 != 0;
     TPixelStamp stamp;
     for (int32_t dy = top; dy < top + height; ++dy)
       for (int32_t dx = left; dx < left + width; ++dx)
-        if (rng() % 4 != 0) stamp.Add(dx, dy, 0xFF000000u | (rng() % 4 == 0 ? 0x0000FFu : rng() & 0xFFFFFFu));
-    if (stamp.Empty()) stamp.Add(left, top, 0xFF123456u);
+        if (sameRows ? columns[static_cast<size_t>(dx - left)] : rng() % 4 != 0)
+          stamp.Add(dx, dy, 0xFF000000u | (rng() % 4 == 0 ? 0x0000FFu : rng() & 0xFFFFFFu));
+    if (stamp.Empty())
+      for (int32_t dy = top; dy < top + height; ++dy) stamp.Add(left, dy, 0xFF123456u + static_cast<uint32_t>(dy));
     const int32_t side = 160, x = 75 + static_cast<int32_t>(rng() % 10);
     std::vector<int32_t> ys(rng() % 12);
     for (int32_t& y : ys) y = 15 + static_cast<int32_t>(rng() % (1 + rng() % 40));
