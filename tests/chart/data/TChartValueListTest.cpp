@@ -21,6 +21,15 @@ std::vector<double> Values(const TChartValueList& list) {
 }
 
 
+// Numbers 0..n-1 drawn from a small linear congruential sequence, the same on every platform.
+struct TDraws {
+  uint32_t Seed;
+  uint32_t operator()(uint32_t n) {
+    Seed = Seed * 1103515245u + 12345u;
+    return (Seed >> 8) % n;
+  }
+};
+
 struct ListFixture : ::testing::Test {
   TChartValueList List{nullptr, "X"};
   void Fill(chart::TChartListOrder order, std::initializer_list<double> values) {
@@ -248,11 +257,7 @@ TEST_F(ListFixture, SmallestAscendingStepFollowsEveryChange) {
     }
     return least;
   };
-  uint32_t seed = 7;
-  const auto next = [&seed](uint32_t n) {
-    seed = seed * 1103515245u + 12345u;
-    return (seed >> 8) % n;
-  };
+  TDraws next{7};
   for (int round = 0; round < 300; ++round) {
     TChartValueList list{nullptr, "X"};
     list.SetOrder(chart::loAscending);
@@ -288,11 +293,7 @@ TEST_F(ListFixture, RawExtremesOfAnyRunSkipNaNAndReachAcrossTheGap) {
   // NaN, infinities and zeros of both signs among the numbers.
   const double inf = std::numeric_limits<double>::infinity();
   const double picks[] = {NaN, inf, -inf, 0.0, -0.0, 1e308, -1e308, 5e-324};
-  uint32_t seed = 11;
-  const auto next = [&seed](uint32_t n) {
-    seed = seed * 1103515245u + 12345u;
-    return (seed >> 8) % n;
-  };
+  TDraws next{11};
   for (int round = 0; round < 200; ++round) {
     TChartValueList list{nullptr, "X"};
     const uint32_t n = 1 + next(300);
