@@ -4,7 +4,7 @@
 // what every frame costs whatever its points (axes, walls, the area under a curve, a pie's disc)
 // cancels out. Arguments: the type (0 fast line, 1 line, 2 area, 3 point, 4 bar, 5 horizontal
 // bar, 6 pie, 7 point with circle markers, 8 line with its markers) and 0 flat or 1 in 3D. N is
-// 10,000, and 100 slices for the pie.
+// 10,000, and 100 slices for the pie; 100,000 in BM_CostPerPointDense.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -77,10 +77,9 @@ struct TFrame {
   }
 };
 
-void BM_CostPerPoint(benchmark::State& state) {
+void MeasureCostPerPoint(benchmark::State& state, int32_t n) {
   const int64_t type = state.range(0);
   const bool view3D = state.range(1) != 0;
-  const int32_t n = type == 6 ? 100 : 10000;
   TFrame small(type, view3D, n), large(type, view3D, 10 * n);
   double smallNs = 0, largeNs = 0;
   for (auto _ : state) {
@@ -92,7 +91,13 @@ void BM_CostPerPoint(benchmark::State& state) {
   state.counters["frame_10N_us"] = largeNs / frames / 1000;
   state.counters["ns_per_point"] = (largeNs - smallNs) / frames / (9.0 * n);
 }
+void BM_CostPerPoint(benchmark::State& state) { MeasureCostPerPoint(state, state.range(0) == 6 ? 100 : 10000); }
 BENCHMARK(BM_CostPerPoint)->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7, 8}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// The same from 100,000 to 1,000,000 points, where a pixel column shows every row the curve
+// reaches at either count: what is left is what finding the points costs. No pie.
+void BM_CostPerPointDense(benchmark::State& state) { MeasureCostPerPoint(state, 100000); }
+BENCHMARK(BM_CostPerPointDense)->ArgsProduct({{0, 1, 2, 3, 4, 5, 7, 8}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
