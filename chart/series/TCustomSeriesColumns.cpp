@@ -503,14 +503,20 @@ bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, 
   reaching.clear();
   double least = valueOf(j), most = least;
   reaching.push_back(least);
-  for (int32_t k = j - 1; k > i; --k) {
-    const double v = valueOf(k);
-    if (v >= least && v <= most) continue;
-    if (std::isnan(v)) return false;
-    least = std::min(least, v);
-    most = std::max(most, v);
-    reaching.push_back(v);
-  }
+  // The values read straight from the store where they lie in one run, with the walk's own loop.
+  const auto walk = [&](auto&& valueAt) {
+    for (int32_t k = j - 1; k > i; --k) {
+      const double v = valueAt(k);
+      if (v >= least && v <= most) continue;
+      if (std::isnan(v)) return false;
+      least = std::min(least, v);
+      most = std::max(most, v);
+      reaching.push_back(v);
+    }
+    return true;
+  };
+  if (!(raw ? walk([&](int32_t k) { return raw[k - i] * multiplier; }) : walk([&](int32_t k) { return YValueOf(k); })))
+    return false;
   const double firstValue = valueOf(i);
   least = std::min(least, firstValue);
   most = std::max(most, firstValue);

@@ -481,7 +481,8 @@ namespace {
 
 // A dense 3D line of one colour, 16 points to an X value (one pixel column), with a few odd
 // values of one kind: NaN (gaps) anywhere, only at the first or only at the last point of a
-// column, points some thousands of pixels off the image, or a value far off the map.
+// column, points some thousands of pixels off the image, or a value far off the map; or none,
+// with a point deleted inside a column.
 std::vector<fw::TColor> OddDenseRibbonPixels(bool merge, int kind, uint32_t seed) {
   std::mt19937 rng(seed);
   const seriestest::TMergeDrawingScope merging(merge);
@@ -496,16 +497,18 @@ std::vector<fw::TColor> OddDenseRibbonPixels(bool merge, int kind, uint32_t seed
     y += static_cast<double>(rng() % 201) / 100.0 - 1.0;
     if (std::abs(y) > 28) y = -y / 2;
     const bool place = kind == 1 ? i % PerColumn == 0 : kind == 2 ? i % PerColumn == PerColumn - 1 : true;
-    const bool isOdd = rng() % 300 == 0 && place;
+    const bool isOdd = kind < 5 && rng() % 300 == 0 && place;
     s.AppendPoint(i / PerColumn, isOdd ? (rng() % 2 ? 1 : -1) * odd[static_cast<size_t>(kind)] : y, "", fw::clDefault);
   }
+  // The store's gap, where a point was deleted, inside a column: its values are read one by one.
+  if (kind == 5) s.DeletePoint(static_cast<int32_t>(rng() % Columns) * PerColumn + 7);
   return seriestest::AllPixels(c.Draw());
 }
 
 }  // namespace
 
 TEST(LineSeriesPixels, In3DDenseLinesWithGapsAndFarOffPointsDrawTheSameBothWays) {
-  for (int kind = 0; kind < 5; ++kind)
+  for (int kind = 0; kind < 6; ++kind)
     for (uint32_t seed = 1; seed <= 6; ++seed) {
       const std::vector<fw::TColor> merged = OddDenseRibbonPixels(true, kind, seed);
       const std::vector<fw::TColor> plain = OddDenseRibbonPixels(false, kind, seed);
