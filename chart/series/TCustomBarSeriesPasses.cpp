@@ -135,17 +135,24 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
     mPassValues.clear();
     const double* raw = j < values.ValueCount() ? values.RawRun(i, j + 1) : nullptr;
     double low = std::numeric_limits<double>::infinity(), high = -low;
-    for (int32_t k = j; k >= i; --k) {
-      const double v = raw ? raw[k - i] * multiplier : BarValue(k);
-      if (GapOf(k, v, 0.0, nulls)) continue;
-      const double lo = std::min(origin, v), hi = std::max(origin, v);
-      if (lo < low || hi > high) {
-        records.push_back(k);
-        mPassValues.push_back(v);
-        low = std::min(low, lo);
-        high = std::max(high, hi);
+    // Values read straight from the store where they lie in one run, with the walk's own loop.
+    const auto walk = [&](auto&& valueAt) {
+      for (int32_t k = j; k >= i; --k) {
+        const double v = valueAt(k);
+        if (GapOf(k, v, 0.0, nulls)) continue;
+        const double lo = std::min(origin, v), hi = std::max(origin, v);
+        if (lo < low || hi > high) {
+          records.push_back(k);
+          mPassValues.push_back(v);
+          low = std::min(low, lo);
+          high = std::max(high, hi);
+        }
       }
-    }
+    };
+    if (raw)
+      walk([&](int32_t k) { return raw[k - i] * multiplier; });
+    else
+      walk([&](int32_t k) { return BarValue(k); });
     if (!records.empty()) {
       // The drawn bars' values mapped together (a smooth stretch may draw every bar).
       mPassValuePixels.resize(mPassValues.size());

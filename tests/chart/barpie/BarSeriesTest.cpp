@@ -805,8 +805,8 @@ TEST(BarCoveredParts, DenseBarsGiveThePixelsOfEveryBarDrawn) {
 // In 3D, a bar that a later bar of its run contains is left out, and one reaching past such a
 // bar only at its low end is drawn up to one pixel into it: random dense and sparse bars,
 // vertical and horizontal, positive and negative, side by side, with and without outlines,
-// shading, colours of their own, zoom and depth; views and pens that do not allow it are drawn
-// in full both ways.
+// shading, colours of their own, zoom and depth, values multiplied, a point deleted; views and
+// pens that do not allow it are drawn in full both ways.
 TEST(BarCoveredParts, LeavingOutContainedBarsIn3DGivesTheSamePixels) {
   TBelow next{2026};
   for (int round = 0; round < 36; ++round) {
@@ -844,6 +844,9 @@ TEST(BarCoveredParts, LeavingOutContainedBarsIn3DGivesTheSamePixels) {
     }
     if (next(4) == 0) bars->SetUseYOrigin(false);
     if (next(4) == 0) bars->SetYOrigin(static_cast<double>(next(60)) - 30);
+    // Values multiplied, and the store's gap (where a point was deleted) inside a category pixel.
+    if (next(4) == 0) bars->MandatoryList().SetMultiplier(next(2) ? -1.5 : 0.5);
+    if (next(3) == 0) bars->DeletePoint(1 + static_cast<int32_t>(next(static_cast<uint32_t>(n - 2))));
     std::vector<TCustomBarSeries*> all{bars};
     if (second) all.push_back(second);
     ExpectSamePixelsBothWays(c, all, "round " + std::to_string(round));
