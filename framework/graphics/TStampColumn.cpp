@@ -5,6 +5,21 @@
 
 namespace fw {
 
+namespace {
+
+/// The pixels of `values` at the columns set in `columns` copied to the same columns of `line`,
+/// run by run.
+void CopyColumns(const uint32_t* values, uint64_t columns, uint32_t* line) {
+  while (columns != 0) {
+    const int start = std::countr_zero(columns);
+    const int length = std::countr_one(columns >> start);
+    std::copy_n(values + start, length, line + start);
+    columns = length == 64 ? 0 : columns & ~(((uint64_t{1} << length) - 1) << start);
+  }
+}
+
+}  // namespace
+
 void TStampColumn::Put(uint32_t* bits, int64_t stride, int32_t x, std::span<const int32_t> ys, const TPixelStamp& stamp) {
   if (ys.empty() || stamp.Empty()) return;
   if (ys.size() == 1 || stamp.RowMasks().empty()) {
@@ -32,13 +47,7 @@ void TStampColumn::Put(uint32_t* bits, int64_t stride, int32_t x, std::span<cons
       uint64_t fresh = masks[row] & ~written[row];
       if (fresh == 0) continue;
       written[row] |= fresh;
-      const uint32_t* rowValues = values + row * TPixelStamp::MaskWidth;
-      do {  // run by run
-        const int start = std::countr_zero(fresh);
-        const int length = std::countr_one(fresh >> start);
-        std::copy_n(rowValues + start, length, line + start);
-        fresh = length == 64 ? 0 : fresh & ~(((uint64_t{1} << length) - 1) << start);
-      } while (fresh != 0);
+      CopyColumns(values + row * TPixelStamp::MaskWidth, fresh, line);
     }
   }
 }
@@ -75,13 +84,7 @@ void TStampColumn::PutRows(uint32_t* bits, int64_t stride, int32_t x, std::span<
   uint32_t* line = bits + (top + stamp.Top()) * stride + (int64_t{x} + stamp.Left());
   for (size_t t = 0; t < span; ++t, line += stride) {
     if (mRowOf[t] < 0) continue;
-    const uint32_t* rowValues = values + static_cast<size_t>(mRowOf[t]) * TPixelStamp::MaskWidth;
-    for (uint64_t fresh = mask; fresh != 0;) {  // run by run
-      const int start = std::countr_zero(fresh);
-      const int length = std::countr_one(fresh >> start);
-      std::copy_n(rowValues + start, length, line + start);
-      fresh = length == 64 ? 0 : fresh & ~(((uint64_t{1} << length) - 1) << start);
-    }
+    CopyColumns(values + static_cast<size_t>(mRowOf[t]) * TPixelStamp::MaskWidth, mask, line);
   }
 }
 
