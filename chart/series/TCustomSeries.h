@@ -162,9 +162,10 @@ private:
   /// the points' own, or markers unless `markersApart` (drawn by DrawPointerColumns): in 2D
   /// each pixel column's points stand in mPass as the column's first and last point and two
   /// points at its extreme rows (from the column's extreme values alone), which the line, the
-  /// fill and the area lines draw with the same pixels as every point; in 3D, for ribbons and area tops drawn by columns, as
-  /// AppendRibbonColumn takes them (the last column of an area whole: its last top closes the
-  /// prism). False when that does not hold (mPass then holds a partial pass).
+  /// fill and the area lines draw with the same pixels as every point; in 3D, for ribbons and
+  /// area tops drawn by columns, as AppendRibbonColumn takes them (the last column of an area
+  /// whole: its last top closes the prism). False when that does not hold (mPass then holds a
+  /// partial pass).
   bool AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t last, bool markersApart);
   /// For a 3D line or area whose ribbons (an area's tops) go by DrawRibbonColumn: appends the
   /// points i .. j of pixel column x that it reads: i, those reaching past every later point of
