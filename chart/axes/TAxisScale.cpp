@@ -148,6 +148,27 @@ bool TAxisScale::MapsMonotonically(double value) const {
   return std::fabs(t) < MaxPixelOffset;
 }
 
+double TAxisScale::FurthestWithin(int32_t a, int32_t b, double known, bool upward) const {
+  if (Logarithmic || WorkingRange == 0 || AxisLength == 0) return known;
+  const TLinearBatch batch(*this);
+  // The offsets of a and b along the axis: the values between map to offsets rounding between
+  // them, those strictly less than half a pixel past either included (both ends of the map
+  // clamp nothing between two pixels). The edge is taken a little inside first, then further
+  // in until the offset of its value, taken as the map takes it, lies there.
+  const double ra = static_cast<double>((int64_t{a} - batch.Base) * batch.Sign);
+  const double rb = static_cast<double>((int64_t{b} - batch.Base) * batch.Sign);
+  const double least = std::min(ra, rb) - 0.5, most = std::max(ra, rb) + 0.5;
+  if (!(most < MaxPixelOffset && least > -MaxPixelOffset)) return known;
+  const bool offsetUp = upward == (WorkingRange / AxisLength > 0);
+  const double edge = offsetUp ? most : least;
+  for (const double inside : {0x1p-30, 0x1p-12, 0x1p-4, 0.25}) {
+    const double value = WorkingMinimum + (offsetUp ? edge - inside : edge + inside) * WorkingRange / AxisLength;
+    const double t = batch.Offset(value);
+    if ((upward ? value > known : value < known) && t > least && t < most) return value;
+  }
+  return known;
+}
+
 int32_t TAxisScale::LinearValueToPixel(double value) const {
   if (WorkingRange == 0) return CenterPixel;
   const double t = (value - WorkingMinimum) * AxisLength / WorkingRange;

@@ -40,6 +40,12 @@ struct TAxisScale {
   /// counts). Between two such values the map is monotone, so the pixels of any values between
   /// them lie between (or on) their pixels.
   bool MapsMonotonically(double value) const;
+  /// A value at least as far from `known` as `known` itself, upward or downward, whose pixel lies
+  /// between pixels a and b (either order) when known's does, both mapping monotonically: every
+  /// value between the two then maps between a and b as well. It is found near the far edge of
+  /// that range of values and checked with the map's own arithmetic; `known` where none is found
+  /// at once (a logarithmic or degenerate scale, values near the ends of the doubles).
+  double FurthestWithin(int32_t a, int32_t b, double known, bool upward) const;
   /// Value at a screen coordinate; 0 for a linear scale without length.
   double PixelToValue(int32_t pixel) const;
   /// Depth from the front plane (0 … depthWidth) of a value on the depth axis.

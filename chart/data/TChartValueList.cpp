@@ -313,6 +313,28 @@ void Extremes(const double* v, size_t n, double& lo, double& hi, bool& nan) {
   nan = seen[0];
 }
 
+/// The last k below n whose v[k] * m lies outside low..high or is NaN, or -1 when there is none.
+/// Walked back four values at a time while all four lie within, then one by one.
+ptrdiff_t LastOutside(const double* v, size_t n, double m, double low, double high) {
+  size_t k = n;
+#if defined(__SSE2__)
+  const __m128d factor = _mm_set1_pd(m), least = _mm_set1_pd(low), most = _mm_set1_pd(high);
+  for (; k >= 4; k -= 4) {
+    const __m128d x0 = _mm_mul_pd(_mm_loadu_pd(v + k - 4), factor);
+    const __m128d x1 = _mm_mul_pd(_mm_loadu_pd(v + k - 2), factor);
+    // Ordered comparisons: NaN lies within nothing.
+    const __m128d in0 = _mm_and_pd(_mm_cmpge_pd(x0, least), _mm_cmple_pd(x0, most));
+    const __m128d in1 = _mm_and_pd(_mm_cmpge_pd(x1, least), _mm_cmple_pd(x1, most));
+    if (_mm_movemask_pd(_mm_and_pd(in0, in1)) != 3) break;
+  }
+#endif
+  while (k-- > 0) {
+    const double x = v[k] * m;
+    if (!(x >= low && x <= high)) return static_cast<ptrdiff_t>(k);
+  }
+  return -1;
+}
+
 /// The smallest positive difference v[k] * m - v[k - 1] * m for k = 1..n-1 when it is below
 /// `least`, else `least`. A NaN difference fails the comparison with 0; an infinite one loses to
 /// every finite one, and is what is left (for the caller to drop) when there is none.
@@ -386,6 +408,22 @@ void TChartValueList::RawExtremes(int32_t from, int32_t to, double& lo, double& 
   if (split > from) Extremes(data + from, static_cast<size_t>(split - from), lo, hi, nan);
   const int32_t begin = std::max(from, mGapStart);
   if (to > begin) Extremes(data + Slot(begin), static_cast<size_t>(to - begin), lo, hi, nan);
+}
+
+int32_t TChartValueList::LastOutside(int32_t from, int32_t to, double low, double high) const {
+  const double* data = mStore.data();
+  // Values after the gap, then those before it.
+  const int32_t begin = std::max(from, mGapStart);
+  if (to > begin) {
+    const ptrdiff_t k = chart::LastOutside(data + Slot(begin), static_cast<size_t>(to - begin), mMultiplier, low, high);
+    if (k >= 0) return begin + static_cast<int32_t>(k);
+  }
+  const int32_t split = std::min(to, mGapStart);
+  if (split > from) {
+    const ptrdiff_t k = chart::LastOutside(data + from, static_cast<size_t>(split - from), mMultiplier, low, high);
+    if (k >= 0) return from + static_cast<int32_t>(k);
+  }
+  return from - 1;
 }
 
 int32_t TChartValueList::FindValue(double value) const {

@@ -115,6 +115,9 @@ public:
   /// values skipped; `nan` tells whether one was seen. lo > hi when none is a number. The
   /// range must lie within 0..count.
   void RawExtremes(int32_t from, int32_t to, double& lo, double& hi, bool& nan) const;
+  /// The highest index of from..to-1 whose ValueAt lies outside low..high or is NaN; from − 1
+  /// when every one lies within. The range must lie within 0..count.
+  int32_t LastOutside(int32_t from, int32_t to, double low, double high) const;
   /// The stored values (without the multiplier) of indices from..to-1 as one contiguous array,
   /// or null when the storage's gap lies between them. The range must lie within 0..count.
   const double* RawRun(int32_t from, int32_t to) const {

@@ -367,6 +367,7 @@ bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t l
   }
   mPassFirst = mPass.size();
   int32_t length = 1;
+  bool byRows = false;
   for (int32_t i = first; i <= last;) {
     const int32_t column = columnOf(i);
     const int32_t j = ColumnEnd(i, last, column, length, columnOf);
@@ -374,7 +375,7 @@ bool TCustomSeries::AppendColumnPass(TCanvas3D& canvas, int32_t first, int32_t l
     if (ribbons) {
       // Unstacked, every point of an area has the same origin.
       const int32_t origin = mDrawArea ? PassOrigin(i, nullptr, &origins) : 0;
-      if (!AppendRibbonColumn(canvas, i, j, column, mDrawArea && j == last, color, origin)) return false;
+      if (!AppendRibbonColumn(canvas, i, j, column, mDrawArea && j == last, color, origin, byRows)) return false;
       i = j + 1;
       continue;
     }

@@ -173,11 +173,16 @@ private:
   /// by DrawRibbonColumn). An area's fronts, filled as one polygon, fold each column to its first
   /// and last point. With `every`, or with a point too far off for DrawRibbonColumn, every
   /// point. The points take `color`, and an area's points `origin`. False for a NaN value or
-  /// extremes that do not map monotonically.
+  /// extremes that do not map monotonically. `byRows` picks the walk (by the rows of the later
+  /// points, or by their values: the same points), and is set for the next column.
   bool AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x, bool every, fw::TColor color,
-                          int32_t origin);
+                          int32_t origin, bool& byRows);
   /// Points farther than this off the image take their ribbons one by one.
   static constexpr int32_t RibbonColumnReach = 4096;
+  /// From this many points a row spanned by a column on, AppendRibbonColumn walks the next
+  /// column by rows (passing over the values mapping within the rows of the later points,
+  /// unmapped); below, by values (mapping every value reaching past the later ones).
+  static constexpr int64_t RibbonRowsFromDensity = 4;
   /// The surface and the pens of this series draw a column pass as they draw every point.
   /// With `markersApart`, the markers are drawn apart from the pass (DrawPointerColumns).
   bool ColumnPassDrawsTheSame(TCanvas3D& canvas, bool markersApart) const;

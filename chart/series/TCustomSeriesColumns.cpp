@@ -489,22 +489,51 @@ void TCustomSeries::DrawRibbonColumn(TCanvas3D& canvas, size_t first, size_t las
 }
 
 bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, int32_t x, bool every,
-                                       fw::TColor color, int32_t origin) {
+                                       fw::TColor color, int32_t origin, bool& byRows) {
   // Walking the column from its last point back, DrawRibbonColumn draws of a ribbon only the
-  // rows its earlier point reaches past the later points. A point whose value lies between
-  // theirs maps between their rows when the column's extremes map monotonically, and adds
-  // nothing: only the others are mapped, together, and those of them that reach past the rows
-  // of the later ones kept.
+  // rows its earlier point reaches past the rows of the later points. A point whose value lies
+  // between theirs maps between their rows (the map is monotone between values that map
+  // monotonically), and adds nothing.
   const TChartValueList& values = YValues();
   const double multiplier = values.Multiplier();
   const double* raw = j < values.ValueCount() ? values.RawRun(i, j + 1) : nullptr;
   const auto valueOf = [&](int32_t k) { return raw ? raw[k - i] * multiplier : YValueOf(k); };
-  std::vector<double>& reaching = mPassYValues;
-  reaching.clear();
-  double least = valueOf(j), most = least;
-  reaching.push_back(least);
-  // The values read straight from the store where they lie in one run, with the walk's own loop.
-  const auto walk = [&](auto&& valueAt) {
+  const TAxisScale* vert = VertScale();
+  const auto maps = [vert](double v) { return !std::isnan(v) && vert->MapsMonotonically(v); };
+  const double firstValue = valueOf(i), lastValue = valueOf(j);
+  if (!maps(firstValue) || !maps(lastValue)) return false;
+  const int32_t lastRow = YPixelOfValue(lastValue);
+  int32_t top = lastRow, bottom = lastRow;
+  mColumnRecords.clear();
+  const auto record = [&](int32_t row) {
+    if (row >= top && row <= bottom) return false;
+    mColumnRecords.push_back(row);
+    top = std::min(top, row);
+    bottom = std::max(bottom, row);
+    return true;
+  };
+  // A column of many points a row: the rows of the later points stand for every value mapping
+  // onto them, and the values within those are passed over unmapped. Each point reaching past
+  // them is mapped on its own.
+  const auto walkRows = [&] {
+    double low = vert->FurthestWithin(top, bottom, lastValue, false);
+    double high = vert->FurthestWithin(top, bottom, lastValue, true);
+    for (int32_t k = j; (k = values.LastOutside(i + 1, k, low, high)) > i;) {
+      const double v = values.ValueAt(k);
+      if (!maps(v)) return false;
+      const bool upward = v > high;
+      double& reach = upward ? high : low;
+      reach = record(YPixelOfValue(v)) ? vert->FurthestWithin(top, bottom, v, upward) : v;
+    }
+    return true;
+  };
+  // Otherwise the points reaching past the values of the later ones, mapped together, and those
+  // of them whose rows reach past. The values read straight from the store where they lie in one
+  // run, with the walk's own loop.
+  const auto walkValues = [&](auto&& valueAt) {
+    std::vector<double>& reaching = mPassYValues;
+    reaching.clear();
+    double least = lastValue, most = least;
     for (int32_t k = j - 1; k > i; --k) {
       const double v = valueAt(k);
       if (v >= least && v <= most) continue;
@@ -513,17 +542,20 @@ bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, 
       most = std::max(most, v);
       reaching.push_back(v);
     }
+    if (!vert->MapsMonotonically(least) || !vert->MapsMonotonically(most)) return false;
+    std::vector<int32_t>& pixels = mPassYPixels;  // grows to the most a column reaches, and stays
+    if (pixels.size() < reaching.size()) pixels.resize(reaching.size());
+    const std::span<int32_t> rows(pixels.data(), reaching.size());
+    vert->ValuesToPixels(reaching, rows);
+    for (const int32_t row : rows) record(row);
     return true;
   };
-  if (!(raw ? walk([&](int32_t k) { return raw[k - i] * multiplier; }) : walk([&](int32_t k) { return YValueOf(k); })))
-    return false;
-  const double firstValue = valueOf(i);
-  least = std::min(least, firstValue);
-  most = std::max(most, firstValue);
-  const TAxisScale* vert = VertScale();
-  if (std::isnan(firstValue) || std::isnan(reaching[0]) || !vert->MapsMonotonically(least) ||
-      !vert->MapsMonotonically(most))
-    return false;
+  const bool walked = byRows && j < values.ValueCount() ? walkRows()
+                      : raw  ? walkValues([&](int32_t k) { return raw[k - i] * multiplier; })
+                             : walkValues([&](int32_t k) { return YValueOf(k); });
+  if (!walked) return false;
+  // The next column is walked by rows when this one has many points a row.
+  byRows = int64_t{j} - i + 1 >= RibbonRowsFromDensity * (int64_t{bottom} - top + 1);
   const auto add = [&](int32_t y) {
     TPassPoint& p = mPass.emplace_back();
     p.Gap = false;
@@ -532,29 +564,16 @@ bool TCustomSeries::AppendRibbonColumn(TCanvas3D& canvas, int32_t i, int32_t j, 
     p.Origin = origin;
     p.Color = color;
   };
-  add(YPixelOfValue(firstValue));
+  const int32_t firstRow = YPixelOfValue(firstValue);
+  add(firstRow);
   if (j == i) return true;
   const fw::TSurface* surface = canvas.Surface();
   const int64_t width = surface->Width(), height = surface->Height();
-  const int32_t a = YPixelOfValue(least), b = YPixelOfValue(most);
   const auto near = [&](int64_t v, int64_t size) { return v >= -RibbonColumnReach && v <= size + RibbonColumnReach; };
-  if (every || !near(x, width) || !near(a, height) || !near(b, height)) {
+  if (every || !near(x, width) || !near(std::min(top, firstRow), height) || !near(std::max(bottom, firstRow), height)) {
     // DrawRibbonsByColumns draws the ribbons of points this far off one by one.
     for (int32_t k = i + 1; k <= j; ++k) add(YPixelOfValue(valueOf(k)));
     return true;
-  }
-  std::vector<int32_t>& pixels = mPassYPixels;  // grows to the most a column reaches, and stays
-  if (pixels.size() < reaching.size()) pixels.resize(reaching.size());
-  const std::span<int32_t> rows(pixels.data(), reaching.size());
-  vert->ValuesToPixels(reaching, rows);
-  const int32_t lastRow = rows[0];
-  int32_t top = lastRow, bottom = lastRow;
-  mColumnRecords.clear();
-  for (size_t r = 1; r < rows.size(); ++r) {
-    if (rows[r] >= top && rows[r] <= bottom) continue;
-    mColumnRecords.push_back(rows[r]);
-    top = std::min(top, rows[r]);
-    bottom = std::max(bottom, rows[r]);
   }
   for (size_t r = mColumnRecords.size(); r-- > 0;) add(mColumnRecords[r]);
   // Three points or more on a column go by DrawRibbonColumn, fewer one by one: a repeated last
