@@ -216,6 +216,10 @@ private:
   /// sparse for it or their categories or values may not map monotonically.
   template <class DrawRun>
   bool ForEachRecordRun(int32_t from, int32_t to, const DrawRun& drawRun);
+  /// From this many bars a pixel along on one category pixel, ForEachRecordRun takes the next
+  /// category pixel's bars by pixels (a bar is compared with the values mapping within the
+  /// pixels of the later bars, and kept when it reaches past them); below, by values.
+  static constexpr int64_t BarPixelsFromDensity = 4;
   /// In an oblique 3D view: solid cuboids whose outline lies on their faces.
   bool CanSkipContainedBars(TCanvas3D& canvas) const;
   /// Draws the bars from..to, leaving out each bar that a later bar of its run (neighbours with

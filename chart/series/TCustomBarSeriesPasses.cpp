@@ -125,6 +125,7 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
   std::vector<TRunBar>& run = mRunBuffer;
   std::vector<int32_t>& records = mRecordBuffer;
   int32_t length = 1;
+  bool byRows = false;  // see below
   for (int32_t i = from; i <= to;) {
     const int32_t column = columnOf(i);
     const int32_t j = ColumnEnd(i, to, column, length, columnOf);
@@ -133,9 +134,36 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
     // as BarValue reads them.
     records.clear();
     mPassValues.clear();
+    mPassValuePixels.clear();
+    int32_t top = originPixel, bottom = originPixel;  // the pixels the bars so far reach
+    // A column of many bars a pixel: the pixels of the later bars stand for every value mapping
+    // onto them, and the values within those are passed over unmapped. A bar reaching past them
+    // is mapped on its own, and kept.
+    const auto walkRows = [&] {
+      double low = valueScale->FurthestWithin(top, bottom, origin, false);
+      double high = valueScale->FurthestWithin(top, bottom, origin, true);
+      for (int32_t k = j + 1; (k = values.LastOutside(i, k, low, high)) >= i;) {
+        const double v = values.ValueAt(k);
+        if (GapOf(k, v, 0.0, nulls)) continue;
+        const int32_t pixel = ValuePixel(v);
+        const bool upward = v > high;
+        double& reach = upward ? high : low;
+        if (pixel >= top && pixel <= bottom) {
+          reach = v;
+          continue;
+        }
+        records.push_back(k);
+        mPassValues.push_back(v);
+        mPassValuePixels.push_back(pixel);
+        top = std::min(top, pixel);
+        bottom = std::max(bottom, pixel);
+        reach = valueScale->FurthestWithin(top, bottom, v, upward);
+      }
+    };
+    // Otherwise the bars reaching past the values of the later ones, mapped together. The values
+    // read straight from the store where they lie in one run, with the walk's own loop.
     const double* raw = j < values.ValueCount() ? values.RawRun(i, j + 1) : nullptr;
     double low = std::numeric_limits<double>::infinity(), high = -low;
-    // Values read straight from the store where they lie in one run, with the walk's own loop.
     const auto walk = [&](auto&& valueAt) {
       for (int32_t k = j; k >= i; --k) {
         const double v = valueAt(k);
@@ -148,15 +176,23 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
           high = std::max(high, hi);
         }
       }
-    };
-    if (raw)
-      walk([&](int32_t k) { return raw[k - i] * multiplier; });
-    else
-      walk([&](int32_t k) { return BarValue(k); });
-    if (!records.empty()) {
       // The drawn bars' values mapped together (a smooth stretch may draw every bar).
       mPassValuePixels.resize(mPassValues.size());
       valueScale->ValuesToPixels(mPassValues, mPassValuePixels);
+      for (const int32_t pixel : mPassValuePixels) {
+        top = std::min(top, pixel);
+        bottom = std::max(bottom, pixel);
+      }
+    };
+    if (byRows && raw)
+      walkRows();
+    else if (raw)
+      walk([&](int32_t k) { return raw[k - i] * multiplier; });
+    else
+      walk([&](int32_t k) { return BarValue(k); });
+    // The next column is walked by pixels when this one has many bars a pixel.
+    byRows = int64_t{j} - i + 1 >= BarPixelsFromDensity * (int64_t{bottom} - top + 1);
+    if (!records.empty()) {
       int32_t a0, a1;
       across.Place(column, a0, a1);
       run.clear();
