@@ -170,3 +170,58 @@ TEST(AxisScale, BatchMappingGivesThePixelsOfTheSingleMap) {
     }
   }
 }
+
+TEST(AxisScale, FurthestWithinKeepsEveryValueBetweenOnThePixelsAndReachesTheirEdge) {
+  // Scales of every orientation; pixel ranges around the pixel of a value on the image, far off
+  // it (where a small step inward is lost in the offset's rounding) or on a half-pixel edge.
+  std::mt19937 random(20261210);
+  std::uniform_real_distribution<double> unit(0, 1);
+  const std::vector<std::pair<double, double>> ordinary{{0, 1000}, {-1e6, 1e6}, {1, 1000}, {0.001, 0.002}, {-3, 0}};
+  const std::vector<std::pair<double, double>> extreme{{-1e308, 1e308}, {1e-300, 1e300}, {5, 5}};
+  for (int round = 0; round < 2000; ++round) {
+    const bool usual = round % 4 != 0;
+    const auto [lo, hi] = usual ? ordinary[random() % ordinary.size()] : extreme[random() % extreme.size()];
+    const int32_t start = static_cast<int32_t>(random() % 2000) - 1000;
+    const int32_t length = round % 2 ? 1000 : static_cast<int32_t>(random() % 3000);
+    // Some ranges given from their maximum, some pixel spans from their end.
+    const bool reversed = (round & 8) != 0, backward = (round & 16) != 0;
+    const TAxisScale s = Scale(reversed ? hi : lo, reversed ? lo : hi, start, backward ? start - length : start + length,
+                               (round & 2) != 0, (round & 4) != 0);
+    const double perPixel = (hi - lo) / std::max(1, length);
+    double known;
+    switch (random() % 3) {
+      case 0: known = lo + (hi - lo) * unit(random); break;
+      case 1: known = lo + perPixel * (std::round(unit(random) * 2e9 - 1e9) + 0.5); break;
+      default: known = lo + perPixel * (std::round(unit(random) * 2 * length) / 2); break;
+    }
+    if (!s.MapsMonotonically(known)) continue;
+    const int32_t p = s.ValueToPixel(known);
+    const int32_t a = p - static_cast<int32_t>(random() % 3), b = p + static_cast<int32_t>(random() % 3);
+    const auto within = [&](double v) {
+      const int32_t q = s.ValueToPixel(v);
+      return s.MapsMonotonically(v) && q >= a && q <= b;
+    };
+    for (const bool upward : {false, true}) {
+      const double found = s.FurthestWithin(round % 8 == 1 ? b : a, round % 8 == 1 ? a : b, known, upward);
+      const std::string what = "round " + std::to_string(round) + " known " + std::to_string(known) + " pixels " +
+                               std::to_string(a) + ".." + std::to_string(b) + (upward ? " upward" : " downward");
+      ASSERT_TRUE(upward ? found >= known : found <= known) << what;
+      ASSERT_TRUE(within(found)) << what << " found " << found;
+      for (int k = 0; k < 8; ++k) {
+        const double between = known + (found - known) * unit(random);
+        ASSERT_TRUE(within(between)) << what << " between " << between;
+      }
+      ASSERT_TRUE(within(std::nextafter(found, known))) << what;
+      // A scale of ordinary numbers is read to within a quarter pixel of the edge.
+      if (usual && std::fabs(known - lo) < 1e6 * std::fabs(hi - lo)) {
+        const double past = found + (upward ? 0.3 : -0.3) * std::fabs(perPixel);
+        EXPECT_FALSE(within(past)) << what << " found " << found;
+      }
+    }
+  }
+  // Where no edge is known, the value itself.
+  const TAxisScale logarithmic = Scale(1, 1000, 0, 500, false, false, true);
+  EXPECT_EQ(logarithmic.FurthestWithin(0, 500, 10.0, true), 10.0);
+  const TAxisScale flat = Scale(5, 5, 0, 500, false);
+  EXPECT_EQ(flat.FurthestWithin(250, 250, 5.0, false), 5.0);
+}

@@ -288,22 +288,28 @@ TEST_F(ListFixture, SmallestAscendingStepFollowsEveryChange) {
   }
 }
 
-TEST_F(ListFixture, RawExtremesOfAnyRunSkipNaNAndReachAcrossTheGap) {
-  // Runs of every length, before, after and across the gap left by inserting in the middle;
-  // NaN, infinities and zeros of both signs among the numbers.
+// n values, a sixth of them NaN, infinite, zeros of either sign, ±1e308 or the least denormal,
+// and a third inserted in the middle, which leaves the store's gap among them.
+void FillAcrossTheGap(TChartValueList& list, TDraws& next, uint32_t n) {
   const double inf = std::numeric_limits<double>::infinity();
   const double picks[] = {NaN, inf, -inf, 0.0, -0.0, 1e308, -1e308, 5e-324};
+  for (uint32_t i = 0; i < n; ++i) {
+    const double v = next(6) == 0 ? picks[next(8)] : static_cast<double>(next(2001)) - 1000;
+    if (i > 2 && next(3) == 0)
+      list.InsertAt(static_cast<int32_t>(next(i)), v);
+    else
+      list.AddInOrder(v);
+  }
+}
+
+TEST_F(ListFixture, RawExtremesOfAnyRunSkipNaNAndReachAcrossTheGap) {
+  // Runs of every length, before, after and across the gap.
+  const double inf = std::numeric_limits<double>::infinity();
   TDraws next{11};
   for (int round = 0; round < 200; ++round) {
     TChartValueList list{nullptr, "X"};
     const uint32_t n = 1 + next(300);
-    for (uint32_t i = 0; i < n; ++i) {
-      const double v = next(6) == 0 ? picks[next(8)] : static_cast<double>(next(2001)) - 1000;
-      if (i > 2 && next(3) == 0)
-        list.InsertAt(static_cast<int32_t>(next(i)), v);
-      else
-        list.AddInOrder(v);
-    }
+    FillAcrossTheGap(list, next, n);
     for (int run = 0; run < 20; ++run) {
       const int32_t from = static_cast<int32_t>(next(n)), to = from + 1 + static_cast<int32_t>(next(n - from));
       double lo = 0, hi = 0;
@@ -322,6 +328,37 @@ TEST_F(ListFixture, RawExtremesOfAnyRunSkipNaNAndReachAcrossTheGap) {
       EXPECT_EQ(lo, least) << what;
       EXPECT_EQ(hi, most) << what;
       EXPECT_EQ(nan, anyNaN) << what;
+    }
+  }
+}
+
+TEST_F(ListFixture, LastOutsideFindsTheLastValueOffTheRangeOfAnyRun) {
+  // Runs of every length, before, after and across the gap, with multipliers of either sign; the
+  // ranges reach from none of the values to all of them, and NaN lies within none.
+  const double inf = std::numeric_limits<double>::infinity();
+  const double multipliers[] = {1, -1, 0.5, 3, -2.5, 1e300};
+  const double ends[] = {-inf, -1e308, -1000, -1, -0.0, 0.0, 1, 1000, 1e308, inf, NaN};
+  TDraws next{23};
+  for (int round = 0; round < 200; ++round) {
+    TChartValueList list{nullptr, "X"};
+    const uint32_t n = 1 + next(300);
+    FillAcrossTheGap(list, next, n);
+    list.SetMultiplier(multipliers[round % 6]);
+    for (int run = 0; run < 20; ++run) {
+      const int32_t from = static_cast<int32_t>(next(n)), to = from + static_cast<int32_t>(next(n - from + 1));
+      double low = next(3) == 0 ? ends[next(11)] : list.ValueAt(from + static_cast<int32_t>(next(n - from)));
+      double high = next(3) == 0 ? ends[next(11)] : list.ValueAt(from + static_cast<int32_t>(next(n - from)));
+      if (next(4) != 0 && low > high) std::swap(low, high);
+      int32_t expected = from - 1;
+      for (int32_t k = to - 1; k >= from; --k) {
+        const double v = list.ValueAt(k);
+        if (!(v >= low && v <= high)) {
+          expected = k;
+          break;
+        }
+      }
+      EXPECT_EQ(list.LastOutside(from, to, low, high), expected)
+          << "round " << round << " run " << from << ".." << to << " within " << low << ".." << high;
     }
   }
 }
