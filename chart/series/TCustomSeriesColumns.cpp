@@ -253,10 +253,8 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
         b = std::max<int64_t>(b, row);
         low = std::min(low, v);
         high = std::max(high, v);
-        // Grown by a bounded number of rows a point, so that values jumping between distant
-        // stretches cost no more than mapping them.
-        for (int32_t n = 0; n < 64 && a > top && covered(a - 1, a - 1); ++n) --a;
-        for (int32_t n = 0; n < 64 && b < bottom && covered(b + 1, b + 1); ++n) ++b;
+        while (a > top && covered(a - 1, a - 1)) --a;
+        while (b < bottom && covered(b + 1, b + 1)) ++b;
         const int32_t ra = static_cast<int32_t>(a), rb = static_cast<int32_t>(b);
         low = vert->FurthestWithin(ra, rb, low, false);
         high = vert->FurthestWithin(ra, rb, high, true);
