@@ -46,6 +46,10 @@ public:
   /// drawn point by point from the pass. Both ways give the same pixels; below this density the
   /// walk costs more than it saves. 0 takes it whenever it applies.
   static inline int32_t PointerColumnsFromDensity = 32;
+  /// From this many points a row spanned by a column on, the walk takes the next column by rows:
+  /// the points whose markers fall on rows where a marker is already covered are passed over
+  /// unmapped. Below, it tests the points a block at a time.
+  static constexpr int64_t PointerRowsFromDensity = 4;
 
   // ---- published by the types that draw them ----
   /// The line (black, solid, width 1). A change repaints.

@@ -209,6 +209,7 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   bool drawn = false;  // a flat box, last in lastColor
   fw::TColor lastColor = fw::clNone;
   int32_t length = 1;
+  bool byRows = false;  // see below
   for (int32_t i = first; i <= last;) {
     const int32_t x = columnOf(i);
     const int32_t j = ColumnEnd(i, last, x, length, columnOf);
@@ -218,11 +219,60 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     const auto allCovered = [&] { return bounded && covered(top, bottom); };
     mPointerRows.clear();
     bool done = allCovered();
-    bool walked = false;
-    int32_t walkedRow = 0;
+    // A marker is walked: left out at the row of the one walked before (drawn later at the same
+    // place, that one paints every pixel of it), else kept unless the later markers cover it.
+    // True when the markers kept cover the column's extremes: the walk is done.
+    const auto walk = [&](bool& walked, int32_t& walkedRow, int32_t m, int32_t row) {
+      if (walked && row == walkedRow) return false;
+      walked = true;
+      walkedRow = row;
+      if (coverAndTell(row)) return false;
+      mPointerRows.push_back({m, row});
+      return allCovered();
+    };
+    // A column of many points a row, between extremes that map monotonically: the rows around
+    // the last marker walked where a marker is covered stand for every value mapping onto them,
+    // and the points there are passed over unmapped.
+    const auto walkRows = [&] {
+      bool walked = false, any = false;
+      int32_t walkedRow = 0;
+      int64_t a = 0, b = 0;  // rows where a marker is covered
+      double low = std::numeric_limits<double>::infinity(), high = -low;  // values mapping within
+      for (int32_t m = j + 1; (m = values.LastOutside(i, m, low, high)) >= i;) {
+        const double v = values.ValueAt(m);
+        if ((nulls && IsNullPoint(m)) || std::isnan(v)) continue;
+        const int32_t row = YPixelOfValue(v);
+        if (walk(walked, walkedRow, m, row)) return;
+        if (!covered(row, row)) continue;
+        if (!any || row < a - 1 || row > b + 1) {  // a stretch of its own
+          any = true;
+          a = b = row;
+          low = high = v;
+        }
+        a = std::min<int64_t>(a, row);
+        b = std::max<int64_t>(b, row);
+        low = std::min(low, v);
+        high = std::max(high, v);
+        // Grown by a bounded number of rows a point, so that values jumping between distant
+        // stretches cost no more than mapping them.
+        for (int32_t n = 0; n < 64 && a > top && covered(a - 1, a - 1); ++n) --a;
+        for (int32_t n = 0; n < 64 && b < bottom && covered(b + 1, b + 1); ++n) ++b;
+        const int32_t ra = static_cast<int32_t>(a), rb = static_cast<int32_t>(b);
+        low = vert->FurthestWithin(ra, rb, low, false);
+        high = vert->FurthestWithin(ra, rb, high, true);
+      }
+    };
+    if (byRows && bounded && !done) {
+      walkRows();
+      done = true;
+    }
+    // The next column is walked by rows when this one has many points a row.
+    byRows = bounded && int64_t{j} - i + 1 >= PointerRowsFromDensity * (bottom - top + 1);
     // Between the column's extremes, which map monotonically, every block's extremes do too: the
     // rows of all the blocks are mapped together.
     const bool batch = bounded && !done && j - i + 1 > Block;
+    bool walked = false;
+    int32_t walkedRow = 0;
     if (batch) BlockRows(i, j, Block);
     for (int32_t e = j, q = 0; e >= i && !done; e -= Block, ++q) {
       const int32_t b = std::max(i, e - Block + 1);
@@ -243,15 +293,7 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
       vert->ValuesToPixels(std::span<const double>(mPassYValues.data(), static_cast<size_t>(n)), mPassYPixels);
       for (int32_t m = e; m >= b; --m) {
         if ((nulls && IsNullPoint(m)) || std::isnan(mPassYValues[m - b])) continue;
-        const int32_t row = mPassYPixels[m - b];
-        // The marker walked just before, at the same row, is drawn later at the same place:
-        // it paints every pixel of this one.
-        if (walked && row == walkedRow) continue;
-        walked = true;
-        walkedRow = row;
-        if (coverAndTell(row)) continue;
-        mPointerRows.push_back({m, row});
-        if ((done = allCovered())) break;
+        if ((done = walk(walked, walkedRow, m, mPassYPixels[m - b]))) break;
       }
     }
     mCoveredRows.Clear();
