@@ -159,7 +159,7 @@ double TAxisScale::FurthestWithin(int32_t a, int32_t b, double known, bool upwar
   const double rb = static_cast<double>((int64_t{b} - batch.Base) * batch.Sign);
   const double least = std::min(ra, rb) - 0.5, most = std::max(ra, rb) + 0.5;
   if (!(most < MaxPixelOffset && least > -MaxPixelOffset)) return known;
-  const bool offsetUp = upward == (WorkingRange / AxisLength > 0);
+  const bool offsetUp = upward == ((WorkingRange > 0) == (AxisLength > 0));
   const double edge = offsetUp ? most : least;
   for (const double inside : {0x1p-30, 0x1p-12, 0x1p-4, 0.25}) {
     const double value = WorkingMinimum + (offsetUp ? edge - inside : edge + inside) * WorkingRange / AxisLength;
