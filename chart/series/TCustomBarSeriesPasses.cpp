@@ -125,7 +125,7 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
   std::vector<TRunBar>& run = mRunBuffer;
   std::vector<int32_t>& records = mRecordBuffer;
   int32_t length = 1;
-  bool byRows = false;  // see below
+  bool byPixels = false;  // see below
   for (int32_t i = from; i <= to;) {
     const int32_t column = columnOf(i);
     const int32_t j = ColumnEnd(i, to, column, length, columnOf);
@@ -137,9 +137,11 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
     mPassValuePixels.clear();
     int32_t top = originPixel, bottom = originPixel;  // the pixels the bars so far reach
     // A column of many bars a pixel: the pixels of the later bars stand for every value mapping
-    // onto them, and the values within those are passed over unmapped. A bar reaching past them
-    // is mapped on its own, and kept.
-    const auto walkRows = [&] {
+    // onto them, and the values within those are passed over unmapped (a bar reaching from the
+    // origin's pixel to one between theirs is held in the later bar reaching furthest on its
+    // side, as one whose value lies between theirs is). A bar reaching past them is mapped on
+    // its own, and kept.
+    const auto walkPixels = [&] {
       double low = valueScale->FurthestWithin(top, bottom, origin, false);
       double high = valueScale->FurthestWithin(top, bottom, origin, true);
       for (int32_t k = j + 1; (k = values.LastOutside(i, k, low, high)) >= i;) {
@@ -184,14 +186,14 @@ bool TCustomBarSeries::ForEachRecordRun(int32_t from, int32_t to, const DrawRun&
         bottom = std::max(bottom, pixel);
       }
     };
-    if (byRows && raw)
-      walkRows();
+    if (byPixels && raw)
+      walkPixels();
     else if (raw)
       walk([&](int32_t k) { return raw[k - i] * multiplier; });
     else
       walk([&](int32_t k) { return BarValue(k); });
     // The next column is walked by pixels when this one has many bars a pixel.
-    byRows = int64_t{j} - i + 1 >= BarPixelsFromDensity * (int64_t{bottom} - top + 1);
+    byPixels = int64_t{j} - i + 1 >= BarPixelsFromDensity * (int64_t{bottom} - top + 1);
     if (!records.empty()) {
       int32_t a0, a1;
       across.Place(column, a0, a1);
