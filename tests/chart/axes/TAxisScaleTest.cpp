@@ -185,8 +185,8 @@ TEST(AxisScale, FurthestWithinKeepsEveryValueBetweenOnThePixelsAndReachesTheirEd
     const int32_t length = round % 2 ? 1000 : static_cast<int32_t>(random() % 3000);
     // Some ranges given from their maximum, some pixel spans from their end.
     const bool reversed = (round & 8) != 0, backward = (round & 16) != 0;
-    const TAxisScale s = Scale(reversed ? hi : lo, reversed ? lo : hi, start, backward ? start - length : start + length,
-                               (round & 2) != 0, (round & 4) != 0);
+    const int32_t end = backward ? start - length : start + length;
+    const TAxisScale s = Scale(reversed ? hi : lo, reversed ? lo : hi, start, end, (round & 2) != 0, (round & 4) != 0);
     const double perPixel = (hi - lo) / std::max(1, length);
     double known;
     switch (random() % 3) {
