@@ -234,18 +234,17 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     // the last marker walked where a marker is covered stand for every value mapping onto them,
     // and the points there are passed over unmapped.
     const auto walkRows = [&] {
-      bool walked = false, any = false;
+      bool walked = false;
       int32_t walkedRow = 0;
       int64_t a = 0, b = 0;  // rows where a marker is covered
-      double low = std::numeric_limits<double>::infinity(), high = -low;  // values mapping within
+      double low = std::numeric_limits<double>::infinity(), high = -low;  // values mapping within; none yet
       for (int32_t m = j + 1; (m = values.LastOutside(i, m, low, high)) >= i;) {
         const double v = values.ValueAt(m);
         if ((nulls && IsNullPoint(m)) || std::isnan(v)) continue;
         const int32_t row = YPixelOfValue(v);
         if (walk(walked, walkedRow, m, row)) return;
         if (!covered(row, row)) continue;
-        if (!any || row < a - 1 || row > b + 1) {  // a stretch of its own
-          any = true;
+        if (low > high || row < a - 1 || row > b + 1) {  // the first stretch, or one of its own
           a = b = row;
           low = high = v;
         }
