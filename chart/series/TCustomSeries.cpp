@@ -411,23 +411,6 @@ void TCustomSeries::PrepareLinePen(TCanvas3D& canvas) const {
   canvas.Brush().SetStyle(fw::bsClear);
 }
 
-void TCustomSeries::AddCorner(fw::TPoint p) {
-  if (gMergeDrawing && !mPolygon.empty()) {
-    const fw::TPoint last = mPolygon.back();
-    if (last.X == p.X && last.Y == p.Y) return;
-    // Corners on one vertical or horizontal line: the middle one bounds no pixel (edges along
-    // whole pixel boundaries cross no pixel centre), so the last corner moves on instead.
-    if (mPolygon.size() >= 2) {
-      const fw::TPoint before = mPolygon[mPolygon.size() - 2];
-      if ((before.X == last.X && last.X == p.X) || (before.Y == last.Y && last.Y == p.Y)) {
-        mPolygon.back() = p;
-        return;
-      }
-    }
-  }
-  mPolygon.push_back(p);
-}
-
 // Fills mPass[begin..end) (no gaps inside): one polygon per stretch of equal segment colours,
 // top edge along the points (with stairs), bottom edge back along the origins.
 void TCustomSeries::FillRun(TCanvas3D& canvas, size_t begin, size_t end, bool atFrontDepth) {
@@ -437,33 +420,52 @@ void TCustomSeries::FillRun(TCanvas3D& canvas, size_t begin, size_t end, bool at
   int64_t dx = 0, dy = 0;
   const bool shifts = atFrontDepth && canvas.ShiftsAtDepth(z0, dx, dy) && std::abs(dx) <= PolygonLimit &&
                       std::abs(dy) <= PolygonLimit;
-  const auto corner = [&](fw::TPoint p) {
-    if (shifts)
-      p = {static_cast<int32_t>(Limited(p).X + dx), static_cast<int32_t>(Limited(p).Y + dy)};
-    else if (atFrontDepth)
-      p = canvas.ProjectToPoint(Limited(p).X, Limited(p).Y, z0);
-    AddCorner(p);
+  const auto corner = [&](fw::TPoint p) -> fw::TPoint {
+    if (shifts) return {static_cast<int32_t>(Limited(p).X + dx), static_cast<int32_t>(Limited(p).Y + dy)};
+    if (atFrontDepth) return canvas.ProjectToPoint(Limited(p).X, Limited(p).Y, z0);
+    return p;
   };
+  const bool merge = gMergeDrawing;
+  const auto add = [&](fw::TPoint p) { mCorners.Add(corner(p), merge); };
+  // Without stairs the corners of a pixel column's points lie on one vertical line, unless a
+  // projection moves each its own way: merged, only a few of them are asked for.
+  const bool byColumns = merge && !mStairs && (shifts || !atFrontDepth);
   canvas.Pen().SetStyle(fw::psClear);
   size_t from = begin;
   while (from + 1 < end) {
     const fw::TColor color = mPass[from + 1].Color;
     size_t to = from + 1;
     while (to + 1 < end && mPass[to + 1].Color == color) ++to;
-    mPolygon.clear();
-    for (size_t k = from; k <= to; ++k) {
-      const fw::TPoint p{mPass[k].X, mPass[k].Y};
-      if (k > from) corner(StairCorner({mPass[k - 1].X, mPass[k - 1].Y}, p));
-      corner(p);
-    }
-    for (size_t k = to + 1; k-- > from;) {
-      const fw::TPoint o{mPass[k].X, mPass[k].Origin};
-      corner(o);
-      if (k > from) corner(StairCorner({mPass[k - 1].X, mPass[k - 1].Origin}, o));
+    mCorners.Clear();
+    if (byColumns) {
+      for (size_t k = from; k <= to;) {
+        size_t e = k + 1;
+        while (e <= to && mPass[e].X == mPass[k].X) ++e;
+        mCorners.AddVertical(e - k, [&](size_t t) { return corner({mPass[k + t].X, mPass[k + t].Y}); }, merge);
+        k = e;
+      }
+      for (size_t k = to + 1; k-- > from;) {
+        size_t b = k;
+        while (b > from && mPass[b - 1].X == mPass[k].X) --b;
+        mCorners.AddVertical(k - b + 1, [&](size_t t) { return corner({mPass[k - t].X, mPass[k - t].Origin}); },
+                             merge);
+        k = b;
+      }
+    } else {
+      for (size_t k = from; k <= to; ++k) {
+        const fw::TPoint p{mPass[k].X, mPass[k].Y};
+        if (k > from) add(StairCorner({mPass[k - 1].X, mPass[k - 1].Y}, p));
+        add(p);
+      }
+      for (size_t k = to + 1; k-- > from;) {
+        const fw::TPoint o{mPass[k].X, mPass[k].Origin};
+        add(o);
+        if (k > from) add(StairCorner({mPass[k - 1].X, mPass[k - 1].Origin}, o));
+      }
     }
     canvas.Brush().Assign(*mAreaBrush);
     canvas.Brush().SetColor(AreaFill(color));
-    canvas.DrawPolygon(mPolygon);
+    canvas.DrawPolygon(mCorners.Points());
     from = to;
   }
 }
@@ -695,11 +697,15 @@ void TCustomSeries::DrawAllPoints() {
   }
   // A 3D area's column pass holds only what its tops drawn by columns and its fronts drawn
   // after them need.
-  if (!AppendColumnPass(canvas, first, last, markersApart) ||
-      (chart->ChartView3D() && mDrawArea && !FrontsAfterTops(canvas, mPass.size()))) {
+  const bool area3D = chart->ChartView3D() && mDrawArea;
+  bool fronts = false;  // a 3D area's fronts drawn after its tops, for the pass as it stands
+  bool columnPass = AppendColumnPass(canvas, first, last, markersApart);
+  if (columnPass && area3D) columnPass = fronts = FrontsAfterTops(canvas, mPass.size());
+  if (!columnPass) {
     mPass.clear();
     mPassFirst = static_cast<size_t>(first - mPassStart);
     AppendPassPoints(mPassStart, last, stack.get());
+    fronts = area3D && FrontsAfterTops(canvas, mPass.size());
   }
   const size_t count = mPass.size();
 
@@ -715,7 +721,7 @@ void TCustomSeries::DrawAllPoints() {
     }
   };
   if (chart->ChartView3D()) {
-    if (mDrawArea && FrontsAfterTops(canvas, count)) {
+    if (fronts) {
       // Each run's tops and ends, then its fronts as one polygon a colour, as a flat area's.
       const bool columns = RibbonColumnsApply(canvas);
       forEachRun([&](size_t b, size_t e) {

@@ -6,6 +6,7 @@
 
 #include "chart/data/TChartSeries.h"
 #include "chart/series/TCoveredRows.h"
+#include "chart/series/TPolygonCorners.h"
 #include "framework/graphics/TPoint.h"
 #include "framework/graphics/TRect.h"
 #include "framework/runtime/TColor.h"
@@ -198,8 +199,6 @@ private:
 
   /// Fills mPass[begin..end) as polygons, flat or projected onto the front plane.
   void FillRun(TCanvas3D& canvas, size_t begin, size_t end, bool atFrontDepth = false);
-  /// Appends a polygon corner, dropping one that repeats the last or continues its straight run.
-  void AddCorner(fw::TPoint p);
   void DrawLineRun(TCanvas3D& canvas, size_t begin, size_t end);
   /// DrawLineRun with at most four lines a pixel column, when that gives the same pixels (the
   /// lines form the union of their pixels, one colour, no stairs); false when it drew nothing.
@@ -300,7 +299,7 @@ private:
   std::vector<double> mPassXValues, mPassYValues;  // one block of AppendPassPoints
   std::vector<int32_t> mPassXPixels, mPassYPixels;
   size_t mPassFirst = 0;  // index in mPass of FirstVisible
-  std::vector<fw::TPoint> mPolygon;
+  TPolygonCorners mCorners;  // of FillRun's polygon
   int32_t mPassStart = 0;  // point index of mPass[0]
   TCoveredRows mCoveredRows;          // of one pixel column, by the later markers there
   std::vector<uint8_t> mPointerShown;  // of one pixel column's markers

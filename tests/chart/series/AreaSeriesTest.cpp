@@ -369,3 +369,56 @@ TEST(AreaSeriesPixels, In3DFrontsDrawnAfterTheTopsGiveThePixelsOfPrismByPrism) {
     ASSERT_EQ(merged, plain) << "seed " << seed;
   }
 }
+
+namespace {
+
+// Every pixel of a frame of random areas with only their fill showing (no edge line, no area
+// lines): sparse and dense, a point at a time or several on one pixel column, values jumping
+// within a column and back, far off the scale, stacked, in stairs, inverted axes, flat or in
+// 3D views that move the front by whole pixels or not. Drawn with or without merging work.
+std::vector<fw::TColor> FillOnlyPixels(bool merge, uint32_t seed) {
+  std::mt19937 rng(seed);
+  const seriestest::TMergeDrawingScope merging(merge);
+  const bool view3D = rng() % 2 == 0;
+  TSeriesChart c(120 + static_cast<int32_t>(rng() % 100), 90 + static_cast<int32_t>(rng() % 80), view3D);
+  if (view3D) {
+    c.Chart.View3DOptions().SetOrthogonal(rng() % 4 != 0);
+    c.Chart.View3DOptions().SetZoom(rng() % 3 == 0 ? 80 : 100);
+  }
+  const int32_t n = 3 + static_cast<int32_t>(rng() % (rng() % 2 ? 200 : 4000));
+  TSeriesChart::SetRange(c.Chart.BottomAxis(), -1, n + 1.0);
+  TSeriesChart::SetRange(c.Chart.LeftAxis(), -14, 14);
+  c.Chart.BottomAxis().SetInverted(rng() % 5 == 0);
+  c.Chart.LeftAxis().SetInverted(rng() % 5 == 0);
+  const int areas = 1 + static_cast<int>(rng() % 2);
+  const TMultiArea multi = rng() % 3 == 0 ? maStacked : maNone;
+  const bool stairs = rng() % 5 == 0;
+  for (int a = 0; a < areas; ++a) {
+    auto& s = PlainArea(c, {}, a == 0 ? fw::clRed : fw::clBlue);
+    const int jumps = static_cast<int>(rng() % 3);  // none, within a column, far off the scale too
+    for (int32_t i = 0; i < n; ++i) {
+      double y = 8 * std::sin(i * 0.01 * (1 + a)) + static_cast<double>(rng() % 3);
+      if (jumps > 0 && rng() % 3 == 0) y = static_cast<double>(rng() % 25) - 12;
+      if (jumps > 1 && rng() % 200 == 0) y = rng() % 2 ? 1e200 : -1e200;
+      s.AppendPoint(i, y, "", rng() % 300 == 0 ? fw::clNone : fw::clDefault);
+    }
+    s.SetMultiArea(multi);
+    s.SetStairs(stairs);
+  }
+  c.Draw();  // the first frame settles the layout
+  fw::TSurface& image = c.Draw();
+  return seriestest::AllPixels(image);
+}
+
+}  // namespace
+
+TEST(AreaSeriesPixels, FillAloneMergedGivesExactlyThePixelsOfEveryCorner) {
+  int filled = 0;
+  for (uint32_t seed = 1; seed <= 80; ++seed) {
+    const std::vector<fw::TColor> merged = FillOnlyPixels(true, seed);
+    const std::vector<fw::TColor> plain = FillOnlyPixels(false, seed);
+    ASSERT_EQ(merged, plain) << "seed " << seed;
+    filled += std::count(plain.begin(), plain.end(), fw::clRed) > 200;
+  }
+  EXPECT_GT(filled, 60);
+}
