@@ -313,6 +313,35 @@ void Extremes(const double* v, size_t n, double& lo, double& hi, bool& nan) {
   nan = seen[0];
 }
 
+/// The smallest and largest number of v[0..n-1] (n >= 4), lo > hi when there is none: Extremes
+/// without its count of NaN and from infinite starting values, for short runs.
+void BlockExtremes(const double* v, size_t n, double& lo, double& hi) {
+  const double inf = std::numeric_limits<double>::infinity();
+  size_t k = 0;
+#if defined(__SSE2__)
+  __m128d low0 = _mm_set1_pd(inf), low1 = low0, high0 = _mm_set1_pd(-inf), high1 = high0;
+  for (; k + 4 <= n; k += 4) {
+    const __m128d x0 = _mm_loadu_pd(v + k), x1 = _mm_loadu_pd(v + k + 2);
+    low0 = _mm_min_pd(x0, low0);  // x < l ? x : l: NaN never wins
+    low1 = _mm_min_pd(x1, low1);
+    high0 = _mm_max_pd(x0, high0);
+    high1 = _mm_max_pd(x1, high1);
+  }
+  low0 = _mm_min_pd(low1, low0);
+  high0 = _mm_max_pd(high1, high0);
+  double l = _mm_cvtsd_f64(_mm_min_sd(_mm_unpackhi_pd(low0, low0), low0));
+  double h = _mm_cvtsd_f64(_mm_max_sd(_mm_unpackhi_pd(high0, high0), high0));
+#else
+  double l = inf, h = -inf;
+#endif
+  for (; k < n; ++k) {
+    l = v[k] < l ? v[k] : l;
+    h = v[k] > h ? v[k] : h;
+  }
+  lo = l;
+  hi = h;
+}
+
 /// The last k below n whose v[k] * m lies outside low..high or is NaN, or -1 when there is none.
 /// Walked back four values at a time while all four lie within, then one by one.
 ptrdiff_t LastOutside(const double* v, size_t n, double m, double low, double high) {
@@ -408,6 +437,20 @@ void TChartValueList::RawExtremes(int32_t from, int32_t to, double& lo, double& 
   if (split > from) Extremes(data + from, static_cast<size_t>(split - from), lo, hi, nan);
   const int32_t begin = std::max(from, mGapStart);
   if (to > begin) Extremes(data + Slot(begin), static_cast<size_t>(to - begin), lo, hi, nan);
+}
+
+void TChartValueList::RawBlockExtremes(int32_t from, int32_t to, int32_t block, double* lows, double* highs) const {
+  if (block <= 0) return;
+  for (size_t q = 0; to > from; ++q, to -= block) {
+    const int32_t begin = to - from > block ? to - block : from;
+    const double* run = RawRun(begin, to);
+    if (!run || to - begin < 4) {
+      bool nan;
+      RawExtremes(begin, to, lows[q], highs[q], nan);
+      continue;
+    }
+    BlockExtremes(run, static_cast<size_t>(to - begin), lows[q], highs[q]);
+  }
 }
 
 int32_t TChartValueList::LastOutside(int32_t from, int32_t to, double low, double high) const {

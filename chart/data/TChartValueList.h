@@ -115,6 +115,10 @@ public:
   /// values skipped; `nan` tells whether one was seen. lo > hi when none is a number. The
   /// range must lie within 0..count.
   void RawExtremes(int32_t from, int32_t to, double& lo, double& hi, bool& nan) const;
+  /// RawExtremes of each block of `block` values of from..to-1, walked back from to − 1: block q
+  /// holds max(from, to − (q + 1) · block) .. to − q · block − 1, and lows and highs hold one
+  /// entry a block. lows[q] > highs[q] when the block holds no number.
+  void RawBlockExtremes(int32_t from, int32_t to, int32_t block, double* lows, double* highs) const;
   /// The highest index of from..to-1 whose ValueAt lies outside low..high or is NaN; from − 1
   /// when every one lies within. The range must lie within 0..count.
   int32_t LastOutside(int32_t from, int32_t to, double low, double high) const;

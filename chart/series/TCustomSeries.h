@@ -271,7 +271,7 @@ private:
   /// pixels as DrawPointers over every point, drawn after everything else of the series.
   void DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last, const TPointerColumns& how);
   /// The extremes of the values of points first..last in blocks of `block` walked back from the
-  /// last point, and their rows (mBlockValues, mBlockRows: low then high of each block);
+  /// last point, and their rows (mBlockValues, mBlockRows: the blocks' lows, then their highs);
   /// mBlockShows tells the blocks holding any number. The extremes must map monotonically.
   void BlockRows(int32_t first, int32_t last, int32_t block);
   /// Puts the markers of mPointerRows down at pixel column x as one column of stamps

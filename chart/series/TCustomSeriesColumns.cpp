@@ -278,10 +278,10 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
       int64_t blockTop, blockBottom;
       // A block holding the whole column was tested with it; one of NaN values only draws nothing.
       if (batch && e > b) {
-        const size_t at = 2 * static_cast<size_t>(q);
-        if (!mBlockShows[static_cast<size_t>(q)]) continue;
-        blockTop = std::min(mBlockRows[at], mBlockRows[at + 1]);
-        blockBottom = std::max(mBlockRows[at], mBlockRows[at + 1]);
+        const size_t at = static_cast<size_t>(q), blocks = mBlockShows.size();
+        if (!mBlockShows[at]) continue;
+        blockTop = std::min(mBlockRows[at], mBlockRows[blocks + at]);
+        blockBottom = std::max(mBlockRows[at], mBlockRows[blocks + at]);
         if (covered(blockTop, blockBottom)) continue;
       } else if (e > b && !(b == i && e == j) && valueRows(b, e + 1, blockTop, blockBottom) &&
                  covered(blockTop, blockBottom)) {
@@ -321,22 +321,22 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
 
 void TCustomSeries::BlockRows(int32_t first, int32_t last, int32_t block) {
   // Blocks walked back from the last point: block q holds the points from
-  // max(first, last - (q + 1) * block + 1) to last - q * block.
-  const TChartValueList& values = YValues();
-  const double multiplier = values.Multiplier();
+  // max(first, last - (q + 1) * block + 1) to last - q * block. Their lowest values come first,
+  // then their highest.
+  const double multiplier = YValues().Multiplier();
   const size_t blocks = static_cast<size_t>((int64_t{last} - first + block) / block);
   mBlockValues.resize(2 * blocks);
   mBlockRows.resize(2 * blocks);
   mBlockShows.resize(blocks);
+  double* lows = mBlockValues.data();
+  double* highs = lows + blocks;
+  YValues().RawBlockExtremes(first, last + 1, block, lows, highs);
   for (size_t q = 0; q < blocks; ++q) {
-    const int32_t e = last - static_cast<int32_t>(q) * block, b = std::max(first, e - block + 1);
-    double lo, hi;
-    bool nan;  // NaN values neither show nor cover; a block of nothing else draws nothing
-    values.RawExtremes(b, e + 1, lo, hi, nan);
-    const bool shows = lo <= hi;
+    // NaN values neither show nor cover; a block of nothing else draws nothing.
+    const bool shows = lows[q] <= highs[q];
     mBlockShows[q] = shows;
-    mBlockValues[2 * q] = shows ? lo * multiplier : 0;
-    mBlockValues[2 * q + 1] = shows ? hi * multiplier : 0;
+    lows[q] = shows ? lows[q] * multiplier : 0;
+    highs[q] = shows ? highs[q] * multiplier : 0;
   }
   VertScale()->ValuesToPixels(mBlockValues, mBlockRows);
 }
@@ -350,8 +350,10 @@ bool TCustomSeries::StampsPointerColumn(TCanvas3D& canvas, int32_t x) {
   mPointerYs.clear();
   for (size_t k = mPointerRows.size(); k-- > 0;) mPointerYs.push_back(mPointerRows[k].Row);
   if (!fw::TStampColumn::Pays(mPointerYs, *stamp)) return false;
-  for (size_t k = 1; k < mPointerRows.size(); ++k)
-    if (ColorOfPoint(mPointerRows[k].Index) != color) return false;
+  // Without colours of the points' own (none stored, no palette) every point has the first one's.
+  if (MayHaveNullPoints() || ColorEachPoint())
+    for (size_t k = 1; k < mPointerRows.size(); ++k)
+      if (ColorOfPoint(mPointerRows[k].Index) != color) return false;
   return canvas.Surface()->StampColumn(x, mPointerYs, *stamp);
 }
 

@@ -332,6 +332,36 @@ TEST_F(ListFixture, RawExtremesOfAnyRunSkipNaNAndReachAcrossTheGap) {
   }
 }
 
+TEST_F(ListFixture, RawBlockExtremesAreTheExtremesOfEachBlockWalkedBack) {
+  // Blocks of every size over runs before, after and across the gap: each block's extremes are
+  // those RawExtremes gives it, and a block of NaN alone holds no number.
+  TDraws next{31};
+  for (int round = 0; round < 200; ++round) {
+    TChartValueList list{nullptr, "X"};
+    const uint32_t n = 1 + next(300);
+    FillAcrossTheGap(list, next, n);
+    for (int run = 0; run < 10; ++run) {
+      const int32_t from = static_cast<int32_t>(next(n)), to = from + 1 + static_cast<int32_t>(next(n - from));
+      const int32_t block = next(3) == 0 ? 16 : 1 + static_cast<int32_t>(next(40));
+      const size_t blocks = static_cast<size_t>((to - from + block - 1) / block);
+      std::vector<double> lows(blocks + 1, 7), highs(blocks + 1, 7);  // one more, left alone
+      list.RawBlockExtremes(from, to, block, lows.data(), highs.data());
+      for (size_t q = 0; q < blocks; ++q) {
+        const int32_t end = to - static_cast<int32_t>(q) * block, begin = std::max(from, end - block);
+        double lo = 0, hi = 0;
+        bool nan = false;
+        list.RawExtremes(begin, end, lo, hi, nan);
+        const std::string what = "round " + std::to_string(round) + " block " + std::to_string(begin) + ".." +
+                                 std::to_string(end);
+        EXPECT_EQ(lows[q], lo) << what;
+        EXPECT_EQ(highs[q], hi) << what;
+      }
+      EXPECT_EQ(lows[blocks], 7);
+      EXPECT_EQ(highs[blocks], 7);
+    }
+  }
+}
+
 TEST_F(ListFixture, LastOutsideFindsTheLastValueOffTheRangeOfAnyRun) {
   // Runs of every length, before, after and across the gap, with multipliers of either sign; the
   // ranges reach from none of the values to all of them, and NaN lies within none.
