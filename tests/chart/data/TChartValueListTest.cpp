@@ -302,64 +302,65 @@ void FillAcrossTheGap(TChartValueList& list, TDraws& next, uint32_t n) {
   }
 }
 
-TEST_F(ListFixture, RawExtremesOfAnyRunSkipNaNAndReachAcrossTheGap) {
-  // Runs of every length, before, after and across the gap.
-  const double inf = std::numeric_limits<double>::infinity();
-  TDraws next{11};
+// 200 random lists filled across the store's gap, and `runs` random runs from..to-1 of each
+// (one value at least): check(list, next, what, from, to).
+template <class Check>
+void ForRandomRuns(uint32_t seed, int runs, const Check& check) {
+  TDraws next{seed};
   for (int round = 0; round < 200; ++round) {
     TChartValueList list{nullptr, "X"};
     const uint32_t n = 1 + next(300);
     FillAcrossTheGap(list, next, n);
-    for (int run = 0; run < 20; ++run) {
+    for (int run = 0; run < runs; ++run) {
       const int32_t from = static_cast<int32_t>(next(n)), to = from + 1 + static_cast<int32_t>(next(n - from));
-      double lo = 0, hi = 0;
-      bool nan = false;
-      list.RawExtremes(from, to, lo, hi, nan);
-      double least = inf, most = -inf;
-      bool anyNaN = false;
-      for (int32_t k = from; k < to; ++k) {
-        const double v = list.ValueAt(k);
-        anyNaN |= std::isnan(v);
-        if (v < least) least = v;
-        if (v > most) most = v;
-      }
       const std::string what = "round " + std::to_string(round) + " run " + std::to_string(from) + ".." +
                                std::to_string(to);
-      EXPECT_EQ(lo, least) << what;
-      EXPECT_EQ(hi, most) << what;
-      EXPECT_EQ(nan, anyNaN) << what;
+      check(list, next, what, from, to);
     }
   }
+}
+
+TEST_F(ListFixture, RawExtremesOfAnyRunSkipNaNAndReachAcrossTheGap) {
+  // Runs of every length, before, after and across the gap.
+  const double inf = std::numeric_limits<double>::infinity();
+  ForRandomRuns(11, 20, [&](const TChartValueList& list, TDraws&, const std::string& what, int32_t from, int32_t to) {
+    double lo = 0, hi = 0;
+    bool nan = false;
+    list.RawExtremes(from, to, lo, hi, nan);
+    double least = inf, most = -inf;
+    bool anyNaN = false;
+    for (int32_t k = from; k < to; ++k) {
+      const double v = list.ValueAt(k);
+      anyNaN |= std::isnan(v);
+      if (v < least) least = v;
+      if (v > most) most = v;
+    }
+    EXPECT_EQ(lo, least) << what;
+    EXPECT_EQ(hi, most) << what;
+    EXPECT_EQ(nan, anyNaN) << what;
+  });
 }
 
 TEST_F(ListFixture, RawBlockExtremesAreTheExtremesOfEachBlockWalkedBack) {
   // Blocks of every size over runs before, after and across the gap: each block's extremes are
   // those RawExtremes gives it, and a block of NaN alone holds no number.
-  TDraws next{31};
-  for (int round = 0; round < 200; ++round) {
-    TChartValueList list{nullptr, "X"};
-    const uint32_t n = 1 + next(300);
-    FillAcrossTheGap(list, next, n);
-    for (int run = 0; run < 10; ++run) {
-      const int32_t from = static_cast<int32_t>(next(n)), to = from + 1 + static_cast<int32_t>(next(n - from));
-      const int32_t block = next(3) == 0 ? 16 : 1 + static_cast<int32_t>(next(40));
-      const size_t blocks = static_cast<size_t>((to - from + block - 1) / block);
-      std::vector<double> lows(blocks + 1, 7), highs(blocks + 1, 7);  // one more, left alone
-      list.RawBlockExtremes(from, to, block, lows.data(), highs.data());
-      for (size_t q = 0; q < blocks; ++q) {
-        const int32_t end = to - static_cast<int32_t>(q) * block, begin = std::max(from, end - block);
-        double lo = 0, hi = 0;
-        bool nan = false;
-        list.RawExtremes(begin, end, lo, hi, nan);
-        const std::string what = "round " + std::to_string(round) + " block " + std::to_string(begin) + ".." +
-                                 std::to_string(end);
-        EXPECT_EQ(lows[q], lo) << what;
-        EXPECT_EQ(highs[q], hi) << what;
-      }
-      EXPECT_EQ(lows[blocks], 7);
-      EXPECT_EQ(highs[blocks], 7);
+  ForRandomRuns(31, 10, [&](const TChartValueList& list, TDraws& next, const std::string& what, int32_t from,
+                            int32_t to) {
+    const int32_t block = next(3) == 0 ? 16 : 1 + static_cast<int32_t>(next(40));
+    const size_t blocks = static_cast<size_t>((to - from + block - 1) / block);
+    std::vector<double> lows(blocks + 1, 7), highs(blocks + 1, 7);  // one more, left alone
+    list.RawBlockExtremes(from, to, block, lows.data(), highs.data());
+    for (size_t q = 0; q < blocks; ++q) {
+      const int32_t end = to - static_cast<int32_t>(q) * block, begin = std::max(from, end - block);
+      double lo = 0, hi = 0;
+      bool nan = false;
+      list.RawExtremes(begin, end, lo, hi, nan);
+      EXPECT_EQ(lows[q], lo) << what << " block " << begin << ".." << end;
+      EXPECT_EQ(highs[q], hi) << what << " block " << begin << ".." << end;
     }
-  }
+    EXPECT_EQ(lows[blocks], 7);
+    EXPECT_EQ(highs[blocks], 7);
+  });
 }
 
 TEST_F(ListFixture, LastOutsideFindsTheLastValueOffTheRangeOfAnyRun) {
