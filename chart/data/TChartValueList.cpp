@@ -313,8 +313,8 @@ void Extremes(const double* v, size_t n, double& lo, double& hi, bool& nan) {
   nan = seen[0];
 }
 
-/// The smallest and largest number of v[0..n-1] (n >= 4), lo > hi when there is none: Extremes
-/// without its count of NaN and from infinite starting values, for short runs.
+/// The smallest and largest number of v[0..n-1], lo > hi when there is none: Extremes without
+/// its count of NaN and from infinite starting values, for short runs.
 void BlockExtremes(const double* v, size_t n, double& lo, double& hi) {
   const double inf = std::numeric_limits<double>::infinity();
   size_t k = 0;
@@ -443,13 +443,13 @@ void TChartValueList::RawBlockExtremes(int32_t from, int32_t to, int32_t block, 
   if (block <= 0) return;
   for (size_t q = 0; to > from; ++q, to -= block) {
     const int32_t begin = to - from > block ? to - block : from;
-    const double* run = RawRun(begin, to);
-    if (!run || to - begin < 4) {
+    // A block across the store's gap, in its two parts.
+    if (const double* run = RawRun(begin, to)) {
+      BlockExtremes(run, static_cast<size_t>(to - begin), lows[q], highs[q]);
+    } else {
       bool nan;
       RawExtremes(begin, to, lows[q], highs[q], nan);
-      continue;
     }
-    BlockExtremes(run, static_cast<size_t>(to - begin), lows[q], highs[q]);
   }
 }
 

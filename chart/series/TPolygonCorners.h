@@ -45,7 +45,7 @@ public:
     }
     for (size_t t = 1; t + 1 < count; ++t) {
       const fw::TPoint p = at(t);
-      if (p.X != first.X || p.Y != first.Y) {
+      if (p != first) {
         Add(p, merge);
         break;
       }
