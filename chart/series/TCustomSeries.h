@@ -270,10 +270,14 @@ private:
   /// measured pixels where they can be measured, otherwise flat boxes by their rows. The same
   /// pixels as DrawPointers over every point, drawn after everything else of the series.
   void DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t last, const TPointerColumns& how);
-  /// The extremes of the values of points first..last in blocks of `block` walked back from the
-  /// last point, and their rows (mBlockValues, mBlockRows: the blocks' lows, then their highs);
-  /// mBlockShows tells the blocks holding any number. The extremes must map monotonically.
-  void BlockRows(int32_t first, int32_t last, int32_t block);
+  /// The extremes of the stored values of points first..last in blocks of `block` walked back
+  /// from the last point (mBlockValues: the blocks' lows, then their highs), and the extremes of
+  /// them all in lo and hi (lo > hi when none is a number).
+  void BlockValues(int32_t first, int32_t last, int32_t block, double& lo, double& hi);
+  /// The rows of the blocks of BlockValues (mBlockRows, as mBlockValues, which then hold the
+  /// multiplied values); mBlockShows tells the blocks holding any number. Their extremes must
+  /// map monotonically.
+  void BlockRows();
   /// Puts the markers of mPointerRows down at pixel column x as one column of stamps
   /// (fw::TSurface::StampColumn), when they are of one colour, paint over each other enough for
   /// that to pay (fw::TStampColumn::Pays), and all of it may be drawn; false, having drawn
@@ -307,7 +311,7 @@ private:
     int32_t Index, Row;
   };
   std::vector<TPointerRow> mPointerRows;  // the markers of one column that show, last first
-  std::vector<double> mBlockValues;       // BlockRows: each block's extremes, then their rows
+  std::vector<double> mBlockValues;       // BlockValues, BlockRows: the blocks' extremes
   std::vector<int32_t> mBlockRows;
   std::vector<char> mBlockShows;          // whether a block holds any number
   std::vector<int32_t> mPointerYs;        // their rows, first first

@@ -194,17 +194,21 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   mPassYPixels.resize(Block);
   const bool nulls = MayHaveNullPoints();
   const TChartValueList& values = YValues();
-  // The rows a..b of the values of points from..to-1, when they map monotonically.
-  const auto valueRows = [&](int32_t from, int32_t to, int64_t& a, int64_t& b) {
-    double lo, hi;
-    bool nan;  // NaN values are gaps: they neither show nor cover
-    values.RawExtremes(from, to, lo, hi, nan);
+  // The rows a..b of stored values lo..hi, when they map monotonically (lo > hi: no number).
+  const auto rowsOf = [&](double lo, double hi, int64_t& a, int64_t& b) {
     if (!(lo <= hi) || !vert->MapsMonotonically(lo * multiplier) || !vert->MapsMonotonically(hi * multiplier))
       return false;
     const int32_t p = YPixelOfValue(lo * multiplier), q = YPixelOfValue(hi * multiplier);
     a = std::min(p, q);
     b = std::max(p, q);
     return true;
+  };
+  // The rows of the values of points from..to-1. NaN values are gaps: they neither show nor cover.
+  const auto valueRows = [&](int32_t from, int32_t to, int64_t& a, int64_t& b) {
+    double lo, hi;
+    bool nan;
+    values.RawExtremes(from, to, lo, hi, nan);
+    return rowsOf(lo, hi, a, b);
   };
   bool drawn = false;  // a flat box, last in lastColor
   fw::TColor lastColor = fw::clNone;
@@ -215,7 +219,12 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     const int32_t j = ColumnEnd(i, last, x, length, columnOf);
     length = j - i + 1;
     int64_t top = 0, bottom = -1;
-    const bool bounded = valueRows(i, j + 1, top, bottom);
+    // A column of more than one block, walked by blocks (not by rows; see below): the column's
+    // extremes are those of its blocks.
+    const bool blocked = !byRows && j - i + 1 > Block;
+    double lo, hi;
+    if (blocked) BlockValues(i, j, Block, lo, hi);
+    const bool bounded = blocked ? rowsOf(lo, hi, top, bottom) : valueRows(i, j + 1, top, bottom);
     const auto allCovered = [&] { return bounded && covered(top, bottom); };
     mPointerRows.clear();
     bool done = allCovered();
@@ -269,10 +278,10 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     byRows = bounded && int64_t{j} - i + 1 >= PointerRowsFromDensity * (bottom - top + 1);
     // Between the column's extremes, which map monotonically, every block's extremes do too: the
     // rows of all the blocks are mapped together.
-    const bool batch = bounded && !done && j - i + 1 > Block;
+    const bool batch = bounded && !done && blocked;
     bool walked = false;
     int32_t walkedRow = 0;
-    if (batch) BlockRows(i, j, Block);
+    if (batch) BlockRows();
     for (int32_t e = j, q = 0; e >= i && !done; e -= Block, ++q) {
       const int32_t b = std::max(i, e - Block + 1);
       int64_t blockTop, blockBottom;
@@ -319,18 +328,27 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   }
 }
 
-void TCustomSeries::BlockRows(int32_t first, int32_t last, int32_t block) {
+void TCustomSeries::BlockValues(int32_t first, int32_t last, int32_t block, double& lo, double& hi) {
   // Blocks walked back from the last point: block q holds the points from
   // max(first, last - (q + 1) * block + 1) to last - q * block. Their lowest values come first,
   // then their highest.
-  const double multiplier = YValues().Multiplier();
   const size_t blocks = static_cast<size_t>((int64_t{last} - first + block) / block);
   mBlockValues.resize(2 * blocks);
+  double* lows = mBlockValues.data();
+  double* highs = lows + blocks;
+  YValues().RawBlockExtremes(first, last + 1, block, lows, highs);
+  // A block without a number holds +inf..-inf, which changes neither.
+  lo = *std::min_element(lows, highs);
+  hi = *std::max_element(highs, highs + blocks);
+}
+
+void TCustomSeries::BlockRows() {
+  const double multiplier = YValues().Multiplier();
+  const size_t blocks = mBlockValues.size() / 2;
   mBlockRows.resize(2 * blocks);
   mBlockShows.resize(blocks);
   double* lows = mBlockValues.data();
   double* highs = lows + blocks;
-  YValues().RawBlockExtremes(first, last + 1, block, lows, highs);
   for (size_t q = 0; q < blocks; ++q) {
     // NaN values neither show nor cover; a block of nothing else draws nothing.
     const bool shows = lows[q] <= highs[q];
