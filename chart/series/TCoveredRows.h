@@ -3,6 +3,7 @@
 // that cannot show.
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace chart {
@@ -13,7 +14,8 @@ class TCoveredRows {
 public:
   void Reset(int32_t height) {
     mHeight = std::max(height, 0);
-    mWords.assign((static_cast<size_t>(mHeight) + 63) / 64, 0);
+    // One word past the last, so that a stretch of up to 64 rows always lies in two words.
+    mWords.assign((static_cast<size_t>(mHeight) + 63) / 64 + 1, 0);
     mTouchedLow = SIZE_MAX;
     mTouchedHigh = 0;
   }
@@ -21,6 +23,16 @@ public:
   /// Covers top..bottom, and tells whether those rows were all covered before.
   bool CoverAndTell(int64_t top, int64_t bottom) {
     if (!Clip(top, bottom)) return true;
+    if (bottom - top < 64) {
+      const size_t w = static_cast<size_t>(top) / 64;
+      const auto [low, high] = Window(top, bottom);
+      const bool covered = (mWords[w] & low) == low && (mWords[w + 1] & high) == high;
+      mWords[w] |= low;
+      mWords[w + 1] |= high;
+      mTouchedLow = std::min(mTouchedLow, w);
+      mTouchedHigh = std::max(mTouchedHigh, w + 1);
+      return covered;
+    }
     const size_t first = static_cast<size_t>(top) / 64, last = static_cast<size_t>(bottom) / 64;
     bool covered = true;
     for (size_t w = first; w <= last; ++w) {
@@ -36,6 +48,11 @@ public:
   /// Whether top..bottom are all covered.
   bool Covers(int64_t top, int64_t bottom) const {
     if (!Clip(top, bottom)) return true;
+    if (bottom - top < 64) {
+      const size_t w = static_cast<size_t>(top) / 64;
+      const auto [low, high] = Window(top, bottom);
+      return (mWords[w] & low) == low && (mWords[w + 1] & high) == high;
+    }
     const size_t first = static_cast<size_t>(top) / 64, last = static_cast<size_t>(bottom) / 64;
     for (size_t w = first; w <= last; ++w) {
       const uint64_t mask = Mask(w, top, bottom);
@@ -57,6 +74,13 @@ private:
     top = std::max<int64_t>(top, 0);
     bottom = std::min<int64_t>(bottom, int64_t{mHeight} - 1);
     return top <= bottom;
+  }
+  /// The bits of rows top..bottom (fewer than 64 apart, clipped) in the word of top and the next.
+  static std::pair<uint64_t, uint64_t> Window(int64_t top, int64_t bottom) {
+    const int64_t shift = top % 64, count = bottom - top + 1;
+    const uint64_t bits = count == 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
+    // bits >> (64 - shift), which is no shift at all when shift is 0, in two steps.
+    return {bits << shift, (bits >> 1) >> (63 - shift)};
   }
   /// The bits of word w that lie in top..bottom.
   static uint64_t Mask(size_t w, int64_t top, int64_t bottom) {

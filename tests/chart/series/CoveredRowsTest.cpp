@@ -49,4 +49,42 @@ TEST(CoveredRows, TellsWhetherRowsWereAllCoveredAcrossWordEdges) {
   EXPECT_TRUE(rows.Covers(INT64_MIN, -1));
 }
 
+// Stretches of up to a word are read and written through two neighbouring words: every offset
+// within a word, every count up to one past a word, at the image's last rows too.
+TEST(CoveredRows, StretchesOfAboutAWordAtEveryOffsetMatchRowByRow) {
+  for (const int32_t height : {64, 128, 130}) {
+    TCoveredRows rows;
+    rows.Reset(height);
+    for (int64_t top = -2; top < height + 2; ++top)
+      for (int64_t count = 1; count <= 66; ++count) {
+        // Two covered stretches around the tested one, so that a bit read from the wrong word shows.
+        std::vector<bool> model(static_cast<size_t>(height), false);
+        const auto cover = [&](int64_t a, int64_t b) {
+          const bool tell = rows.CoverAndTell(a, b);
+          bool all = true;
+          for (int64_t y = std::max<int64_t>(a, 0); y <= std::min<int64_t>(b, height - 1); ++y) {
+            all = all && model[static_cast<size_t>(y)];
+            model[static_cast<size_t>(y)] = true;
+          }
+          return tell == all;
+        };
+        const auto covers = [&](int64_t a, int64_t b) {
+          bool all = true;
+          for (int64_t y = std::max<int64_t>(a, 0); y <= std::min<int64_t>(b, height - 1); ++y)
+            all = all && model[static_cast<size_t>(y)];
+          return rows.Covers(a, b) == all;
+        };
+        const int64_t bottom = top + count - 1;
+        ASSERT_TRUE(cover(top - 70, top - 1 - count % 3)) << height << ": " << top << " " << count;
+        ASSERT_TRUE(cover(bottom + 1 + count % 2, bottom + 64)) << height << ": " << top << " " << count;
+        for (int64_t a = top - 1; a <= top + 1; ++a)
+          for (int64_t b = bottom - 1; b <= bottom + 1; ++b) ASSERT_TRUE(covers(a, b)) << top << " " << count;
+        ASSERT_TRUE(cover(top, bottom)) << height << ": " << top << " " << count;
+        ASSERT_TRUE(covers(top - 70, bottom + 64)) << height << ": " << top << " " << count;
+        rows.Clear();
+        ASSERT_FALSE(rows.Covers(0, height - 1)) << "cleared: " << height << ": " << top << " " << count;
+      }
+  }
+}
+
 }  // namespace
