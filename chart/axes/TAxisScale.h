@@ -40,6 +40,8 @@ struct TAxisScale {
   /// counts). Between two such values the map is monotone, so the pixels of any values between
   /// them lie between (or on) their pixels.
   bool MapsMonotonically(double value) const;
+  /// Whether the pixels of a linear scale grow with its values (else they fall, or stay).
+  bool PixelsGrowWithValues() const { return ((WorkingRange > 0) == (AxisLength > 0)) == (IsHorizontal != Inverted); }
   /// A value at least as far from `known` as `known` itself, upward or downward, whose pixel lies
   /// between pixels a and b (either order) when known's does, both mapping monotonically: every
   /// value between the two then maps between a and b as well. It is found near the far edge of

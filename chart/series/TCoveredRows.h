@@ -2,6 +2,7 @@
 // Rows of an image that later shapes of one pixel column paint, for leaving out earlier shapes
 // that cannot show.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -59,6 +60,37 @@ public:
       if ((mWords[w] & mask) != mask) return false;
     }
     return true;
+  }
+
+  /// The lowest r >= floor with rows r..from all covered; from + 1 when row from is not covered
+  /// (or floor is past from).
+  int64_t CoveredDownTo(int64_t from, int64_t floor) const {
+    if (floor > from) return from + 1;
+    int64_t r = std::min<int64_t>(from, int64_t{mHeight} - 1);
+    while (r >= floor && r >= 0) {
+      const size_t w = static_cast<size_t>(r) / 64;
+      const int bit = static_cast<int>(r % 64);
+      const uint64_t open = ~mWords[w] & (bit == 63 ? ~uint64_t{0} : (uint64_t{1} << (bit + 1)) - 1);
+      if (open != 0) return std::max<int64_t>(static_cast<int64_t>(w) * 64 + (63 - std::countl_zero(open)) + 1, floor);
+      r = static_cast<int64_t>(w) * 64 - 1;
+    }
+    return floor;
+  }
+
+  /// The highest r <= ceiling with rows from..r all covered; from - 1 when row from is not
+  /// covered (or ceiling is short of from).
+  int64_t CoveredUpTo(int64_t from, int64_t ceiling) const {
+    if (ceiling < from) return from - 1;
+    int64_t r = std::max<int64_t>(from, 0);
+    while (r <= ceiling && r < mHeight) {
+      const size_t w = static_cast<size_t>(r) / 64;
+      uint64_t open = ~mWords[w] & (~uint64_t{0} << (r % 64));
+      const int64_t past = int64_t{mHeight} - static_cast<int64_t>(w) * 64;  // rows past the image are covered
+      if (past < 64) open &= (uint64_t{1} << past) - 1;
+      if (open != 0) return std::min<int64_t>(static_cast<int64_t>(w) * 64 + std::countr_zero(open) - 1, ceiling);
+      r = static_cast<int64_t>(w) * 64 + 64;
+    }
+    return ceiling;
   }
 
   void Clear() {

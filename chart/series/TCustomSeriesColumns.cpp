@@ -243,6 +243,7 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     // the last marker walked where a marker is covered stand for every value mapping onto them,
     // and the points there are passed over unmapped.
     const auto walkRows = [&] {
+      const bool lowAtA = vert->PixelsGrowWithValues();  // the lower values at the lower rows
       bool walked = false;
       int32_t walkedRow = 0;
       int64_t a = 0, b = 0;  // rows where a marker is covered
@@ -253,21 +254,30 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
         const int32_t row = YPixelOfValue(v);
         if (walk(walked, walkedRow, m, row)) return;
         if (!covered(row, row)) continue;
-        if (low > high || row < a - 1 || row > b + 1) {  // the first stretch, or one of its own
+        const bool fresh = low > high || row < a - 1 || row > b + 1;  // the first stretch, or one of its own
+        if (fresh) {
           a = b = row;
           low = high = v;
         }
+        const int64_t a0 = a, b0 = b;
+        const double low0 = low, high0 = high;
         a = std::min<int64_t>(a, row);
         b = std::max<int64_t>(b, row);
         low = std::min(low, v);
         high = std::max(high, v);
-        // Grown by a bounded number of rows a point, so that values jumping between distant
-        // stretches cost no more than mapping them.
-        for (int32_t n = 0; n < 64 && a > top && covered(a - 1, a - 1); ++n) --a;
-        for (int32_t n = 0; n < 64 && b < bottom && covered(b + 1, b + 1); ++n) ++b;
+        // Grown by at most 64 rows a side a point, so that values jumping between distant
+        // stretches cost no more than mapping them: a marker is covered one row further on as
+        // long as that row is, and the marker lies in the image.
+        const int64_t lowest = std::max({a - 64, top, measured ? -above : a - 64});
+        const int64_t highest = std::min({b + 64, bottom, measured ? height - above - rows : b + 64});
+        a = mCoveredRows.CoveredDownTo(a + above - 1, lowest + above) - above;
+        b = mCoveredRows.CoveredUpTo(b + above + rows, highest + above + rows - 1) - above - rows + 1;
+        // A value found for an end stays good while that end and the value stay: its values still
+        // map within the stretch, which only grew.
         const int32_t ra = static_cast<int32_t>(a), rb = static_cast<int32_t>(b);
-        low = vert->FurthestWithin(ra, rb, low, false);
-        high = vert->FurthestWithin(ra, rb, high, true);
+        const bool lowMoved = lowAtA ? a != a0 : b != b0, highMoved = lowAtA ? b != b0 : a != a0;
+        if (fresh || low != low0 || lowMoved) low = vert->FurthestWithin(ra, rb, low, false);
+        if (fresh || high != high0 || highMoved) high = vert->FurthestWithin(ra, rb, high, true);
       }
     };
     if (byRows && bounded && !done) {

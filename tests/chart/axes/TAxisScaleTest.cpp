@@ -194,6 +194,12 @@ TEST(AxisScale, FurthestWithinKeepsEveryValueBetweenOnThePixelsAndReachesTheirEd
       case 1: known = lo + perPixel * (std::round(unit(random) * 2e9 - 1e9) + 0.5); break;
       default: known = lo + perPixel * (std::round(unit(random) * 2 * length) / 2); break;
     }
+    // Pixels grow with the values, or fall, as the map's own pixels of the range's ends go.
+    if (usual && length > 4) {
+      const int32_t first = s.ValueToPixel(std::min(lo, hi)), last = s.ValueToPixel(std::max(lo, hi));
+      ASSERT_NE(first, last) << round;
+      EXPECT_EQ(s.PixelsGrowWithValues(), first < last) << round;
+    }
     if (!s.MapsMonotonically(known)) continue;
     const int32_t p = s.ValueToPixel(known);
     const int32_t a = p - static_cast<int32_t>(random() % 3), b = p + static_cast<int32_t>(random() % 3);

@@ -87,4 +87,32 @@ TEST(CoveredRows, StretchesOfAboutAWordAtEveryOffsetMatchRowByRow) {
   }
 }
 
+// How far a run of covered rows reaches down or up from a row, within a floor or a ceiling,
+// across words, past the image's ends (covered there) and from rows that are not covered.
+TEST(CoveredRows, RunsReachAsFarAsTheRowsAreCovered) {
+  std::mt19937 rng(11);
+  for (int round = 0; round < 400; ++round) {
+    const int32_t height = round < 8 ? 64 * (round % 4) + round / 4 : static_cast<int32_t>(rng() % 300);
+    TCoveredRows rows;
+    rows.Reset(height);
+    std::vector<bool> model(static_cast<size_t>(height), false);
+    for (int k = 0; k < 1 + round % 12; ++k) {
+      const int64_t top = static_cast<int64_t>(rng() % 320) - 10, bottom = top + static_cast<int64_t>(rng() % 140);
+      rows.CoverAndTell(top, bottom);
+      for (int64_t y = std::max<int64_t>(top, 0); y <= std::min<int64_t>(bottom, height - 1); ++y)
+        model[static_cast<size_t>(y)] = true;
+    }
+    const auto at = [&](int64_t y) { return y < 0 || y >= height || model[static_cast<size_t>(y)]; };
+    for (int k = 0; k < 60; ++k) {
+      const int64_t from = static_cast<int64_t>(rng() % 340) - 20;
+      const int64_t floor = from - static_cast<int64_t>(rng() % 150) + 2, ceiling = from + static_cast<int64_t>(rng() % 150) - 2;
+      int64_t down = from + 1, up = from - 1;
+      while (down > floor && at(down - 1)) --down;
+      while (up < ceiling && at(up + 1)) ++up;
+      ASSERT_EQ(rows.CoveredDownTo(from, floor), down) << round << ": " << from << " down to " << floor;
+      ASSERT_EQ(rows.CoveredUpTo(from, ceiling), up) << round << ": " << from << " up to " << ceiling;
+    }
+  }
+}
+
 }  // namespace

@@ -329,6 +329,53 @@ TEST(SeriesPointerPixels, MarkersCoveredOnTheirColumnAreLeftOutWithTheSamePixels
 
 namespace {
 
+// Every pixel of a flat frame of markers many to a row on each pixel column, their values
+// sweeping slowly past the top and the bottom of a small image with the points not clipped:
+// the columns walked by rows meet markers that the image's edges cut.
+std::vector<fw::TColor> EdgeMarkerPixels(bool merge, bool columns, uint32_t seed) {
+  std::mt19937 rng(seed);
+  const seriestest::TMergeDrawingScope merging(merge);
+  const seriestest::TColumnsScope byColumns(columns);
+  const int32_t width = 30 + static_cast<int32_t>(rng() % 60), height = 30 + static_cast<int32_t>(rng() % 60);
+  seriestest::TSeriesChart c(width, height);
+  c.Chart.SetClipPoints(false);
+  const int32_t n = 4000 + static_cast<int32_t>(rng() % 8000);
+  const double range = 2.0 + rng() % 6, reach = range * (1.5 + (rng() % 5) / 2.0);
+  seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -2, n + 2.0);
+  seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -range, range);
+  TCustomSeries& s = c.Add<TPointSeries>({}, fw::clRed);
+  const double period = n / (1.0 + rng() % 3), noise = (rng() % 4) * range / 20;
+  std::uniform_real_distribution<double> unit(-1, 1);
+  for (int32_t i = 0; i < n; ++i)
+    s.AppendPoint(i, reach * std::sin(6.283185307179586 * i / period) + noise * unit(rng), "", fw::clDefault);
+  TSeriesPointer& pointer = s.Pointer();
+  pointer.SetStyle(rng() % 3 == 0 ? static_cast<TSeriesPointerStyle>(rng() % 9) : psRectangle);
+  pointer.SetHorizSize(1 + static_cast<int32_t>(rng() % 5));
+  pointer.SetVertSize(1 + static_cast<int32_t>(rng() % 5));
+  pointer.Pen().SetColor(rng() % 2 ? fw::clBlack : fw::clGreen);
+  if (rng() % 3 == 0) pointer.Pen().SetVisible(false);
+  if (rng() % 4 == 0) c.Chart.LeftAxis().SetInverted(true);
+  if (rng() % 4 == 0) s.YValues().SetMultiplier(-1);
+  fw::TBitmap image(width, height, rng() % 4 == 0 ? 1.5 : 1.0);
+  c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
+  return seriestest::AllPixels(image.Canvas());
+}
+
+}  // namespace
+
+TEST(SeriesPointerPixels, DenseColumnsAcrossTheImageEdgesLeaveOutOnlyWhatIsCovered) {
+  for (uint32_t seed = 1; seed <= 60; ++seed) {
+    const std::vector<fw::TColor> plain = EdgeMarkerPixels(false, false, seed);
+    for (const bool columns : {false, true}) {
+      const std::vector<fw::TColor> merged = EdgeMarkerPixels(true, columns, seed);
+      ASSERT_EQ(merged.size(), plain.size());
+      ASSERT_EQ(seriestest::DifferingPixels(merged, plain), 0u) << "seed " << seed << (columns ? ", by columns" : "");
+    }
+  }
+}
+
+namespace {
+
 // Every pixel of a 3D chart of dense random markers, drawn with or without leaving out the
 // markers that later ones on their pixel column paint over: every style, solid or flat at the
 // middle of the depth, shaded or not, pens clear, solid, dotted and wide, clear brushes, one or
