@@ -122,6 +122,9 @@ public:
   /// The highest index of from..to-1 whose ValueAt lies outside low..high or is NaN; from − 1
   /// when every one lies within. The range must lie within 0..count.
   int32_t LastOutside(int32_t from, int32_t to, double low, double high) const;
+  /// RawExtremes and LastOutside take four values to a register where the processor has AVX (on
+  /// by default), else two; tests turn it off to check the narrower passes as well.
+  static void SetWideScans(bool value);
   /// The stored values (without the multiplier) of indices from..to-1 as one contiguous array,
   /// or null when the storage's gap lies between them. The range must lie within 0..count.
   const double* RawRun(int32_t from, int32_t to) const {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -320,13 +321,29 @@ void ForRandomRuns(uint32_t seed, int runs, const Check& check) {
   }
 }
 
+// The passes four values to a register, or two, for the rest of the scope.
+struct TWideScansScope {
+  explicit TWideScansScope(bool wide) { TChartValueList::SetWideScans(wide); }
+  ~TWideScansScope() { TChartValueList::SetWideScans(true); }
+  TWideScansScope(const TWideScansScope&) = delete;
+  TWideScansScope& operator=(const TWideScansScope&) = delete;
+};
+
 TEST_F(ListFixture, RawExtremesOfAnyRunSkipNaNAndReachAcrossTheGap) {
-  // Runs of every length, before, after and across the gap.
+  // Runs of every length, before, after and across the gap; four values to a register or two,
+  // to the same bits (the sign of a zero extreme included).
   const double inf = std::numeric_limits<double>::infinity();
   ForRandomRuns(11, 20, [&](const TChartValueList& list, TDraws&, const std::string& what, int32_t from, int32_t to) {
-    double lo = 0, hi = 0;
-    bool nan = false;
+    double lo = 0, hi = 0, narrowLo = 0, narrowHi = 0;
+    bool nan = false, narrowNaN = false;
+    {
+      const TWideScansScope narrow(false);
+      list.RawExtremes(from, to, narrowLo, narrowHi, narrowNaN);
+    }
     list.RawExtremes(from, to, lo, hi, nan);
+    EXPECT_EQ(std::bit_cast<uint64_t>(lo), std::bit_cast<uint64_t>(narrowLo)) << what;
+    EXPECT_EQ(std::bit_cast<uint64_t>(hi), std::bit_cast<uint64_t>(narrowHi)) << what;
+    EXPECT_EQ(nan, narrowNaN) << what;
     double least = inf, most = -inf;
     bool anyNaN = false;
     for (int32_t k = from; k < to; ++k) {
@@ -370,7 +387,8 @@ TEST_F(ListFixture, LastOutsideFindsTheLastValueOffTheRangeOfAnyRun) {
   const double multipliers[] = {1, -1, 0.5, 3, -2.5, 1e300};
   const double ends[] = {-inf, -1e308, -1000, -1, -0.0, 0.0, 1, 1000, 1e308, inf, NaN};
   TDraws next{23};
-  for (int round = 0; round < 200; ++round) {
+  for (int round = 0; round < 400; ++round) {
+    const TWideScansScope width(round % 2 == 0);  // four values to a register, or two
     TChartValueList list{nullptr, "X"};
     const uint32_t n = 1 + next(300);
     FillAcrossTheGap(list, next, n);
