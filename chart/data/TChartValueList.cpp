@@ -269,8 +269,10 @@ constexpr bool gHasAvx = false;
 bool gWideScans = true;
 
 // The long passes over stored values come in two widths where the processor has AVX: four
-// values to a register, or two as SSE2 has them. Both give the same results to the bit.
+// values to a register, or two as SSE2 has them. Both give the same results to the bit. A run
+// shorter than WideFrom values is not worth the call.
 bool Wide() { return gHasAvx && gWideScans; }
+constexpr size_t WideFrom = 16;
 
 #if defined(__x86_64__) && defined(__GNUC__)
 /// The four accumulators of Extremes over v[0..n/4*4-1] in one register, lane a taking v[k + a]
@@ -300,7 +302,7 @@ void Extremes(const double* v, size_t n, double& lo, double& hi, bool& nan) {
   bool seen[4] = {nan, false, false, false};
   size_t k = 0;
 #if defined(__x86_64__) && defined(__GNUC__)
-  if (n >= 4 && Wide()) k = ExtremesAvx(v, n, l, h, seen[1]);
+  if (n >= WideFrom && Wide()) k = ExtremesAvx(v, n, l, h, seen[1]);
 #endif
 #if defined(__SSE2__)
   // The four accumulators as two pairs of lanes, each lane taking the values the scalar loop
@@ -379,8 +381,6 @@ void BlockExtremes(const double* v, size_t n, double& lo, double& hi) {
   hi = h;
 }
 
-/// The last k below n whose v[k] * m lies outside low..high or is NaN, or -1 when there is none.
-/// Walked back four values at a time while all four lie within, then one by one.
 #if defined(__x86_64__) && defined(__GNUC__)
 /// How far back from n LastOutside's blocks of four all lie within, four to a register.
 [[gnu::target("avx")]] size_t WithinBackAvx(const double* v, size_t n, double m, double low, double high) {
@@ -396,14 +396,17 @@ void BlockExtremes(const double* v, size_t n, double& lo, double& hi) {
 }
 #endif
 
+/// The last k below n whose v[k] * m lies outside low..high or is NaN, or -1 when there is none.
+/// Walked back four values at a time while all four lie within, then one by one.
 ptrdiff_t LastOutside(const double* v, size_t n, double m, double low, double high) {
   size_t k = n;
+  const bool wide = n >= WideFrom && Wide();
 #if defined(__x86_64__) && defined(__GNUC__)
-  if (Wide()) k = WithinBackAvx(v, n, m, low, high);  // the SSE2 loop then stops at once
+  if (wide) k = WithinBackAvx(v, n, m, low, high);
 #endif
 #if defined(__SSE2__)
   const __m128d factor = _mm_set1_pd(m), least = _mm_set1_pd(low), most = _mm_set1_pd(high);
-  for (; k >= 4; k -= 4) {
+  for (; k >= 4 && !wide; k -= 4) {
     const __m128d x0 = _mm_mul_pd(_mm_loadu_pd(v + k - 4), factor);
     const __m128d x1 = _mm_mul_pd(_mm_loadu_pd(v + k - 2), factor);
     // Ordered comparisons: NaN lies within nothing.
