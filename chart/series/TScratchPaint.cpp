@@ -35,13 +35,13 @@ bool TScratchPaint::Paint(TCanvas3D& canvas, int32_t width, int32_t height, cons
   }
   mWidth = width;
   mHeight = height;
-  mMask.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-  fw::TSurface& white = mImages[0]->Canvas();
-  fw::TSurface& black = mImages[1]->Canvas();
-  for (int32_t y = 0; y < height; ++y)
-    for (int32_t x = 0; x < width; ++x)
-      mMask[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
-          white.GetPixel(x, y) == black.GetPixel(x, y);
+  const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+  mWhite.resize(count);
+  mBlack.resize(count);
+  mImages[0]->Canvas().GetPixels({0, 0, width, height}, mWhite);
+  mImages[1]->Canvas().GetPixels({0, 0, width, height}, mBlack);
+  mMask.resize(count);
+  for (size_t k = 0; k < count; ++k) mMask[k] = mWhite[k] == mBlack[k];
   return true;
 }
 

@@ -47,6 +47,7 @@ public:
 private:
   std::unique_ptr<fw::TBitmap> mImages[2];
   std::vector<uint8_t> mMask;
+  std::vector<fw::TColor> mWhite, mBlack;  // the pixels of both images, kept for the next Paint
   int32_t mWidth = 0, mHeight = 0;
 };
 

@@ -1326,6 +1326,18 @@ bool TSurface::Slant(int32_t x, int32_t y, int32_t steps, std::span<const TColor
 
 TColor TSurface::GetPixel(int32_t x, int32_t y) {
   RequireState();
+  return PixelAt(x, y);
+}
+
+void TSurface::GetPixels(const TRect& area, std::span<TColor> pixels) {
+  RequireState();
+  size_t k = 0;
+  for (int64_t y = area.Top; y < area.Bottom; ++y)
+    for (int64_t x = area.Left; x < area.Right && k < pixels.size(); ++x)
+      pixels[k++] = PixelAt(static_cast<int32_t>(x), static_cast<int32_t>(y));
+}
+
+TColor TSurface::PixelAt(int32_t x, int32_t y) const {
   const Impl& d = *mImpl;
   if (d.Scaled()) {
     // The first device pixel of the logical one.

@@ -146,6 +146,9 @@ public:
   virtual void SetPixel(int32_t x, int32_t y, TColor color);
   /// Plain RGB colour of a pixel; clNone outside the image.
   virtual TColor GetPixel(int32_t x, int32_t y);
+  /// This surface's own GetPixel of each pixel of `area`, row by row, into `pixels` as far as it
+  /// reaches: one call for a block of them.
+  void GetPixels(const TRect& area, std::span<TColor> pixels);
   /// Reads into `stamp` the pixels of `area` (clipped to the image) for which take(x, y) holds,
   /// at their offsets from (originX, originY); an unscaled plain surface drawing on its image
   /// only, else the stamp stays empty.
@@ -226,6 +229,8 @@ private:
   enum : uint32_t { dirtyPen = 1, dirtyBrush = 2, dirtyFont = 4 };
 
   void SelectObjects();
+  /// GetPixel's pixel, the state already required.
+  TColor PixelAt(int32_t x, int32_t y) const;
   /// RequireState without completing held-back line runs: for lines, which extend them.
   void RequireSelection() {
     if (mDirty != 0) SelectObjects();

@@ -1,5 +1,8 @@
 // Bitmaps and pictures: sizes, block copies, monochrome presentation, files, graphics drawing.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <span>
+#include <vector>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -80,6 +83,43 @@ TEST(Bitmap, BlockCopyWithinOneSurfaceMovesTheOriginalPixels) {
   for (int x = 0; x < 6; ++x) s.SetPixel(x, 0, RGB(x * 40, 0, 0));
   s.BlockCopy(1, 0, 5, 1, s, 0, 0);
   for (int x = 1; x < 6; ++x) EXPECT_EQ(s.GetPixel(x, 0), RGB((x - 1) * 40, 0, 0));
+}
+
+TEST(Bitmap, PixelsReadAsABlockAreThoseReadOneByOne) {
+  // Plain, monochrome and device-pixel-ratio bitmaps; areas inside, across the edges and off the
+  // image (clNone there); a span shorter than the area takes its first pixels only.
+  for (const double ratio : {1.0, 1.5, 2.0})
+    for (const bool monochrome : {false, true}) {
+      TBitmap b(7, 5, ratio);
+      b.SetMonochrome(monochrome);
+      TSurface& s = b.Canvas();
+      for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) s.SetPixel(x, y, RGB(x * 36, y * 60, (x * y * 13) % 256));
+      // A line's pixels may be held back until the next read: the block must see them too.
+      s.Pen().SetColor(clBlue);
+      s.MoveTo(3, 0);
+      s.LineTo(3, 5);
+      for (const TRect area :
+           {TRect{0, 0, 7, 5}, TRect{2, 1, 5, 4}, TRect{-2, -1, 9, 7}, TRect{8, 6, 10, 8}, TRect{3, 3, 3, 5}}) {
+        const int64_t w = std::max(area.Right - area.Left, 0), h = std::max(area.Bottom - area.Top, 0);
+        std::vector<TColor> block(static_cast<size_t>(w * h) + 1, clFuchsia), partial(3, clFuchsia);
+        s.GetPixels(area, block);
+        s.GetPixels(area, std::span<TColor>(partial.data(), std::min<size_t>(2, block.size() - 1)));
+        size_t k = 0;
+        for (int32_t y = area.Top; y < area.Bottom; ++y)
+          for (int32_t x = area.Left; x < area.Right; ++x, ++k) {
+            ASSERT_EQ(block[k], s.GetPixel(x, y)) << ratio << " " << monochrome << " at " << x << "," << y;
+            if (k < 2) {
+              ASSERT_EQ(partial[k], block[k]) << ratio << " " << monochrome;
+            }
+          }
+        EXPECT_EQ(block.back(), clFuchsia);  // past the area: left alone
+        EXPECT_EQ(partial[2], clFuchsia);
+        if (k < 2) {
+          EXPECT_EQ(partial[k], clFuchsia);
+        }
+      }
+    }
 }
 
 TEST(Bitmap, MonochromeIsThresholdedWhenReadOrCopied) {
