@@ -313,18 +313,24 @@ std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t see
   return seriestest::AllPixels(image.Canvas());
 }
 
+// The frames pixels(merge, columns, seed) of seeds 1..seeds: every marker drawn, against those
+// left out by the pass and by columns, pixel for pixel.
+template <class Pixels>
+void ExpectTheSamePixelsEveryWay(const Pixels& pixels, uint32_t seeds) {
+  for (uint32_t seed = 1; seed <= seeds; ++seed) {
+    const std::vector<fw::TColor> plain = pixels(false, false, seed);
+    for (const bool columns : {false, true}) {
+      const std::vector<fw::TColor> merged = pixels(true, columns, seed);
+      ASSERT_EQ(merged.size(), plain.size());
+      ASSERT_EQ(seriestest::DifferingPixels(merged, plain), 0u) << "seed " << seed << (columns ? ", by columns" : "");
+    }
+  }
+}
+
 }  // namespace
 
 TEST(SeriesPointerPixels, MarkersCoveredOnTheirColumnAreLeftOutWithTheSamePixels) {
-  for (uint32_t seed = 1; seed <= 80; ++seed) {
-    const std::vector<fw::TColor> plain = DenseMarkerPixels(false, false, seed);
-    for (const bool columns : {false, true}) {
-      const std::vector<fw::TColor> merged = DenseMarkerPixels(true, columns, seed);
-      ASSERT_EQ(merged.size(), plain.size());
-      const size_t differences = seriestest::DifferingPixels(merged, plain);
-      ASSERT_EQ(differences, 0u) << "seed " << seed << (columns ? ", by columns" : "");
-    }
-  }
+  ExpectTheSamePixelsEveryWay(DenseMarkerPixels, 80);
 }
 
 namespace {
@@ -364,14 +370,7 @@ std::vector<fw::TColor> EdgeMarkerPixels(bool merge, bool columns, uint32_t seed
 }  // namespace
 
 TEST(SeriesPointerPixels, DenseColumnsAcrossTheImageEdgesLeaveOutOnlyWhatIsCovered) {
-  for (uint32_t seed = 1; seed <= 60; ++seed) {
-    const std::vector<fw::TColor> plain = EdgeMarkerPixels(false, false, seed);
-    for (const bool columns : {false, true}) {
-      const std::vector<fw::TColor> merged = EdgeMarkerPixels(true, columns, seed);
-      ASSERT_EQ(merged.size(), plain.size());
-      ASSERT_EQ(seriestest::DifferingPixels(merged, plain), 0u) << "seed " << seed << (columns ? ", by columns" : "");
-    }
-  }
+  ExpectTheSamePixelsEveryWay(EdgeMarkerPixels, 60);
 }
 
 namespace {
