@@ -1332,7 +1332,7 @@ TColor TSurface::GetPixel(int32_t x, int32_t y) {
 void TSurface::GetPixels(const TRect& area, std::span<TColor> pixels) {
   RequireState();
   size_t k = 0;
-  for (int64_t y = area.Top; y < area.Bottom; ++y)
+  for (int64_t y = area.Top; y < area.Bottom && k < pixels.size(); ++y)
     for (int64_t x = area.Left; x < area.Right && k < pixels.size(); ++x)
       pixels[k++] = PixelAt(static_cast<int32_t>(x), static_cast<int32_t>(y));
 }

@@ -1,6 +1,7 @@
 // Bitmaps and pictures: sizes, block copies, monochrome presentation, files, graphics drawing.
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -119,6 +120,11 @@ TEST(Bitmap, PixelsReadAsABlockAreThoseReadOneByOne) {
           EXPECT_EQ(partial[k], clFuchsia);
         }
       }
+      // The widest area there is, into two pixels: they are read, and nothing more is walked.
+      std::vector<TColor> two(2, clFuchsia);
+      s.GetPixels({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, two);
+      EXPECT_EQ(two[0], clNone);
+      EXPECT_EQ(two[1], clNone);
     }
 }
 
