@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "chart/axes/AxisRounding.h"
+#include "framework/runtime/ProcessorFeatures.h"
 
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>
@@ -110,7 +111,6 @@ void MapLinearPlain(const TAxisScale& s, const double* values, int32_t* pixels, 
     pixels[k] = batch.Pixel(on, static_cast<int64_t>(rounded));
   }
 }
-const bool gHasAvx = __builtin_cpu_supports("avx");
 #endif
 bool gHardwareRounding = true;
 
@@ -127,7 +127,7 @@ void TAxisScale::ValuesToPixels(std::span<const double> values, std::span<int32_
     return;
   }
 #if defined(__x86_64__) && defined(__GNUC__)
-  if (gHasAvx && gHardwareRounding) {
+  if (fw::ProcessorHasAvx && gHardwareRounding) {
     MapLinearAvx(*this, values.data(), pixels.data(), n);
     return;
   }
