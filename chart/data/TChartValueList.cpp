@@ -377,16 +377,23 @@ void BlockExtremes(const double* v, size_t n, double& lo, double& hi) {
 }
 
 #if defined(__x86_64__) && defined(__GNUC__)
-/// How far back from n LastOutside's blocks of four all lie within, four to a register.
+/// Lanes of x (times the factor, unless the values are taken as they are) lying within
+/// least..most. Ordered comparisons: NaN lies within nothing.
+template <bool Multiply>
+[[gnu::target("avx")]] inline __m256d WithinLanes(const double* v, __m256d factor, __m256d least, __m256d most) {
+  __m256d x = _mm256_loadu_pd(v);
+  if constexpr (Multiply) x = _mm256_mul_pd(x, factor);
+  return _mm256_and_pd(_mm256_cmp_pd(x, least, _CMP_GE_OQ), _mm256_cmp_pd(x, most, _CMP_LE_OQ));
+}
+
+/// How far back from n LastOutside's values all lie within, four to a register. Every value from
+/// the k returned on lies within.
+template <bool Multiply>
 [[gnu::target("avx")]] size_t WithinBackAvx(const double* v, size_t n, double m, double low, double high) {
   const __m256d factor = _mm256_set1_pd(m), least = _mm256_set1_pd(low), most = _mm256_set1_pd(high);
   size_t k = n;
-  for (; k >= 4; k -= 4) {
-    const __m256d x = _mm256_mul_pd(_mm256_loadu_pd(v + k - 4), factor);
-    // Ordered comparisons: NaN lies within nothing.
-    const __m256d in = _mm256_and_pd(_mm256_cmp_pd(x, least, _CMP_GE_OQ), _mm256_cmp_pd(x, most, _CMP_LE_OQ));
-    if (_mm256_movemask_pd(in) != 15) break;
-  }
+  for (; k >= 4; k -= 4)
+    if (_mm256_movemask_pd(WithinLanes<Multiply>(v + k - 4, factor, least, most)) != 15) break;
   return k;
 }
 #endif
@@ -397,7 +404,8 @@ ptrdiff_t LastOutside(const double* v, size_t n, double m, double low, double hi
   size_t k = n;
   const bool wide = Wide();
 #if defined(__x86_64__) && defined(__GNUC__)
-  if (wide) k = WithinBackAvx(v, n, m, low, high);
+  // A value times 1 is the value itself.
+  if (wide) k = m == 1 ? WithinBackAvx<false>(v, n, m, low, high) : WithinBackAvx<true>(v, n, m, low, high);
 #endif
 #if defined(__SSE2__)
   const __m128d factor = _mm_set1_pd(m), least = _mm_set1_pd(low), most = _mm_set1_pd(high);
@@ -492,6 +500,22 @@ void TChartValueList::RawExtremes(int32_t from, int32_t to, double& lo, double& 
   if (split > from) Extremes(data + from, static_cast<size_t>(split - from), lo, hi, nan);
   const int32_t begin = std::max(from, mGapStart);
   if (to > begin) Extremes(data + Slot(begin), static_cast<size_t>(to - begin), lo, hi, nan);
+}
+
+void TChartValueList::Prefetch(int32_t from, int32_t to) const {
+  from = std::max(from, 0);
+  to = std::min(to, ValueCount());
+  const double* data = mStore.data();
+  // A line of 64 bytes (eight values) at a time, walked back; each part of the store on its own.
+  const auto lines = [](const double* run, ptrdiff_t count) {
+    constexpr ptrdiff_t Line = 8;
+    for (ptrdiff_t k = count - 1; k >= 0; k -= Line) __builtin_prefetch(run + k);
+    __builtin_prefetch(run);
+  };
+  const int32_t begin = std::max(from, mGapStart);
+  if (to > begin) lines(data + Slot(begin), to - begin);
+  const int32_t split = std::min(to, mGapStart);
+  if (split > from) lines(data + from, split - from);
 }
 
 void TChartValueList::RawBlockExtremes(int32_t from, int32_t to, int32_t block, double* lows, double* highs) const {

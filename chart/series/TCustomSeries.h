@@ -51,6 +51,8 @@ public:
   /// the points whose markers fall on rows where a marker is already covered are passed over
   /// unmapped. Below, it tests the points a block at a time.
   static constexpr int64_t PointerRowsFromDensity = 4;
+  /// How many of a column's last values a walk of its markers by rows asks for ahead.
+  static constexpr int32_t PointerPrefetch = 2048;
 
   // ---- published by the types that draw them ----
   /// The line (black, solid, width 1). A change repaints.

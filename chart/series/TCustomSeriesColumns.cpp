@@ -212,6 +212,26 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
   };
   bool drawn = false;  // a flat box, last in lastColor
   fw::TColor lastColor = fw::clNone;
+  // The markers kept on column x, drawn from the first point on.
+  const auto drawKept = [&](int32_t x) {
+    mCoveredRows.Clear();
+    if (measured && StampsPointerColumn(canvas, x)) return;
+    for (size_t k = mPointerRows.size(); k-- > 0;) {
+      const auto [m, row] = mPointerRows[k];
+      const fw::TColor color = ColorOfPoint(m);
+      if (measured) {
+        // The marker's measured pixels put down where it lies, when all of them may be drawn.
+        const fw::TPixelStamp* stamp = mMarkerShape->Stamp(canvas, *mPointer, color);
+        if (!stamp || !surface->Stamp(x, row, *stamp))
+          mPointer->Draw(canvas, view3D, x, row, DepthStart(), DepthEnd(), color);
+        continue;
+      }
+      // Flat boxes one after another: the canvas keeps the pen and brush of the same colour.
+      mPointer->DrawFlatBox(canvas, x, row, color, drawn && color == lastColor);
+      drawn = true;
+      lastColor = color;
+    }
+  };
   int32_t length = 1;
   bool byRows = false;  // see below
   for (int32_t i = first; i <= last;) {
@@ -222,12 +242,10 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
     // A column of more than one block, walked by blocks (not by rows; see below): the column's
     // extremes are those of its blocks.
     const bool blocked = !byRows && j - i + 1 > Block;
-    double lo, hi;
-    if (blocked) BlockValues(i, j, Block, lo, hi);
-    const bool bounded = blocked ? rowsOf(lo, hi, top, bottom) : valueRows(i, j + 1, top, bottom);
+    // Until the column's extremes are known (bounded), the walk cannot stop early.
+    bool bounded = false;
     const auto allCovered = [&] { return bounded && covered(top, bottom); };
     mPointerRows.clear();
-    bool done = allCovered();
     // A marker is walked: left out at the row of the one walked before (drawn later at the same
     // place, that one paints every pixel of it), else kept unless the later markers cover it.
     // True when the markers kept cover the column's extremes: the walk is done.
@@ -239,9 +257,12 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
       mPointerRows.push_back({m, row});
       return allCovered();
     };
-    // A column of many points a row, between extremes that map monotonically: the rows around
-    // the last marker walked where a marker is covered stand for every value mapping onto them,
-    // and the points there are passed over unmapped.
+    // A column of many points a row: the rows around the last marker walked where a marker is
+    // covered stand for every value mapping onto them, and the points there are passed over
+    // unmapped. Its extremes are not known, so it is walked to its first point; the rows of the
+    // values found are gathered in seenTop..seenBottom. A value that does not map monotonically
+    // makes the walk give up (false), and the column is walked again from its extremes.
+    int64_t seenTop = std::numeric_limits<int64_t>::max(), seenBottom = std::numeric_limits<int64_t>::min();
     const auto walkRows = [&] {
       const bool lowAtA = vert->PixelsGrowWithValues();  // the lower values at the lower rows
       bool walked = false;
@@ -251,8 +272,11 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
       for (int32_t m = j + 1; (m = values.LastOutside(i, m, low, high)) >= i;) {
         const double v = values.ValueAt(m);
         if ((nulls && IsNullPoint(m)) || std::isnan(v)) continue;
+        if (!vert->MapsMonotonically(v)) return false;
         const int32_t row = YPixelOfValue(v);
-        if (walk(walked, walkedRow, m, row)) return;
+        seenTop = std::min<int64_t>(seenTop, row);
+        seenBottom = std::max<int64_t>(seenBottom, row);
+        walk(walked, walkedRow, m, row);
         if (!covered(row, row)) continue;
         const bool fresh = low > high || row < a - 1 || row > b + 1;  // the first stretch, or one of its own
         if (fresh) {
@@ -268,8 +292,8 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
         // Grown by at most 64 rows a side a point, so that values jumping between distant
         // stretches cost no more than mapping them: a marker is covered one row further on as
         // long as that row is, and the marker lies in the image.
-        const int64_t lowest = std::max({a - 64, top, measured ? -above : a - 64});
-        const int64_t highest = std::min({b + 64, bottom, measured ? height - above - rows : b + 64});
+        const int64_t lowest = std::max(a - 64, measured ? -above : a - 64);
+        const int64_t highest = std::min(b + 64, measured ? height - above - rows : b + 64);
         a = mCoveredRows.CoveredDownTo(a + above - 1, lowest + above) - above;
         b = mCoveredRows.CoveredUpTo(b + above + rows, highest + above + rows - 1) - above - rows + 1;
         // A value found for an end stays good while that end and the value stay: its values still
@@ -279,13 +303,30 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
         if (fresh || low != low0 || lowMoved) low = vert->FurthestWithin(ra, rb, low, false);
         if (fresh || high != high0 || highMoved) high = vert->FurthestWithin(ra, rb, high, true);
       }
+      return true;
     };
-    if (byRows && bounded && !done) {
-      walkRows();
-      done = true;
+    // A column after one of many points a row is walked by rows at once, without its extremes:
+    // those would cost another pass over its values. The next column is walked so too when this
+    // one has many points a row.
+    const int64_t count = int64_t{j} - i + 1;
+    if (byRows) {
+      // Walked back with much work between its reads, the column is asked for ahead, as far as
+      // the first walks of a long one reach.
+      values.Prefetch(std::max(i, j + 1 - PointerPrefetch), j + 1);
+      if (walkRows()) {
+        byRows = seenTop <= seenBottom && count >= PointerRowsFromDensity * (seenBottom - seenTop + 1);
+        drawKept(x);
+        i = j + 1;
+        continue;
+      }
+      mPointerRows.clear();
+      mCoveredRows.Clear();
     }
-    // The next column is walked by rows when this one has many points a row.
-    byRows = bounded && int64_t{j} - i + 1 >= PointerRowsFromDensity * (bottom - top + 1);
+    double lo, hi;
+    if (blocked) BlockValues(i, j, Block, lo, hi);
+    bounded = blocked ? rowsOf(lo, hi, top, bottom) : valueRows(i, j + 1, top, bottom);
+    bool done = allCovered();
+    byRows = bounded && count >= PointerRowsFromDensity * (bottom - top + 1);
     // Between the column's extremes, which map monotonically, every block's extremes do too: the
     // rows of all the blocks are mapped together.
     const bool batch = bounded && !done && blocked;
@@ -314,26 +355,7 @@ void TCustomSeries::DrawPointerColumns(TCanvas3D& canvas, int32_t first, int32_t
         if ((done = walk(walked, walkedRow, m, mPassYPixels[m - b]))) break;
       }
     }
-    mCoveredRows.Clear();
-    if (measured && StampsPointerColumn(canvas, x)) {
-      i = j + 1;
-      continue;
-    }
-    for (size_t k = mPointerRows.size(); k-- > 0;) {
-      const auto [m, row] = mPointerRows[k];
-      const fw::TColor color = ColorOfPoint(m);
-      if (measured) {
-        // The marker's measured pixels put down where it lies, when all of them may be drawn.
-        const fw::TPixelStamp* stamp = mMarkerShape->Stamp(canvas, *mPointer, color);
-        if (!stamp || !surface->Stamp(x, row, *stamp))
-          mPointer->Draw(canvas, view3D, x, row, DepthStart(), DepthEnd(), color);
-        continue;
-      }
-      // Flat boxes one after another: the canvas keeps the pen and brush of the same colour.
-      mPointer->DrawFlatBox(canvas, x, row, color, drawn && color == lastColor);
-      drawn = true;
-      lastColor = color;
-    }
+    drawKept(x);
     i = j + 1;
   }
 }

@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <vector>
 #include <string>
@@ -371,6 +372,61 @@ std::vector<fw::TColor> EdgeMarkerPixels(bool merge, bool columns, uint32_t seed
 
 TEST(SeriesPointerPixels, DenseColumnsAcrossTheImageEdgesLeaveOutOnlyWhatIsCovered) {
   ExpectTheSamePixelsEveryWay(EdgeMarkerPixels, 60);
+}
+
+namespace {
+
+// Every pixel of a flat frame of markers many to a row on each pixel column, with values now and
+// then far off the axis (so far that they do not map by the linear rule), infinite, NaN or null,
+// in runs or alone: a column walked by rows meets them at any point of its walk.
+std::vector<fw::TColor> FarOffMarkerPixels(bool merge, bool columns, uint32_t seed) {
+  std::mt19937 rng(seed);
+  const seriestest::TMergeDrawingScope merging(merge);
+  const seriestest::TColumnsScope byColumns(columns);
+  const int32_t width = 40 + static_cast<int32_t>(rng() % 80), height = 40 + static_cast<int32_t>(rng() % 80);
+  seriestest::TSeriesChart c(width, height);
+  const int32_t n = 3000 + static_cast<int32_t>(rng() % 9000);
+  seriestest::TSeriesChart::SetRange(c.Chart.BottomAxis(), -2, n + 2.0);
+  seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -10, 10);
+  TCustomSeries& s = c.Add<TPointSeries>({}, fw::clRed);
+  const double period = n / (1.0 + rng() % 4), noise = 1.0 + rng() % 4;
+  const uint32_t rarity = 50 + rng() % 2000;
+  std::uniform_real_distribution<double> unit(-1, 1);
+  int32_t run = 0;  // points left of a run of odd values
+  double odd = 0;
+  for (int32_t i = 0; i < n; ++i) {
+    double value = 8 * std::sin(6.283185307179586 * i / period) + noise * unit(rng);
+    fw::TColor colour = fw::clDefault;
+    if (run == 0 && rng() % rarity == 0) {
+      run = 1 + static_cast<int32_t>(rng() % 3 == 0 ? rng() % 40 : 0);
+      const double odds[] = {1e12, -1e12, 1e300, -1e300, std::numeric_limits<double>::infinity(), std::nan(""), 0};
+      odd = odds[rng() % 7];
+    }
+    if (run > 0) {
+      --run;
+      if (odd == 0)
+        colour = fw::clNone;  // a null point
+      else
+        value = odd;
+    }
+    s.AppendPoint(i, value, "", colour);
+  }
+  TSeriesPointer& pointer = s.Pointer();
+  pointer.SetStyle(rng() % 3 == 0 ? static_cast<TSeriesPointerStyle>(rng() % 9) : psRectangle);
+  pointer.SetHorizSize(1 + static_cast<int32_t>(rng() % 4));
+  pointer.SetVertSize(1 + static_cast<int32_t>(rng() % 4));
+  if (rng() % 3 == 0) pointer.Pen().SetVisible(false);
+  if (rng() % 4 == 0) c.Chart.LeftAxis().SetInverted(true);
+  if (rng() % 4 == 0) s.YValues().SetMultiplier(rng() % 2 ? -1 : 0.5);
+  fw::TBitmap image(width, height, 1.0);
+  c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
+  return seriestest::AllPixels(image.Canvas());
+}
+
+}  // namespace
+
+TEST(SeriesPointerPixels, DenseColumnsMeetingFarOffValuesDrawWhatEveryMarkerDraws) {
+  ExpectTheSamePixelsEveryWay(FarOffMarkerPixels, 60);
 }
 
 namespace {
