@@ -377,23 +377,16 @@ void BlockExtremes(const double* v, size_t n, double& lo, double& hi) {
 }
 
 #if defined(__x86_64__) && defined(__GNUC__)
-/// Lanes of x (times the factor, unless the values are taken as they are) lying within
-/// least..most. Ordered comparisons: NaN lies within nothing.
-template <bool Multiply>
-[[gnu::target("avx")]] inline __m256d WithinLanes(const double* v, __m256d factor, __m256d least, __m256d most) {
-  __m256d x = _mm256_loadu_pd(v);
-  if constexpr (Multiply) x = _mm256_mul_pd(x, factor);
-  return _mm256_and_pd(_mm256_cmp_pd(x, least, _CMP_GE_OQ), _mm256_cmp_pd(x, most, _CMP_LE_OQ));
-}
-
-/// How far back from n LastOutside's values all lie within, four to a register. Every value from
-/// the k returned on lies within.
-template <bool Multiply>
+/// How far back from n LastOutside's blocks of four all lie within, four to a register.
 [[gnu::target("avx")]] size_t WithinBackAvx(const double* v, size_t n, double m, double low, double high) {
   const __m256d factor = _mm256_set1_pd(m), least = _mm256_set1_pd(low), most = _mm256_set1_pd(high);
   size_t k = n;
-  for (; k >= 4; k -= 4)
-    if (_mm256_movemask_pd(WithinLanes<Multiply>(v + k - 4, factor, least, most)) != 15) break;
+  for (; k >= 4; k -= 4) {
+    const __m256d x = _mm256_mul_pd(_mm256_loadu_pd(v + k - 4), factor);
+    // Ordered comparisons: NaN lies within nothing.
+    const __m256d in = _mm256_and_pd(_mm256_cmp_pd(x, least, _CMP_GE_OQ), _mm256_cmp_pd(x, most, _CMP_LE_OQ));
+    if (_mm256_movemask_pd(in) != 15) break;
+  }
   return k;
 }
 #endif
@@ -404,8 +397,7 @@ ptrdiff_t LastOutside(const double* v, size_t n, double m, double low, double hi
   size_t k = n;
   const bool wide = Wide();
 #if defined(__x86_64__) && defined(__GNUC__)
-  // A value times 1 is the value itself.
-  if (wide) k = m == 1 ? WithinBackAvx<false>(v, n, m, low, high) : WithinBackAvx<true>(v, n, m, low, high);
+  if (wide) k = WithinBackAvx(v, n, m, low, high);
 #endif
 #if defined(__SSE2__)
   const __m128d factor = _mm_set1_pd(m), least = _mm_set1_pd(low), most = _mm_set1_pd(high);
