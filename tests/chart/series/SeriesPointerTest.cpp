@@ -253,6 +253,13 @@ TEST(SeriesPointerPixels, InThreeDimensionsTheRectangleIsACuboidAtTheSeriesDepth
 
 namespace {
 
+// Every pixel of the chart drawn on an image of its size at the given pixel ratio.
+std::vector<fw::TColor> PixelsDrawn(seriestest::TSeriesChart& c, int32_t width, int32_t height, double ratio) {
+  fw::TBitmap image(width, height, ratio);
+  c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
+  return seriestest::AllPixels(image.Canvas());
+}
+
 // Every pixel of a flat frame of dense random markers, drawn with or without leaving out the
 // markers that later ones on their pixel column cover: the same rounds both ways. Points many
 // to a column and few, in order and not, repeated rows, rectangles and other styles, solid,
@@ -309,9 +316,7 @@ std::vector<fw::TColor> DenseMarkerPixels(bool merge, bool columns, uint32_t see
     seriestest::TSeriesChart::SetRange(c.Chart.LeftAxis(), -(5.0 + rng() % 20), 5.0 + rng() % 20);
   }
   if (rng() % 4 == 0) s.YValues().SetMultiplier(rng() % 2 ? -1.5 : 0.5);
-  fw::TBitmap image(width, height, ratio);
-  c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
-  return seriestest::AllPixels(image.Canvas());
+  return PixelsDrawn(c, width, height, ratio);
 }
 
 // The frames pixels(merge, columns, seed) of seeds 1..seeds: every marker drawn, against those
@@ -363,9 +368,7 @@ std::vector<fw::TColor> EdgeMarkerPixels(bool merge, bool columns, uint32_t seed
   if (rng() % 3 == 0) pointer.Pen().SetVisible(false);
   if (rng() % 4 == 0) c.Chart.LeftAxis().SetInverted(true);
   if (rng() % 4 == 0) s.YValues().SetMultiplier(-1);
-  fw::TBitmap image(width, height, rng() % 4 == 0 ? 1.5 : 1.0);
-  c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
-  return seriestest::AllPixels(image.Canvas());
+  return PixelsDrawn(c, width, height, rng() % 4 == 0 ? 1.5 : 1.0);
 }
 
 }  // namespace
@@ -418,9 +421,7 @@ std::vector<fw::TColor> FarOffMarkerPixels(bool merge, bool columns, uint32_t se
   if (rng() % 3 == 0) pointer.Pen().SetVisible(false);
   if (rng() % 4 == 0) c.Chart.LeftAxis().SetInverted(true);
   if (rng() % 4 == 0) s.YValues().SetMultiplier(rng() % 2 ? -1 : 0.5);
-  fw::TBitmap image(width, height, 1.0);
-  c.Chart.DrawToCanvas(image.Canvas(), c.Chart.GetPaintArea());
-  return seriestest::AllPixels(image.Canvas());
+  return PixelsDrawn(c, width, height, 1.0);
 }
 
 }  // namespace
