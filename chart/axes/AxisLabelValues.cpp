@@ -74,11 +74,14 @@ int LogPassValues(double workingMinimum, double workingMaximum, int base, const 
   const double minimum = LogPassMinimum(workingMinimum);
   double v = minimum;
   if (workingMinimum > 0) {
-    const int32_t k = axisdetail::RoundHalfEven(std::log(workingMinimum) / std::log(double(base)));
+    int32_t k = axisdetail::RoundHalfEven(std::log(workingMinimum) / std::log(double(base)));
     v = std::pow(double(base), k);
+    // The power nearest a minimum near the smallest doubles can round to 0, which multiplying
+    // never moves: the pass starts at the first power that is a number above 0.
+    while (v == 0 && k < 0) v = std::pow(double(base), ++k);
   }
   int count = 0;
-  while (v <= workingMaximum && std::isfinite(v)) {
+  while (v > 0 && v <= workingMaximum && std::isfinite(v)) {
     if (v >= minimum) {
       ++count;
       if (!sink(v)) break;

@@ -151,3 +151,13 @@ TEST(LogPass, EndsAtOverflow) {
   EXPECT_EQ(LogPass(1, inf, 2147483647).size(), 34u);  // (2^31 − 1)^33 < 1.8e308
   EXPECT_TRUE(LogPass(1, std::nan(""), 10).empty());
 }
+
+TEST(LogPass, AMinimumNearTheSmallestDoublesStartsAtThePowerAboveZero) {
+  // The power of 1e9 nearest 1e-320 is 1e-324, which rounds to 0: the pass starts at 1e-315 and
+  // ends, instead of multiplying 0 for ever.
+  const std::vector<double> values = LogPass(1e-320, 1e-10, 1000000000);
+  ASSERT_EQ(values.size(), 34u);
+  EXPECT_EQ(values.front(), std::pow(1e9, -35));
+  for (size_t k = 1; k < values.size(); ++k) EXPECT_GT(values[k], values[k - 1]);
+  EXPECT_EQ(LogPass(5e-324, 1, 2147483647).front(), std::pow(2147483647.0, -34));
+}
