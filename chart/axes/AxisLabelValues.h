@@ -33,7 +33,8 @@ double ValuePassLowerBound(double workingMinimum);
 int ValuePassValues(const TValuePassSettings& s, const TLabelValueSink& sink);
 
 /// Label values of the logarithmic pass: the integer powers of `base` from the one nearest a
-/// positive working minimum up to the maximum (only those ≥ the minimum are passed); from a
+/// positive working minimum (or the first above 0, when that one rounds to 0) up to the maximum
+/// (only those ≥ the minimum are passed); from a
 /// non-positive minimum, LogPassMinimum and its multiples by `base`. Nothing for equal ends.
 /// Ends when a value overflows. Returns the number of values passed.
 int LogPassValues(double workingMinimum, double workingMaximum, int base, const TLabelValueSink& sink);
