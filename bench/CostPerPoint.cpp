@@ -5,7 +5,7 @@
 // cancels out. Arguments: the type (0 fast line, 1 line, 2 area, 3 point, 4 bar, 5 horizontal
 // bar, 6 pie, 7 point with circle markers, 8 line with its markers) and 0 flat or 1 in 3D. N is
 // 10,000, and 100 slices for the pie; 100,000 in BM_CostPerPointDense, 1,000,000 in
-// BM_CostPerPointSaturated.
+// BM_CostPerPointSaturated; 10,000 and 100,000 slices in BM_CostPerSliceDense.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -105,6 +105,14 @@ BENCHMARK(BM_CostPerPointDense)->ArgsProduct({{0, 1, 2, 3, 4, 5, 7, 8}, {0, 1}})
 // the same at both, and one more point costs only the passes over the values. No pie.
 void BM_CostPerPointSaturated(benchmark::State& state) { MeasureCostPerPoint(state, 1000000); }
 BENCHMARK(BM_CostPerPointSaturated)->ArgsProduct({{0, 1, 2, 3, 4, 5, 7, 8}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// A pie of 10,000 → 100,000 and 100,000 → 1,000,000 slices (the third argument), where a rim
+// pixel holds several slices at both counts: drawn ones grouped, one more slice costs working
+// out its angles and passing over it.
+void BM_CostPerSliceDense(benchmark::State& state) {
+  MeasureCostPerPoint(state, static_cast<int32_t>(state.range(2)));
+}
+BENCHMARK(BM_CostPerSliceDense)->ArgsProduct({{6}, {0, 1}, {10000, 100000}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -494,6 +494,20 @@ void TChartValueList::RawExtremes(int32_t from, int32_t to, double& lo, double& 
   if (to > begin) Extremes(data + Slot(begin), static_cast<size_t>(to - begin), lo, hi, nan);
 }
 
+void TChartValueList::CopyValues(int32_t from, int32_t to, double* out) const {
+  const double* data = mStore.data();
+  const double multiplier = mMultiplier;
+  const auto copy = [&](const double* run, int32_t count) {
+    for (int32_t k = 0; k < count; ++k) out[k] = run[k] * multiplier;
+    out += count;
+  };
+  // Values before the gap, then those after it.
+  const int32_t split = std::min(to, mGapStart);
+  if (split > from) copy(data + from, split - from);
+  const int32_t begin = std::max(from, mGapStart);
+  if (to > begin) copy(data + Slot(begin), to - begin);
+}
+
 void TChartValueList::Prefetch(int32_t from, int32_t to) const {
   from = std::max(from, 0);
   to = std::min(to, ValueCount());

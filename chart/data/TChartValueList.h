@@ -134,6 +134,9 @@ public:
     if (mGapLength == 0 || to <= mGapStart || from >= mGapStart) return mStore.data() + Slot(from);
     return nullptr;
   }
+  /// Writes ValueAt(k) for k = from..to-1 to out[0..to-from-1]. The range must lie within
+  /// 0..count.
+  void CopyValues(int32_t from, int32_t to, double* out) const;
   /// Lowest index whose ValueAt equals `value` exactly, or -1 (never matches NaN).
   int32_t FindValue(double value) const;
   /// SetValueAt(i, i) for every index.

@@ -86,11 +86,6 @@ void TPieSeries::Assign(const TChartSeries& source) {
 
 // ---------------------------------------------------------------- slices
 
-bool TPieSeries::IsGap(int32_t index) const {
-  const double v = YValueOf(index);
-  return IsNullPoint(index) || !std::isfinite(v) || v == 0;
-}
-
 void TPieSeries::DoBeforeDrawChart() {
   mSlicesValid = false;
   TChartSeries::DoBeforeDrawChart();
@@ -99,18 +94,26 @@ void TPieSeries::DoBeforeDrawChart() {
 const std::vector<TPieSeries::TSlice>& TPieSeries::Slices() {
   mSlicesValid = true;
   mSlices.clear();
+  mExplodedSlice = NoSlice;
   const int32_t count = PointCount();
   mSliceOfPoint.assign(static_cast<size_t>(count), -1);
-  // Magnitudes are scaled by the largest one, so that their sum stays finite.
+  // Each point's magnitude, 0 for a gap (a null point, or a value that is not finite or is 0):
+  // a gap then adds nothing to the largest magnitude or to the total, and has no slice.
+  std::vector<double>& magnitudes = mMagnitudes;
+  magnitudes.resize(static_cast<size_t>(count));
+  YValues().CopyValues(0, count, magnitudes.data());
+  for (double& m : magnitudes) m = std::isfinite(m) ? std::fabs(m) : 0.0;
+  if (MayHaveNullPoints())
+    for (int32_t i = 0; i < count; ++i)
+      if (IsNullPoint(i)) magnitudes[static_cast<size_t>(i)] = 0;
   double largest = 0;
-  for (int32_t i = 0; i < count; ++i)
-    if (!IsGap(i)) largest = std::max(largest, std::fabs(YValueOf(i)));
+  for (const double m : magnitudes) largest = std::max(largest, m);
   if (!(largest > 0)) return mSlices;
+  // Magnitudes are scaled by the largest one, so that their sum stays finite. A gap's term is
+  // +0, which leaves the sum as it is.
   double total = 0;
-  for (int32_t i = 0; i < count; ++i)
-    if (!IsGap(i)) total += std::fabs(YValueOf(i)) / largest;
+  for (const double m : magnitudes) total += m / largest;
   if (!(total > 0)) return mSlices;
-
   const TPieOtherStyle otherStyle = mOtherSlice->Style();
   const double limit = mOtherSlice->Value();
   auto grouped = [&](double magnitude) {
@@ -123,8 +126,8 @@ const std::vector<TPieSeries::TSlice>& TPieSeries::Slices() {
   double other = 0;
   bool hasOther = false;
   for (int32_t i = 0; i < count; ++i) {
-    if (IsGap(i)) continue;
-    const double magnitude = std::fabs(YValueOf(i));
+    const double magnitude = magnitudes[static_cast<size_t>(i)];
+    if (magnitude == 0) continue;
     if (grouped(magnitude)) {
       other += magnitude / largest;
       hasOther = true;
@@ -155,12 +158,16 @@ const std::vector<TPieSeries::TSlice>& TPieSeries::Slices() {
 }
 
 void TPieSeries::ApplyExplosion() {
-  // The biggest slice (the first of equal ones) moves out along its middle.
-  for (TSlice& slice : mSlices) slice.OffsetX = slice.OffsetY = 0;
+  // The biggest slice (the first of equal ones) moves out along its middle. Only the slice
+  // moved last time may have offsets to take back.
+  if (mExplodedSlice < mSlices.size()) mSlices[mExplodedSlice].OffsetX = mSlices[mExplodedSlice].OffsetY = 0;
+  mExplodedSlice = NoSlice;
   if (mExplodeBiggest <= 0 || mSlices.empty()) return;
-  TSlice* biggest = &mSlices.front();
-  for (TSlice& slice : mSlices)
-    if (slice.Value > biggest->Value) biggest = &slice;
+  size_t at = 0;
+  for (size_t k = 1; k < mSlices.size(); ++k)
+    if (mSlices[k].Value > mSlices[at].Value) at = k;
+  mExplodedSlice = at;
+  TSlice* biggest = &mSlices[at];
   const double middle = (biggest->Start + biggest->End) / 2;
   biggest->OffsetX = Round32(mXRadius * mExplodeBiggest / 100.0 * std::cos(middle));
   biggest->OffsetY = Round32(-mYRadius * mExplodeBiggest / 100.0 * std::sin(middle));

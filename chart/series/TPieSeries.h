@@ -98,7 +98,6 @@ protected:
   void DrawMark(int32_t index, const std::string& text, TSeriesMarkPosition& position) override;
 
 private:
-  bool IsGap(int32_t index) const;
   /// Centre and radii from the plot rectangle, the marks, explosion and shadow.
   void Layout();
   /// Offsets of the biggest slice from ExplodeBiggest and the radii.
@@ -124,6 +123,9 @@ private:
 
   std::vector<TSlice> mSlices;
   std::vector<int32_t> mSliceOfPoint;  // slice position of each point, -1 for none
+  std::vector<double> mMagnitudes;     // scratch: each point's magnitude, 0 for a gap
+  static constexpr size_t NoSlice = SIZE_MAX;
+  size_t mExplodedSlice = NoSlice;     // the slice ApplyExplosion moved out, if any
   bool mSlicesValid = false;
   bool mLaidOut = false;
   int32_t mCenterX = 0, mCenterY = 0;

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numbers>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "chart/ChartConst.h"
 #include "chart/ChartException.h"
@@ -318,6 +322,112 @@ TEST_F(PieTest, ZeroNullAndNotANumberDrawNothingOrTheRest) {
   pie.AddMandatoryValue(-1e308, "", fw::clDefault);
   ASSERT_EQ(pie.Slices().size(), 3u);
   EXPECT_NEAR(pie.Slices()[1].End - pie.Slices()[1].Start, Pi, 1e-9);
+}
+
+// Slices as defined point by point: a gap (null, not finite or 0) has none, magnitudes are
+// scaled by the largest, and the angles add up in point order.
+std::vector<TPieSeries::TSlice> SlicesByDefinition(const TPieSeries& pie) {
+  std::vector<TPieSeries::TSlice> slices;
+  const auto gap = [&](int32_t i) {
+    const double v = pie.YValueOf(i);
+    return pie.IsNullPoint(i) || !std::isfinite(v) || v == 0;
+  };
+  double largest = 0, total = 0;
+  for (int32_t i = 0; i < pie.PointCount(); ++i)
+    if (!gap(i)) largest = std::max(largest, std::fabs(pie.YValueOf(i)));
+  if (!(largest > 0)) return slices;
+  for (int32_t i = 0; i < pie.PointCount(); ++i)
+    if (!gap(i)) total += std::fabs(pie.YValueOf(i)) / largest;
+  const double limit = pie.OtherSlice().Value();
+  double angle = pie.RotationAngle() * Pi / 180, other = 0;
+  bool hasOther = false;
+  for (int32_t i = 0; i < pie.PointCount(); ++i) {
+    if (gap(i)) continue;
+    const double magnitude = std::fabs(pie.YValueOf(i));
+    if ((pie.OtherSlice().Style() == poBelowPercent && magnitude / largest * 100.0 / total < limit) ||
+        (pie.OtherSlice().Style() == poBelowValue && magnitude < limit)) {
+      other += magnitude / largest;
+      hasOther = true;
+      continue;
+    }
+    TPieSeries::TSlice slice;
+    slice.Index = i;
+    slice.Value = magnitude;
+    slice.Start = angle;
+    angle += 2 * Pi * (magnitude / largest) / total;
+    slice.End = angle;
+    slice.Color = pie.ColorOfPoint(i);
+    slices.push_back(slice);
+  }
+  if (hasOther && other > 0) {
+    TPieSeries::TSlice slice;
+    slice.Value = other * largest;
+    slice.Start = angle;
+    slice.End = angle + 2 * Pi * other / total;
+    slice.Color = pie.OtherSlice().Color();
+    slices.push_back(slice);
+  }
+  if (!slices.empty()) slices.back().End = pie.RotationAngle() * Pi / 180 + 2 * Pi;
+  return slices;
+}
+
+TEST_F(PieTest, SlicesMatchTheirDefinitionBitForBitWhateverTheValues) {
+  std::mt19937 random(12);
+  const double odd[] = {0.0, -0.0, NaN, std::numeric_limits<double>::infinity(), -1e308, 1e308, 4.9e-324, -3.0};
+  for (int round = 0; round < 150; ++round) {
+    SCOPED_TRACE(round);
+    pie.RemoveAllPoints();
+    pie.YValues().SetMultiplier(std::uniform_int_distribution<int>(0, 3)(random) == 0 ? -2.5 : 1.0);
+    const int count = std::uniform_int_distribution<int>(0, 300)(random);
+    for (int k = 0; k < count; ++k) {
+      const int kind = std::uniform_int_distribution<int>(0, 9)(random);
+      const double value = kind == 0 ? odd[std::uniform_int_distribution<int>(0, 7)(random)]
+                                     : std::uniform_real_distribution<double>(-5, 100)(random);
+      if (kind == 1) {
+        pie.AppendNullPoint(pie.PointCount(), 1e300, "");  // a large value that must not count
+      } else if (kind == 2 && pie.PointCount() > 2) {
+        pie.AppendPoint(pie.PointCount() / 2 - 0.5, value);  // into the middle: the store's gap moves
+      } else {
+        pie.AppendPoint(pie.PointCount(), value);
+      }
+    }
+    for (int k = 0; k < 3 && pie.PointCount() > 4; ++k)
+      pie.DeletePoint(std::uniform_int_distribution<int>(0, pie.PointCount() - 1)(random));
+    pie.SetColorEachPoint(round % 5 != 0);
+    pie.SetRotationAngle(std::uniform_int_distribution<int>(0, 359)(random));
+    pie.OtherSlice().SetStyle(static_cast<TPieOtherStyle>(round % 3));
+    pie.OtherSlice().SetValue(std::uniform_real_distribution<double>(0, 10)(random));
+    const std::vector<TPieSeries::TSlice> expected = SlicesByDefinition(pie);
+    const std::vector<TPieSeries::TSlice>& slices = pie.Slices();
+    ASSERT_EQ(slices.size(), expected.size());
+    for (size_t k = 0; k < slices.size(); ++k) {
+      EXPECT_EQ(slices[k].Index, expected[k].Index) << k;
+      EXPECT_EQ(std::bit_cast<uint64_t>(slices[k].Value), std::bit_cast<uint64_t>(expected[k].Value)) << k;
+      EXPECT_EQ(std::bit_cast<uint64_t>(slices[k].Start), std::bit_cast<uint64_t>(expected[k].Start)) << k;
+      EXPECT_EQ(std::bit_cast<uint64_t>(slices[k].End), std::bit_cast<uint64_t>(expected[k].End)) << k;
+      EXPECT_EQ(slices[k].Color, expected[k].Color) << k;
+    }
+  }
+}
+
+TEST_F(PieTest, OnlyTheBiggestSliceOfTheLastLayoutIsMovedOut) {
+  for (double v : {1.0, 3.0, 2.0}) pie.AddMandatoryValue(v, "", fw::clDefault);
+  pie.SetExplodeBiggest(30);
+  c.Draw();
+  const auto moved = [&] {
+    std::vector<int32_t> indices;
+    for (const TPieSeries::TSlice& slice : pie.Slices())
+      if (slice.OffsetX != 0 || slice.OffsetY != 0) indices.push_back(slice.Index);
+    return indices;
+  };
+  EXPECT_EQ(moved(), std::vector<int32_t>{1});
+  pie.YValues().SetValueAt(2, 5);  // another slice becomes the biggest
+  c.Draw();
+  EXPECT_EQ(moved(), std::vector<int32_t>{2});
+  pie.SetExplodeBiggest(0);
+  c.Draw();
+  EXPECT_TRUE(moved().empty());
+  EXPECT_EQ(c.At(pie.Center().X, pie.Center().Y + 2), PaletteColor(2));  // no gap left at the centre
 }
 
 TEST_F(PieTest, AMillionSlicesCoverThePieWithoutGaps) {
