@@ -226,10 +226,15 @@ void TLineRaster::SolidCopyRuns(bool xMajor, int64_t m1, int64_t n1, int sm, int
     });
     return;
   }
+  // Once a run has ended, r < 2b, and the next run's length is K or K − 1 for K = ceil(a / b):
+  // one comparison instead of a division a run.
+  const int64_t longRun = b == 0 ? 0 : CeilSteps(a, b);
   int64_t i = iLo;
   while (i < iHi) {
     // Steps until the minor coordinate moves: the least k >= 1 with r + 2bk >= 2a (r < 2a).
-    const int64_t k = b == 0 ? iHi - i : CeilSteps(2 * a - r, 2 * b);
+    const int64_t k = b == 0       ? iHi - i
+                      : r < 2 * b ? (r + 2 * b * (longRun - 1) >= 2 * a ? longRun - 1 : longRun)
+                                  : CeilSteps(2 * a - r, 2 * b);
     const int64_t end = std::min(i + k, iHi);
     if (n >= nlo && n < nhi) {
       const int64_t mFirst = m1 + sm * i, mLast = m1 + sm * (end - 1);

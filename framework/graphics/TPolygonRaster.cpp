@@ -11,14 +11,9 @@ namespace {
 
 constexpr int64_t One = 1 << 16;  // 1.0 in 16.16 fixed point
 
-/// floor(a / b) for b > 0.
-int64_t FloorDiv(int64_t a, int64_t b) {
-  const int64_t q = a / b;
-  return (a % b != 0 && a < 0) ? q - 1 : q;
-}
-
-/// First column whose centre lies strictly right of the 16.16 crossing x.
-int64_t FirstRightOf(int64_t x) { return FloorDiv(2 * x - One, 2 * One) + 1; }
+/// First column whose centre lies strictly right of the 16.16 crossing x: one past
+/// floor(x − ½), the arithmetic shift rounding toward minus infinity.
+int64_t FirstRightOf(int64_t x) { return ((x - One / 2) >> 16) + 1; }
 
 // Rows with more crossings than this on average are gathered in a toggle grid instead of sorted
 // lists, when the grid stays below GridCells.
