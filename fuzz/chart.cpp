@@ -2,14 +2,18 @@
 // legend, titles, walls, 3D options and two series (values at the ends of their ranges, NaN,
 // infinities, 1e308), plus recipes for the cases that need several settings together
 // (logarithmic, inverted and date-time axes, equal ends, rotated labels, 3D, legend positions),
-// points, mouse drags and wheel turns; frames drawn between steps and at the end.
+// points (a few, or thousands of a curve with odd values among them, so that pixel columns hold
+// many), a series replaced by one of any class of the gallery, mouse drags and wheel turns;
+// frames drawn between steps and at the end.
 //
 // Checks: a refused setting keeps its old value; an accepted whole-number, real or choice setting
 // reads back as set; every frame draws (any fault stops the run under the sanitizers).
 #include <QApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -21,6 +25,7 @@
 #include "chart/canvas/TView3DOptions.h"
 #include "chart/data/TFastLineSeries.h"
 #include "chart/panel/TCustomChart.h"
+#include "chart/series/TSeriesGallery.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/runtime/Exception.h"
 #include "framework/streaming/FrameworkClasses.h"
@@ -129,15 +134,28 @@ void ApplySetting(const TSetting& s, TFuzzInput& in) {
 
 struct TScene {
   std::unique_ptr<chart::TChart> Chart = std::make_unique<chart::TChart>(nullptr);
-  chart::TFastLineSeries* Series[2] = {new chart::TFastLineSeries(Chart.get()), new chart::TFastLineSeries(Chart.get())};
+  chart::TChartSeries* Series[2] = {new chart::TFastLineSeries(Chart.get()), new chart::TFastLineSeries(Chart.get())};
   std::vector<TSetting> Settings;
 
   TScene() {
     Chart->SetBounds(0, 0, 400, 300);
-    for (chart::TFastLineSeries* s : Series) s->SetParentChart(Chart.get());
+    for (chart::TChartSeries* s : Series) s->SetParentChart(Chart.get());
     Series[1]->SetSeriesColor(fw::clBlue);
+    CollectSettings();
+  }
+
+  void CollectSettings() {
+    Settings.clear();
     CollectComponent(*Chart, Settings);
-    for (chart::TFastLineSeries* s : Series) CollectComponent(*s, Settings);
+    for (chart::TChartSeries* s : Series) CollectComponent(*s, Settings);
+  }
+
+  /// Series k becomes a new series of a gallery class (series types and functions alike).
+  void Replace(uint32_t k, const std::string& className) {
+    chart::TChartSeries* fresh = chart::CreateGallerySeries(className, Chart.get(), Chart.get());
+    delete Series[k];
+    Series[k] = fresh;
+    CollectSettings();
   }
 
   chart::TChartAxis& Axis(TFuzzInput& in) {
@@ -165,7 +183,7 @@ void Try(F&& f) {
 
 void Recipe(TScene& scene, TFuzzInput& in) {
   chart::TChart& chart = *scene.Chart;
-  switch (in.Below(12)) {
+  switch (in.Below(14)) {
     case 0: {  // points
       chart::TChartSeries& s = *scene.Series[in.Below(2)];
       const uint32_t n = in.Below(40);
@@ -237,6 +255,28 @@ void Recipe(TScene& scene, TFuzzInput& in) {
       break;
     }
     case 10: chart.MouseWheel(0, in.Int(), in.Int(), in.Int()); break;
+    case 11: {  // a series of another class
+      std::vector<chart::TSeriesGalleryEntry> entries;
+      for (const std::string& page : chart::GalleryPages())
+        for (const chart::TSeriesGalleryEntry& e : chart::GalleryEntries(page)) entries.push_back(e);
+      if (entries.empty()) break;
+      const chart::TSeriesGalleryEntry& e = entries[in.Below(static_cast<uint32_t>(entries.size()))];
+      scene.Replace(in.Below(2), e.FunctionClass.empty() ? e.ClassName : e.FunctionClass);
+      break;
+    }
+    case 12: {  // thousands of points of a curve, odd values among them
+      chart::TChartSeries& s = *scene.Series[in.Below(2)];
+      const uint32_t n = in.Below(6000);
+      const double base = in.Real(), amplitude = in.Real(), frequency = in.Real();
+      const double odd[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity(), 1e308, -1e308, 0.0};
+      const uint32_t every = 1 + in.Below(2000);
+      std::vector<double> values(n);
+      for (uint32_t i = 0; i < n; ++i)
+        values[i] = i % every == every - 1 ? odd[i / every % 6] : base + amplitude * std::sin(frequency * i);
+      Try([&] { s.AppendPoints(values); });
+      break;
+    }
     default: chart.UndoZoom(); break;
   }
 }
