@@ -27,11 +27,16 @@ inline int64_t DeviceEdge(int64_t v, double ratio) {
 /// Device size of a logical size (an image of width w holds DeviceEdge(w) columns).
 inline int64_t DeviceSize(int64_t logical, double ratio) { return DeviceEdge(logical, ratio); }
 
-/// Device width of a pen of the given logical width: floor(w * r + 1/2), at least 1, the same
-/// wherever the line lies (1 at ratio 1 and 1.25, 2 at 1.5 and 2, 3 at 2.5 and 3).
+/// The widest pen in device pixels: the widest the painter takes (it refuses a wider one and
+/// keeps a width of one, so such a pen would draw one pixel wide).
+inline constexpr int32_t MaxDeviceLineWidth = 32767;
+
+/// Device width of a pen of the given logical width: floor(w * r + 1/2), at least 1 and at most
+/// MaxDeviceLineWidth, the same wherever the line lies (1 at ratio 1 and 1.25, 2 at 1.5 and 2,
+/// 3 at 2.5 and 3).
 inline int32_t DeviceLineWidth(int32_t logical, double ratio) {
   const double w = std::floor(static_cast<double>(logical < 1 ? 1 : logical) * ratio + 0.5);
-  return w < 1 ? 1 : (w > 1 << 20 ? 1 << 20 : static_cast<int32_t>(w));
+  return w < 1 ? 1 : (w > MaxDeviceLineWidth ? MaxDeviceLineWidth : static_cast<int32_t>(w));
 }
 
 }  // namespace fw

@@ -336,7 +336,7 @@ struct TSurface::Impl {
   QPen QtPen(uint32_t rgb, bool styled) const {
     QPen qpen{QColor::fromRgb(rgb)};
     if (pen.Width > 1) {
-      qpen.setWidth(pen.Width);
+      qpen.setWidth(std::min(pen.Width, MaxDeviceLineWidth));
       qpen.setCapStyle(Qt::RoundCap);
       qpen.setJoinStyle(Qt::RoundJoin);
       return qpen;

@@ -32,7 +32,10 @@ TEST(DeviceMapping, PenWidthsAreTheSameWhereverTheLineLies) {
   EXPECT_EQ(DeviceLineWidth(1, 3.0), 3);
   EXPECT_EQ(DeviceLineWidth(2, 1.5), 3);
   EXPECT_EQ(DeviceLineWidth(0, 2.0), 2);  // width 0 draws as 1
-  EXPECT_EQ(DeviceLineWidth(INT32_MAX, 16.0), 1 << 20);
+  // No wider than the painter takes.
+  EXPECT_EQ(DeviceLineWidth(32767, 1.0), 32767);
+  EXPECT_EQ(DeviceLineWidth(32768, 1.0), MaxDeviceLineWidth);
+  EXPECT_EQ(DeviceLineWidth(INT32_MAX, 16.0), MaxDeviceLineWidth);
 }
 
 TEST(DeviceMapping, RatiosOutsideTheRangeAreRefused) {

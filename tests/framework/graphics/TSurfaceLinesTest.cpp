@@ -368,6 +368,28 @@ TEST(SurfaceLines, WideLineWithFarEndsKeepsItsSlope) {
   EXPECT_EQ(s.GetPixel(2, 15), clWhite);
 }
 
+TEST(SurfaceLines, PensWiderThanThePainterTakesDrawAtItsWidestAtEveryRatio) {
+  // A pen wider than the painter's limit (32,767 device pixels) drew one pixel wide before.
+  for (const double ratio : {1.0, 2.0}) {
+    for (const int32_t width : {32767, 40000, 2000000}) {
+      SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", width " << width);
+      TBitmap bmp(40, 30);
+      bmp.SetDevicePixelRatio(ratio);
+      TSurface& s = bmp.Canvas();
+      s.Pen().SetWidth(width);
+      s.MoveTo(-5, 15);
+      s.LineTo(45, 15);
+      EXPECT_EQ(s.GetPixel(20, 0), clBlack);
+      EXPECT_EQ(s.GetPixel(39, 29), clBlack);
+      s.PatBlt({0, 0, 40, 30}, clWhite);
+      s.Brush().SetStyle(bsClear);
+      s.Ellipse(10, 10, 30, 20);  // outline only: the pen covers the whole image
+      EXPECT_EQ(s.GetPixel(20, 15), clBlack);
+      EXPECT_EQ(s.GetPixel(0, 0), clBlack);
+    }
+  }
+}
+
 TEST(SurfaceLines, ClearPenDrawsNothing) {
   TBitmap bmp(6, 6);
   TSurface& s = bmp.Canvas();
