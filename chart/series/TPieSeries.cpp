@@ -99,9 +99,10 @@ const std::vector<TPieSeries::TSlice>& TPieSeries::Slices() {
   mSliceOfPoint.assign(static_cast<size_t>(count), -1);
   // Each point's magnitude, 0 for a gap (a null point, or a value that is not finite or is 0):
   // a gap then adds nothing to the largest magnitude or to the total, and has no slice.
+  // A point beyond the values (a list shortened on its own) is a gap too.
   std::vector<double>& magnitudes = mMagnitudes;
-  magnitudes.resize(static_cast<size_t>(count));
-  YValues().CopyValues(0, count, magnitudes.data());
+  magnitudes.assign(static_cast<size_t>(count), 0.0);
+  YValues().CopyValues(0, std::min(count, YValues().ValueCount()), magnitudes.data());
   for (double& m : magnitudes) m = std::isfinite(m) ? std::fabs(m) : 0.0;
   if (MayHaveNullPoints())
     for (int32_t i = 0; i < count; ++i)

@@ -410,6 +410,23 @@ TEST_F(PieTest, SlicesMatchTheirDefinitionBitForBitWhateverTheValues) {
   }
 }
 
+TEST_F(PieTest, PointsPastAValueListShortenedOnItsOwnHaveNoSlice) {
+  // The lists are public, so a caller may remove values from one alone; the values it removed
+  // stay in the store's memory and must not come back as slices.
+  for (int i = 0; i < 6; ++i) pie.AddMandatoryValue(10 + i, "", fw::clDefault);
+  pie.YValues().RemoveAt(0);
+  pie.YValues().RemoveAt(4);
+  ASSERT_EQ(pie.PointCount(), 6);
+  const auto& slices = pie.Slices();
+  ASSERT_EQ(slices.size(), 4u);
+  for (size_t k = 0; k < slices.size(); ++k) {
+    EXPECT_EQ(slices[k].Index, static_cast<int32_t>(k));
+    EXPECT_EQ(slices[k].Value, 11 + static_cast<double>(k));
+  }
+  c.Draw();
+  EXPECT_EQ(ClickAlong(1), 0);
+}
+
 TEST_F(PieTest, OnlyTheBiggestSliceOfTheLastLayoutIsMovedOut) {
   for (double v : {1.0, 3.0, 2.0}) pie.AddMandatoryValue(v, "", fw::clDefault);
   pie.SetExplodeBiggest(30);
