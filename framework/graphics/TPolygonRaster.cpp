@@ -164,21 +164,27 @@ bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TP
   size_t bandFirst = 0, bandLast = 0;
   int64_t bandBottom = INT64_MIN;
   uint32_t* row = target.Bits + rowLo * target.Stride;
-  for (int64_t y = rowLo; y <= rowHi; ++y, row += target.Stride) {
+  int64_t y = rowLo;
+  while (y <= rowHi) {
     if (!left.Reach(y) || !right.Reach(y)) break;
-    int64_t a = std::clamp(FirstRightOf(left.CrossingAt(y)), colLo, colHi);
-    int64_t b = std::clamp(FirstRightOf(right.CrossingAt(y)), colLo, colHi);
-    if (a > b) std::swap(a, b);
-    if (a >= b) continue;
-    if (boxOnly) {
-      std::fill(row + a, row + b, rgb);  // Span without a region, here in the loop
-      continue;
+    // The rows on which neither chain changes edge: each crossing moves by its edge's step.
+    const int64_t last = std::min({left.Last, right.Last, rowHi});
+    int64_t leftX = left.CrossingAt(y), rightX = right.CrossingAt(y);
+    for (; y <= last; ++y, row += target.Stride, leftX += left.Step, rightX += right.Step) {
+      int64_t a = std::clamp(FirstRightOf(leftX), colLo, colHi);
+      int64_t b = std::clamp(FirstRightOf(rightX), colLo, colHi);
+      if (a > b) std::swap(a, b);
+      if (a >= b) continue;
+      if (boxOnly) {
+        std::fill(row + a, row + b, rgb);  // Span without a region, here in the loop
+        continue;
+      }
+      if (y > bandBottom) {
+        mBands.Find(target, y, bandFirst, bandLast);
+        bandBottom = bandFirst < bandLast ? int64_t{(*target.Region)[bandFirst].bottom()} : y;  // y: between bands
+      }
+      target.FillRowInBand(y, a, b, rgb, bandFirst, bandLast);
     }
-    if (y > bandBottom) {
-      mBands.Find(target, y, bandFirst, bandLast);
-      bandBottom = bandFirst < bandLast ? int64_t{(*target.Region)[bandFirst].bottom()} : y;  // y: between bands
-    }
-    target.FillRowInBand(y, a, b, rgb, bandFirst, bandLast);
   }
   return true;
 }
