@@ -114,13 +114,24 @@ struct TPixelTarget {
 };
 
 /// Finds the clip region's band of a row (as TPixelTarget::BandOf) for rows that come mostly
-/// in order, row after row: the band found last and the band below it are tried before
-/// bisecting.
+/// in order, row after row. The answer holds for every row of the band found (or of the gap
+/// between two bands), so the rows below it are answered without looking at the region; past
+/// them, the band found last and the band below it are tried before bisecting. Reset() must
+/// come before rows of another region; a remembered answer is never used past the region's end.
 class TBandCursor {
 public:
-  void Reset() { mHint = 0; }
+  void Reset() {
+    mHint = 0;
+    mTop = 1;
+    mBottom = 0;
+  }
   void Find(const TPixelTarget& target, int64_t y, size_t& first, size_t& last) {
     const std::vector<QRect>& rects = *target.Region;
+    if (mTop <= y && y <= mBottom && mLast <= rects.size()) {
+      first = mFirst;
+      last = mLast;
+      return;
+    }
     auto bandEnd = [&rects](size_t start) {
       size_t end = start;
       while (end < rects.size() && rects[end].top() == rects[start].top()) ++end;
@@ -132,22 +143,35 @@ public:
     if (holds(mHint)) {
       first = mHint;
       last = bandEnd(first);
-      return;
+    } else if (const size_t next = mHint < rects.size() ? bandEnd(mHint) : rects.size(); holds(next)) {
+      first = mHint = next;
+      last = bandEnd(first);
+    } else {
+      target.BandOf(static_cast<int>(y), first, last);
+      if (first < rects.size()) mHint = first;
     }
-    if (mHint < rects.size()) {
-      const size_t next = bandEnd(mHint);
-      if (holds(next)) {
-        first = mHint = next;
-        last = bandEnd(first);
-        return;
-      }
-    }
-    target.BandOf(static_cast<int>(y), first, last);
-    if (first < rects.size()) mHint = first;
+    Remember(rects, y, first, last);
   }
 
 private:
+  /// The rows that have the same answer as row y: its band's, or those between the bands
+  /// above and below it.
+  void Remember(const std::vector<QRect>& rects, int64_t y, size_t first, size_t last) {
+    mFirst = first;
+    mLast = last;
+    if (first < last) {
+      mTop = rects[first].top();
+      mBottom = rects[first].bottom();
+      return;
+    }
+    mTop = first > 0 ? int64_t{rects[first - 1].bottom()} + 1 : INT64_MIN;
+    mBottom = first < rects.size() ? int64_t{rects[first].top()} - 1 : INT64_MAX;
+    if (!(mTop <= y && y <= mBottom)) mTop = mBottom = y;  // rows the region does not order
+  }
+
   size_t mHint = 0;  // always the first rectangle of a band
+  int64_t mTop = 1, mBottom = 0;  // the rows answered by mFirst..mLast (none after Reset)
+  size_t mFirst = 0, mLast = 0;
 };
 
 /// Longest dash pattern of a pen: the longest pattern (24 pixels) at the largest device pixel

@@ -160,9 +160,6 @@ bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TP
   };
   TChain left{points, topIndex, 1}, right{points, topIndex, -1};
   const bool boxOnly = target.Region == nullptr;
-  // Under a region, the band found for a row serves the rows below it down to its bottom.
-  size_t bandFirst = 0, bandLast = 0;
-  int64_t bandBottom = INT64_MIN;
   uint32_t* row = target.Bits + rowLo * target.Stride;
   int64_t y = rowLo;
   while (y <= rowHi) {
@@ -175,15 +172,10 @@ bool TPolygonRaster::FillMonotone(const TPixelTarget& target, std::span<const TP
       int64_t b = std::clamp(FirstRightOf(rightX), colLo, colHi);
       if (a > b) std::swap(a, b);
       if (a >= b) continue;
-      if (boxOnly) {
+      if (boxOnly)
         std::fill(row + a, row + b, rgb);  // Span without a region, here in the loop
-        continue;
-      }
-      if (y > bandBottom) {
-        mBands.Find(target, y, bandFirst, bandLast);
-        bandBottom = bandFirst < bandLast ? int64_t{(*target.Region)[bandFirst].bottom()} : y;  // y: between bands
-      }
-      target.FillRowInBand(y, a, b, rgb, bandFirst, bandLast);
+      else
+        Span(target, y, a, b, rgb);
     }
   }
   return true;

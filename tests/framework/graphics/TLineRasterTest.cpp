@@ -116,6 +116,7 @@ TEST(LineRaster, SolidLinesCutToBandedRegionsKeepTheStepRule) {
   auto coord = [&rng](int size) {
     return rng() % 5 == 0 ? static_cast<int>(rng() % 400) - 200 : static_cast<int>(rng() % (size + 10)) - 5;
   };
+  TLineRaster raster;  // one for every round, as a surface keeps it across its clips
   for (int round = 0; round < 1500; ++round) {
     QRegion region;
     if (round % 3 == 0) {
@@ -129,7 +130,6 @@ TEST(LineRaster, SolidLinesCutToBandedRegionsKeepTheStepRule) {
     TBuffer fast(W, H), slow(W, H);
     fast.Rects = slow.Rects = std::vector<QRect>(region.begin(), region.end());
     const QRect box = region.boundingRect();
-    TLineRaster raster;
     raster.SetTarget(fast.Target(box, true));
     // Steep, shallow, vertical and horizontal lines, in both colours one after the other.
     std::vector<QPoint> path{{coord(W), coord(H)}};

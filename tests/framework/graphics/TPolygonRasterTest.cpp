@@ -10,6 +10,7 @@
 #include <QPolygon>
 #include <QRegion>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -70,6 +71,7 @@ QRegion RandomRegion(std::mt19937& rng, int w, int h) {
 
 TEST(PolygonRaster, FillsThePaintersPixelsForRandomPolygonsAndClips) {
   std::mt19937 rng(41);
+  TPolygonRaster polygons;  // one for every fill, as a surface keeps it
   for (int round = 0; round < 1200; ++round) {
     const int w = 8 + static_cast<int>(rng() % 300), h = 8 + static_cast<int>(rng() % 200);
     const std::vector<TPoint> points = RandomPolygon(rng, w, h, round);
@@ -103,7 +105,6 @@ TEST(PolygonRaster, FillsThePaintersPixelsForRandomPolygonsAndClips) {
     if (clipKind != 0) box &= clip.boundingRect();
     const TPixelTarget target{reinterpret_cast<uint32_t*>(raster.bits()), raster.bytesPerLine() / 4, w, h, box,
                               clipKind != 0 && rects.size() != 1 ? &rects : nullptr};
-    TPolygonRaster polygons;
     ASSERT_TRUE(polygons.Fill(target, points, Fill));
     ASSERT_EQ(raster, painted) << "round " << round << ", " << points.size() << " corners, clip " << clipKind;
   }
@@ -248,6 +249,30 @@ TEST(PolygonRaster, SmallShapesInsideTheClipGiveThePixelsOfShapesCutToIt) {
   TSurface::SetDirectFill(true);
 }
 
+// Boxes filled one after another by one raster, each under a region of its own: every pixel of
+// the box that lies in the drawable box and the region, and nothing else.
+TEST(PolygonRaster, BoxesUnderChangingRegionsFillExactlyTheirDrawablePixels) {
+  std::mt19937 rng(17);
+  constexpr int W = 50, H = 40;
+  std::vector<uint32_t> bits(W * H);
+  TPolygonRaster polygons;
+  for (int round = 0; round < 1500; ++round) {
+    const QRegion region = RandomRegion(rng, W, H);
+    const std::vector<QRect> rects(region.begin(), region.end());
+    const QRect box = QRect(0, 0, W, H) & region.boundingRect();
+    const TPixelTarget target{bits.data(), W, W, H, box, rects.size() != 1 ? &rects : nullptr};
+    std::fill(bits.begin(), bits.end(), 0u);
+    const int64_t l = static_cast<int64_t>(rng() % (W + 10)) - 5, t = static_cast<int64_t>(rng() % (H + 10)) - 5;
+    const int64_t r = l + static_cast<int64_t>(rng() % 40), b = t + static_cast<int64_t>(rng() % 40);
+    polygons.FillRect(target, l, t, r, b, 1u);
+    for (int y = 0; y < H; ++y)
+      for (int x = 0; x < W; ++x) {
+        const bool drawn = x >= l && x < r && y >= t && y < b && region.contains(QPoint(x, y));
+        ASSERT_EQ(bits[static_cast<size_t>(y * W + x)], drawn ? 1u : 0u) << "round " << round << " pixel " << x << "," << y;
+      }
+  }
+}
+
 // A box is held exactly when each of its pixels lies in the drawable box and the clip region:
 // random regions of rectangles and polygons (banded as the surface keeps them), boxes inside,
 // across and outside them.
@@ -274,6 +299,50 @@ TEST(PixelTarget, HoldsABoxExactlyWhenEveryPixelOfItIsDrawable) {
     }
   }
   EXPECT_GT(held, 1000);  // the cases include many held boxes, not only refusals
+}
+
+
+// The band cursor gives what bisecting gives, for every row: rows in order (as fills and lines
+// ask), runs that jump back and forth, rows above, between and below the bands, and a cursor
+// handed a region that lost its rectangles without being reset.
+TEST(PixelTarget, TheBandCursorAnswersEveryRowAsBisectingDoes) {
+  std::mt19937 rng(5);
+  constexpr int W = 60, H = 50;
+  std::vector<uint32_t> bits(W * H);
+  TBandCursor cursor;
+  int64_t inBand = 0, outside = 0;
+  for (int round = 0; round < 2000; ++round) {
+    const QRegion region = RandomRegion(rng, W, H);
+    const std::vector<QRect> rects(region.begin(), region.end());
+    const TPixelTarget target{bits.data(), W, W, H, QRect(0, 0, W, H), &rects};
+    cursor.Reset();
+    int64_t y = static_cast<int64_t>(rng() % (H + 10)) - 5;
+    for (int k = 0; k < 150; ++k) {
+      const uint32_t move = rng() % 10;
+      y += move < 7 ? 1 : move < 8 ? 0 : static_cast<int64_t>(rng() % 41) - 20;
+      y = std::clamp<int64_t>(y, -5, H + 5);
+      size_t first = 99, last = 99, wantFirst = 0, wantLast = 0;
+      cursor.Find(target, y, first, last);
+      target.BandOf(static_cast<int>(y), wantFirst, wantLast);
+      ASSERT_EQ(first, wantFirst) << "round " << round << " row " << y;
+      ASSERT_EQ(last, wantLast) << "round " << round << " row " << y;
+      (first < last ? inBand : outside) += 1;
+    }
+  }
+  EXPECT_GT(inBand, 50000);
+  EXPECT_GT(outside, 20000);
+  // A region emptied under the cursor: nothing it remembers reaches past the region's end.
+  std::vector<QRect> rects{QRect(0, 0, W, 10), QRect(0, 20, 5, 10), QRect(10, 20, 5, 10)};
+  TPixelTarget target{bits.data(), W, W, H, QRect(0, 0, W, H), &rects};
+  cursor.Reset();
+  size_t first = 0, last = 0;
+  cursor.Find(target, 25, first, last);
+  EXPECT_EQ(first, 1u);
+  EXPECT_EQ(last, 3u);
+  rects.clear();
+  cursor.Find(target, 26, first, last);
+  EXPECT_EQ(first, 0u);
+  EXPECT_EQ(last, 0u);
 }
 
 }  // namespace
