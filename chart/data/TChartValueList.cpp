@@ -481,6 +481,7 @@ double TChartValueList::SmallestAscendingStep() const {
 void TChartValueList::SetWideScans(bool value) { gWideScans = value; }
 
 void TChartValueList::RawExtremes(int32_t from, int32_t to, double& lo, double& hi, bool& nan) const {
+  RequireRange(from, to);
   // Infinite starting values: an infinite stored value still wins (or ties), and without any
   // number lo stays above hi.
   lo = std::numeric_limits<double>::infinity();
@@ -495,6 +496,7 @@ void TChartValueList::RawExtremes(int32_t from, int32_t to, double& lo, double& 
 }
 
 void TChartValueList::CopyValues(int32_t from, int32_t to, double* out) const {
+  RequireRange(from, to);
   const double* data = mStore.data();
   const double multiplier = mMultiplier;
   const auto copy = [&](const double* run, int32_t count) {
@@ -525,6 +527,7 @@ void TChartValueList::Prefetch(int32_t from, int32_t to) const {
 }
 
 void TChartValueList::RawBlockExtremes(int32_t from, int32_t to, int32_t block, double* lows, double* highs) const {
+  RequireRange(from, to);
   if (block <= 0) return;
   for (size_t q = 0; to > from; ++q, to -= block) {
     const int32_t begin = to - from > block ? to - block : from;
@@ -539,6 +542,7 @@ void TChartValueList::RawBlockExtremes(int32_t from, int32_t to, int32_t block, 
 }
 
 int32_t TChartValueList::LastOutside(int32_t from, int32_t to, double low, double high) const {
+  RequireRange(from, to);
   const double* data = mStore.data();
   // Values after the gap, then those before it.
   const int32_t begin = std::max(from, mGapStart);

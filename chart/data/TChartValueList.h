@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <span>
@@ -112,15 +113,16 @@ public:
   /// `limit` (ValueCount() when there is none), by bisection.
   int32_t CountBelow(double limit, int32_t from) const;
   /// Smallest and largest stored value (without the multiplier) of indices from..to-1, NaN
-  /// values skipped; `nan` tells whether one was seen. lo > hi when none is a number. The
-  /// range must lie within 0..count.
+  /// values skipped; `nan` tells whether one was seen. lo > hi when none is a number. Here
+  /// and in RawBlockExtremes, LastOutside, RawRun and CopyValues, a range reaching outside
+  /// 0..count throws the list-index error (Prefetch only clamps it).
   void RawExtremes(int32_t from, int32_t to, double& lo, double& hi, bool& nan) const;
   /// RawExtremes of each block of `block` values of from..to-1, walked back from to − 1: block q
   /// holds max(from, to − (q + 1) · block) .. to − q · block − 1, and lows and highs hold one
   /// entry a block. lows[q] > highs[q] when the block holds no number.
   void RawBlockExtremes(int32_t from, int32_t to, int32_t block, double* lows, double* highs) const;
   /// The highest index of from..to-1 whose ValueAt lies outside low..high or is NaN; from − 1
-  /// when every one lies within. The range must lie within 0..count.
+  /// when every one lies within.
   int32_t LastOutside(int32_t from, int32_t to, double low, double high) const;
   /// Asks the processor to bring values from..to-1 into its caches, the last first, ahead of a
   /// walk back over them that does much besides reading them. Changes nothing.
@@ -129,13 +131,13 @@ public:
   /// by default), else two; tests turn it off to check the narrower passes as well.
   static void SetWideScans(bool value);
   /// The stored values (without the multiplier) of indices from..to-1 as one contiguous array,
-  /// or null when the storage's gap lies between them. The range must lie within 0..count.
+  /// or null when the storage's gap lies between them.
   const double* RawRun(int32_t from, int32_t to) const {
+    RequireRange(from, to);
     if (mGapLength == 0 || to <= mGapStart || from >= mGapStart) return mStore.data() + Slot(from);
     return nullptr;
   }
-  /// Writes ValueAt(k) for k = from..to-1 to out[0..to-from-1]. The range must lie within
-  /// 0..count.
+  /// Writes ValueAt(k) for k = from..to-1 to out[0..to-from-1].
   void CopyValues(int32_t from, int32_t to, double* out) const;
   /// Lowest index whose ValueAt equals `value` exactly, or -1 (never matches NaN).
   int32_t FindValue(double value) const;
@@ -172,6 +174,13 @@ private:
   friend class TChartSeries;
 
   [[noreturn]] static void RaiseIndexError(int32_t index);
+  /// The list-index error for a non-empty range from..to-1 that reaches outside 0..count-1,
+  /// naming its first index outside (a list shortened on its own must not be read past its end).
+  void RequireRange(int32_t from, int32_t to) const {
+    if (from >= to) return;
+    if (from < 0) RaiseIndexError(from);
+    if (to > ValueCount()) RaiseIndexError(std::max(from, ValueCount()));
+  }
   void MarkChanged() {
     mStatsDirty = true;
     mStepDirty = true;

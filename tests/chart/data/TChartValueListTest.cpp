@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -197,6 +198,37 @@ TEST_F(ListFixture, IndexErrorsNameTheIndexAndChangeNothing) {
   EXPECT_EQ(Values(List), (std::vector<double>{1, 2}));
   TChartValueList empty(nullptr, "E");
   ExpectListIndexError([&] { empty.LastValue(); }, "List index out of bounds (-1)");
+}
+
+// The raw reads of runs are held to the values the list has: a list shortened on its own (the
+// lists of a series are public) must not hand out the values it removed, which stay in its
+// storage, or read past the storage's end. A range past the end names its first index outside.
+TEST_F(ListFixture, RawReadsOfRunsOutsideTheListNameTheirFirstIndexOutside) {
+  std::vector<double> values(40);
+  for (size_t k = 0; k < values.size(); ++k) values[k] = static_cast<double>(k);
+  List.AppendRun(values);
+  List.RemoveAt(10);  // a gap in the storage, then the last value popped off its end
+  List.RemoveAt(38);
+  ASSERT_EQ(List.ValueCount(), 38);
+  double lo, hi, lows[8], highs[8], out[40];
+  bool nan;
+  const auto reads = [&](int32_t from, int32_t to) {
+    return std::vector<std::function<void()>>{
+        [&, from, to] { List.RawExtremes(from, to, lo, hi, nan); },
+        [&, from, to] { List.RawBlockExtremes(from, to, 8, lows, highs); },
+        [&, from, to] { List.LastOutside(from, to, 0, 1); },
+        [&, from, to] { List.RawRun(from, to); },
+        [&, from, to] { List.CopyValues(from, to, out); }};
+  };
+  for (const auto& read : reads(30, 40)) ExpectListIndexError(read, "List index out of bounds (38)");
+  for (const auto& read : reads(39, 40)) ExpectListIndexError(read, "List index out of bounds (39)");
+  for (const auto& read : reads(-2, 5)) ExpectListIndexError(read, "List index out of bounds (-2)");
+  for (const auto& read : reads(30, 38)) EXPECT_NO_THROW(read());
+  for (const auto& read : reads(45, 45)) EXPECT_NO_THROW(read());  // empty: nothing is read
+  List.RawExtremes(0, 38, lo, hi, nan);
+  EXPECT_EQ(hi, 38);  // value 39 was removed: index 37 holds 38
+  List.Prefetch(30, 400);  // clamps: only a hint
+  EXPECT_EQ(List.ValueCount(), 38);
 }
 
 // ---------------------------------------------------------------- statistics
