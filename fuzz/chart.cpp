@@ -3,11 +3,12 @@
 // infinities, 1e308), plus recipes for the cases that need several settings together
 // (logarithmic, inverted and date-time axes, equal ends, rotated labels, 3D, legend positions),
 // points (a few, or thousands of a curve with odd values among them, so that pixel columns hold
-// many), a series replaced by one of any class of the gallery, mouse drags and wheel turns;
-// frames drawn between steps and at the end.
+// many), a series replaced by one of any class of the gallery, values removed from one of a
+// series' lists alone, mouse drags and wheel turns; frames drawn between steps and at the end.
 //
 // Checks: a refused setting keeps its old value; an accepted whole-number, real or choice setting
-// reads back as set; every frame draws (any fault stops the run under the sanitizers).
+// reads back as set; every frame draws (any fault stops the run under the sanitizers), and
+// only a series whose lists disagree may stop one with the list-index error.
 #include <QApplication>
 
 #include <algorithm>
@@ -171,6 +172,25 @@ struct TScene {
     fw::TBitmap image(width, height);
     Chart->DrawToCanvas(image.Canvas(), fw::TRect{0, 0, width, height});
   }
+
+  /// Whether every value list of every series holds one value a point.
+  bool ListsAgree() const {
+    for (const chart::TChartSeries* s : Series)
+      for (int32_t k = 0; k < s->ValueListCount(); ++k)
+        if (s->ValueList(k).ValueCount() != s->PointCount()) return false;
+    return true;
+  }
+
+  /// Runs one step. A point that one of its series' lists no longer holds stops a frame, a
+  /// click or a drag with the list-index error; with lists that agree, nothing may throw it.
+  template <class F>
+  void Step(F&& f) {
+    try {
+      f();
+    } catch (const fw::EListError&) {
+      if (ListsAgree()) throw;
+    }
+  }
 };
 
 template <class F>
@@ -277,7 +297,16 @@ void Recipe(TScene& scene, TFuzzInput& in) {
       Try([&] { s.AppendPoints(values); });
       break;
     }
-    default: chart.UndoZoom(); break;
+    default:
+      if (in.Bool()) {  // values removed from one list of a series alone (the lists are public)
+        chart::TChartSeries& s = *scene.Series[in.Below(2)];
+        chart::TChartValueList& list = s.ValueList(static_cast<int32_t>(in.Below(static_cast<uint32_t>(s.ValueListCount()))));
+        for (uint32_t k = 0, n = in.Below(8); k < n && list.ValueCount() > 0; ++k)
+          list.RemoveAt(static_cast<int32_t>(in.Below(static_cast<uint32_t>(list.ValueCount()))));
+      } else {
+        chart.UndoZoom();
+      }
+      break;
   }
 }
 
@@ -300,14 +329,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TScene scene;
   for (int step = 0; step < 64 && !in.Empty(); ++step) {
     const uint8_t op = in.Byte();
-    if (op < 128) {
-      ApplySetting(scene.Settings[in.Below(static_cast<uint32_t>(scene.Settings.size()))], in);
-    } else if (op < 224) {
-      Recipe(scene, in);
-    } else {
-      scene.Draw(static_cast<int32_t>(in.Below(64)), static_cast<int32_t>(in.Below(64)));
-    }
+    scene.Step([&] {
+      if (op < 128) {
+        ApplySetting(scene.Settings[in.Below(static_cast<uint32_t>(scene.Settings.size()))], in);
+      } else if (op < 224) {
+        Recipe(scene, in);
+      } else {
+        scene.Draw(static_cast<int32_t>(in.Below(64)), static_cast<int32_t>(in.Below(64)));
+      }
+    });
   }
-  scene.Draw(120, 90);
+  scene.Step([&] { scene.Draw(120, 90); });
   return 0;
 }
