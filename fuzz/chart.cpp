@@ -300,7 +300,8 @@ void Recipe(TScene& scene, TFuzzInput& in) {
     default:
       if (in.Bool()) {  // values removed from one list of a series alone (the lists are public)
         chart::TChartSeries& s = *scene.Series[in.Below(2)];
-        chart::TChartValueList& list = s.ValueList(static_cast<int32_t>(in.Below(static_cast<uint32_t>(s.ValueListCount()))));
+        const uint32_t lists = static_cast<uint32_t>(s.ValueListCount());
+        chart::TChartValueList& list = s.ValueList(static_cast<int32_t>(in.Below(lists)));
         for (uint32_t k = 0, n = in.Below(8); k < n && list.ValueCount() > 0; ++k)
           list.RemoveAt(static_cast<int32_t>(in.Below(static_cast<uint32_t>(list.ValueCount()))));
       } else {

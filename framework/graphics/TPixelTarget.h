@@ -121,7 +121,7 @@ struct TPixelTarget {
 class TBandCursor {
 public:
   void Reset() {
-    mHint = 0;
+    mFirst = 0;
     mTop = 1;
     mBottom = 0;
   }
@@ -140,15 +140,14 @@ public:
     auto holds = [&rects, y](size_t start) {
       return start < rects.size() && rects[start].top() <= y && y <= rects[start].bottom();
     };
-    if (holds(mHint)) {
-      first = mHint;
+    if (holds(mFirst)) {
+      first = mFirst;
       last = bandEnd(first);
-    } else if (const size_t next = mHint < rects.size() ? bandEnd(mHint) : rects.size(); holds(next)) {
-      first = mHint = next;
+    } else if (const size_t next = mFirst < rects.size() ? bandEnd(mFirst) : rects.size(); holds(next)) {
+      first = next;
       last = bandEnd(first);
     } else {
       target.BandOf(static_cast<int>(y), first, last);
-      if (first < rects.size()) mHint = first;
     }
     Remember(rects, y, first, last);
   }
@@ -169,8 +168,9 @@ private:
     if (!(mTop <= y && y <= mBottom)) mTop = mBottom = y;  // rows the region does not order
   }
 
-  size_t mHint = 0;  // always the first rectangle of a band
-  int64_t mTop = 1, mBottom = 0;  // the rows answered by mFirst..mLast (none after Reset)
+  // The answer for rows mTop..mBottom (none after Reset). mFirst is always the first rectangle
+  // of a band, or the region's end; the next lookup starts from it.
+  int64_t mTop = 1, mBottom = 0;
   size_t mFirst = 0, mLast = 0;
 };
 

@@ -268,7 +268,8 @@ TEST(PolygonRaster, BoxesUnderChangingRegionsFillExactlyTheirDrawablePixels) {
     for (int y = 0; y < H; ++y)
       for (int x = 0; x < W; ++x) {
         const bool drawn = x >= l && x < r && y >= t && y < b && region.contains(QPoint(x, y));
-        ASSERT_EQ(bits[static_cast<size_t>(y * W + x)], drawn ? 1u : 0u) << "round " << round << " pixel " << x << "," << y;
+        ASSERT_EQ(bits[static_cast<size_t>(y * W + x)], drawn ? 1u : 0u)
+            << "round " << round << " pixel " << x << "," << y;
       }
   }
 }
@@ -300,7 +301,6 @@ TEST(PixelTarget, HoldsABoxExactlyWhenEveryPixelOfItIsDrawable) {
   }
   EXPECT_GT(held, 1000);  // the cases include many held boxes, not only refusals
 }
-
 
 // The band cursor gives what bisecting gives, for every row: rows in order (as fills and lines
 // ask), runs that jump back and forth, rows above, between and below the bands, and a cursor
